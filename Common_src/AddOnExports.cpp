@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Common_src/AddOnEntry.h"
+#include "Common_src/CommandDispatch.h"
 
 #ifndef TEVARO_AC_VERSION
 #error "TEVARO_AC_VERSION must name the host version (18..21)"
@@ -63,6 +64,7 @@ extern "C" TEVARO_EXPORT int SetImportedFuncAddrs(const HostFunctionTable* table
     const size_t n = table->size < sizeof gHost ? table->size : sizeof gHost;
     std::memcpy(&gHost, table, n);
     gHostTableReceived = true;
+    ResetAddOnForLoad();  // a freshly loaded add-on starts from all-zero state
     return 0;
 }
 
