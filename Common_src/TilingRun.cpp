@@ -1,6 +1,203 @@
 // Purpose: the tiling run: from the selected roofs, walls and fills to edge setters and the palette.
 #include "Common_src/TilingRun.h"
 
+#include "Common_src/AddOnState.h"
+#include "Common_src/Messages.h"
+#include "edges/EdgePalette.h"
+#include "edges/EdgeSetters.h"
+#include "polytopo/RunTopology.h"
+#include "roofgeom/ExtractRoof.h"
+#include "roofgeom/FillJunctions.h"
+#include "roofgeom/WallJunctions.h"
+
+namespace {
+
+constexpr double kFillBottom = -1e11;  // a fill outline counts at every height
+constexpr double kFillTop = 1e11;
+
+// True when a plane of the roof model was already read from this roof.
+bool RoofAlreadyRead(const API_Guid& roofGuid) {
+    for (uint32_t i = 0; i < gState.roofPlanes.planes.count; ++i)
+        if (gState.roofPlanes.planes[i].roofGuid == roofGuid) return true;
+    return false;
+}
+
+// The level of the story with the given index (0 when the story list does not hold it).
+double StoryLevel(const API_StoryInfo& info, int16_t story) {
+    const API_StoryType* stories = reinterpret_cast<const API_StoryType*>(*info.data);
+    const int32_t count = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+    for (int32_t i = 0; i < count; ++i)
+        if (stories[i].index == story) return stories[i].level;
+    return 0;
+}
+
+// Appends the edges of a closed plan polygon (points 1..n) as segments with one height range.
+bool AppendOutlineSegments(HostArray<WallSegment>& segments, API_Coord** coords, double bottom, double top) {
+    if (coords == nullptr) return true;
+    const int32_t n = BMGetHandleSize(reinterpret_cast<GSConstHandle>(coords)) / int32_t(sizeof(API_Coord)) - 1;
+    for (int32_t k = 1; k < n; ++k) {
+        const API_Coord& a = (*coords)[k];
+        const API_Coord& b = (*coords)[k + 1];
+        if (!HostArrayAppend(segments, WallSegment{a.x, a.y, b.x, b.y, bottom, top})) return false;
+    }
+    return true;
+}
+
+// Reads a straight wall's footprint edges into wallSegments; curved walls give none.
+GSErrCode CollectWall(const API_Element& wall) {
+    if (wall.wall.polyArcCount != 0) return NoError;
+    API_StoryInfo storyInfo{};
+    GSErrCode err = ACAPI_Environment(APIEnv_GetStorySettingsID, &storyInfo);
+    if (err != NoError) return err;
+    const double bottom = wall.wall.bottomOffset + StoryLevel(storyInfo, wall.header.floorInd);
+    BMKillHandle(&storyInfo.data);
+    API_ElementMemo memo{};
+    err = ACAPI_Element_GetMemo(wall.header.guid, &memo, APIMemoMask_Polygon);
+    if (err != NoError) return err;
+    if (!AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height)) err = APIERR_MEMFULL;
+    ACAPI_DisposeElemMemoHdls(&memo);
+    return err;
+}
+
+// Reads a fill's outline into fillSegments.
+GSErrCode CollectFill(const API_Element& fill) {
+    API_ElementMemo memo{};
+    GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
+    if (err != NoError) return err;
+    if (!AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop)) err = APIERR_MEMFULL;
+    ACAPI_DisposeElemMemoHdls(&memo);
+    return err;
+}
+
+// Reads every selected element: roofs into the roof model, walls and fills into segments.
+bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>& groupList) {
+    for (int32_t i = 0; i < count; ++i) {
+        API_ElemTypeID type = API_ZombieElemID;
+        if (ACAPI_Goodies(APIAny_NeigIDToElemTypeID, &(*neigs)[i], &type) != NoError) {
+            ReportMessage(GetMessage(kMsgFaultyElement));
+            return false;
+        }
+        if (type != API_RoofID && type != API_WallID && type != API_HatchID) continue;
+        API_Element element{};
+        element.header.guid = (*neigs)[i].guid;
+        if (ACAPI_Element_Get(&element) != NoError) {
+            ReportMessage(GetMessage(kMsgFaultyElement));
+            return false;
+        }
+        if (type == API_RoofID) {
+            if (RoofAlreadyRead(element.header.guid)) continue;
+            if (ExtractRoof(element.header.guid, APINULLGuid) != NoError) return false;
+            API_Elem_Head head{};
+            head.guid = element.header.guid;
+            if (!HostArrayAppend(groupList, head)) return false;
+            ++gState.collectedRoofCount;
+        } else if (type == API_WallID) {
+            if (CollectWall(element) != NoError) return false;
+        } else if (CollectFill(element) != NoError) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Releases everything a failed run filled.
+void CleanUpRun() {
+    FreeRoofPlanes();
+    HostArrayFree(gState.wallSegments);
+    HostArrayFree(gState.fillSegments);
+}
+
+// Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.
+bool UngroupRoofs(HostArray<API_Elem_Head>& groupList, bool suspended) {
+    if (suspended && ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups) != NoError) {
+        ReportMessage(GetMessage(kMsgSuspendGroups));
+        return false;
+    }
+    API_Elem_Head* heads = groupList.data();
+    GSErrCode err = ACAPI_Element_Tool(&heads, int32_t(groupList.count), APITool_Ungroup);
+    return err == NoError;
+}
+
+// Places the edge setters and opens the palette; false when a step failed.
+bool HandOverToEdgePalette(bool suspended) {
+    if (!DeleteDummies()) return false;
+    if (ACAPI_Element_Select(nullptr, 0, false) != NoError) return false;
+    if (!PlaceDummies()) return false;
+    if (OpenEdgePalette() != 0) gState.finalizationPending = true;
+    if (suspended && ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups) != NoError) {
+        ReportMessage(GetMessage(kMsgSuspendGroups));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void DoTiles() {
-    // The run is assembled from extraction, the topology engine, the junctions and the edge setters.
+    // 1. Planes of earlier runs stay in the model but are not processed again.
+    for (uint32_t i = 0; i < gState.roofPlanes.planes.count; ++i) gState.roofPlanes.planes[i].inRun = 0;
+    gState.collectedRoofCount = 0;
+    HostArrayFree(gState.wallSegments);
+    HostArrayFree(gState.fillSegments);
+
+    // 2. The selection.
+    API_SelectionInfo info{};
+    API_Neig** neigs = nullptr;
+    if (ACAPI_Selection_Get(&info, &neigs, true, false) != NoError || info.typeID != API_SelElems || neigs == nullptr) {
+        if (neigs != nullptr) BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+        ReportMessage(GetMessage(kMsgNoSelection));
+        return;
+    }
+    const int32_t selectedCount = BMGetHandleSize(reinterpret_cast<GSConstHandle>(neigs)) / int32_t(sizeof(API_Neig));
+
+    // 3. The group list of the roofs read in this run.
+    HostArray<API_Elem_Head> groupList;
+    if (!HostArrayReserve(groupList, uint32_t(selectedCount > 0 ? selectedCount : 1))) {
+        BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return;
+    }
+
+    // 4. The command switched suspension on; remember it for the ungrouping.
+    bool suspended = false;
+    ACAPI_Environment(APIEnv_IsSuspendGroupOnID, &suspended);
+
+    // 5.-6. Roofs, walls and fills.
+    const bool collected = CollectSelection(neigs, selectedCount, groupList);
+    BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+    if (!collected) {
+        HostArrayFree(groupList);
+        CleanUpRun();
+        return;
+    }
+    // 7. Nothing to tile without a roof.
+    if (gState.collectedRoofCount == 0) {
+        HostArrayFree(groupList);
+        ReportMessage(GetMessage(kMsgNoRoofSelected));
+        CleanUpRun();
+        return;
+    }
+    // 8.-9. Tiles will be grouped with their roof: take the roofs out of their old groups.
+    const bool ungrouped = UngroupRoofs(groupList, suspended);
+    HostArrayFree(groupList);
+    if (!ungrouped) {
+        CleanUpRun();
+        return;
+    }
+    // 10.
+    if (ACAPI_Automate(APIDo_RedrawID) != NoError) {
+        CleanUpRun();
+        return;
+    }
+    // 11. Classify every edge.
+    if (!RunTopology()) {
+        ReportMessage(GetMessage(kMsgEngineFailed));
+        CleanUpRun();
+        return;
+    }
+    // 12. Edges along walls and fills.
+    ApplyWallJunctions();
+    ApplyFillJunctions();
+    // 13. The user checks the edges on the setters; the tables stay for the finalization.
+    if (!HandOverToEdgePalette(suspended)) CleanUpRun();
 }
