@@ -125,3 +125,6 @@ inline int16_t DGListGetItemCount(int16_t d, int16_t i) { return gHost.DGListGet
 inline void DGListDeleteItem(int16_t d, int16_t i, int16_t p) { gHost.DGListDeleteItem(d, i, p); }
 inline void DGListScrollUp(int16_t d, int16_t i) { gHost.DGListScrollUp(d, i); }
 inline void UCRollDownSetText(int16_t d, int16_t i, const char* t) { gHost.UCRollDownSetText(d, i, t); }
+
+// Scripts of the add-on's own library parts.
+inline GSErrCode ACAPI_Register_LibPartScripts(const char* mainId, const LibPartScriptHooks* hooks) { return gHost.Register_LibPartScripts != nullptr ? gHost.Register_LibPartScripts(mainId, hooks) : APIERR_NOTSUPPORTED; }

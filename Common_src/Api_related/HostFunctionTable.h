@@ -157,4 +157,5 @@ struct HostFunctionTable {
     void (*UCRollDownSetText)(int16_t dialID, int16_t item, const char* text);
 
     // --- append new entries below this line ---
+    GSErrCode (*Register_LibPartScripts)(const char* mainId, const LibPartScriptHooks* hooks);
 };

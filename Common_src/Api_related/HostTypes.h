@@ -413,3 +413,47 @@ struct ResourceFork {
 constexpr uint32_t ResType_Strings = FourCC("STRS");
 constexpr uint32_t ResType_Dialog = FourCC("DLGR");
 constexpr uint32_t ResType_LibPart = FourCC("LIBP");
+
+// ---------------------------------------------------------------------------------------------
+// Scripts of the add-on's own library parts (the edge setter): the add-on registers them with
+// Register_LibPartScripts and the host runs them as the part's parameter script and 2D script.
+// ---------------------------------------------------------------------------------------------
+// Why a parameter script runs.
+struct LibPartParamScriptEnv {
+    const char* changedName = "";  // name of the parameter the user changed last ("" none)
+    bool settingsDialog = false;   // the script runs for the object's settings dialog
+    int32_t uiButtonId = 0;        // settings dialog: the button the user pressed (0 none)
+};
+// The view a 2D script draws for.
+struct LibPartDrawEnv {
+    double objectAngle = 0;      // the placed object's rotation, radians
+    bool mirrored = false;       // the placed object is mirrored
+    double viewRotation = 0;     // the plan view's rotation, radians
+    double drawingScale = 100;   // the plan's scale is 1 : drawingScale
+};
+// Hotspot roles: a plain hotspot, or one of the three points of an editable (draggable) one.
+constexpr int32_t LibPartHotspot_Plain = 0;
+constexpr int32_t LibPartHotspot_Base = 1;
+constexpr int32_t LibPartHotspot_Moving = 2;
+constexpr int32_t LibPartHotspot_Reference = 3;
+// Receives a 2D script's drawing primitives, in the object's own coordinates (metres, before the
+// object's position, rotation and mirroring are applied); angles in radians. Null entries are
+// not called.
+struct LibPartDrawSink {
+    void* context = nullptr;
+    void (*line)(void* context, API_Coord from, API_Coord to, int16_t pen) = nullptr;
+    void (*arc)(void* context, API_Coord centre, double radius, double startAngle, double endAngle, int16_t pen) = nullptr;
+    void (*circle)(void* context, API_Coord centre, double radius, int16_t pen) = nullptr;
+    void (*polygon)(void* context, const API_Coord* points, int32_t count, int16_t contourPen, int32_t fillType,
+                    int16_t fillPen, int16_t fillBackPen) = nullptr;
+    void (*text)(void* context, API_Coord at, double angle, double sizeMm, const char* utf8, int16_t pen) = nullptr;
+    // paramName / paramIndex (1-based array element, 0 simple) name the parameter an editable
+    // hotspot changes; null for a plain hotspot.
+    void (*hotspot)(void* context, API_Coord at, int32_t role, const char* paramName, int32_t paramIndex) = nullptr;
+};
+// The scripts of one library part. Both get the placed object's parameter list (a handle of
+// API_AddParType records); the parameter script may change values in place.
+struct LibPartScriptHooks {
+    GSErrCode (*parameterScript)(API_AddParType** params, const LibPartParamScriptEnv* env) = nullptr;
+    GSErrCode (*draw2D)(API_AddParType** params, const LibPartDrawEnv* env, const LibPartDrawSink* sink) = nullptr;
+};
