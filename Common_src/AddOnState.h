@@ -45,6 +45,7 @@ struct AddOnState {
     char addOnFolder[API_PathLen] = {};      // ends with a path separator
     char libraryLocation[API_PathLen] = {};  // addOnFolder + "TevaroTmp.lib"
     uint32_t tileSurfaceIdCounter = 0;       // numbers the element IDs "Tevaro_%03d"
+    API_Guid modifiedTileSurface;            // the tile surface getCserep found (null: none)
 
     // Run tables of a tiling run; they survive while the edge palette is open.
     RoofPlaneTable roofPlanes;

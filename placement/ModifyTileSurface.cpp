@@ -1,7 +1,235 @@
 // Purpose: modification of a placed tile surface and its ridges with new settings.
 #include "placement/ModifyTileSurface.h"
 
-// Not built yet: no tile surface is ever recognised, so the tile command always tiles roofs.
-int32_t getCserep() { return 0; }
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 
-void DoModify() {}
+#include "Common_src/AddOnState.h"
+#include "Common_src/CommandDispatch.h"
+#include "Common_src/Messages.h"
+#include "accessories/AccessoryRun.h"
+#include "dialogs/TileSettings.h"
+#include "placement/LibraryObjects.h"
+
+namespace {
+
+constexpr int32_t kMsgGetCserepElementGet = 24;
+constexpr int32_t kMsgDoModifySelection = 33;
+constexpr int32_t kMsgDoModifyElementGet = 35;
+
+// A selected object's kind, as its library part tells.
+enum ObjectKind { OtherObject, TileSurfaceObject, RidgeObject };
+
+// The element type of a selected entry ('NTOE'); the zombie type when the host cannot tell.
+API_ElemTypeID SelectedElementType(const API_Neig& neig) {
+    API_ElemTypeID type = API_ZombieElemID;
+    if (ACAPI_Goodies(APIAny_NeigIDToElemTypeID, const_cast<API_Neig*>(&neig), &type) != NoError) {
+        return API_ZombieElemID;
+    }
+    return type;
+}
+
+// Reads an object's library part; false when the host cannot give it.
+bool ObjectKindOf(const API_Element& element, ObjectKind& kind) {
+    API_LibPart libPart{};
+    libPart.index = element.object.libInd;
+    if (ACAPI_LibPart_Get(&libPart) != NoError) return false;
+    kind = LibPartIsKind(libPart.ownUnID, kTileSurfaceMainId) ? TileSurfaceObject
+           : LibPartIsKind(libPart.ownUnID, kRidgeMainId)     ? RidgeObject
+                                                              : OtherObject;
+    return true;
+}
+
+// Number of entries in a selection handle.
+int32_t NeigCount(API_Neig** neigs) {
+    if (neigs == nullptr) return 0;
+    return BMGetHandleSize(reinterpret_cast<GSConstHandle>(neigs)) / int32_t(sizeof(API_Neig));
+}
+
+// Releases a selection handle.
+void FreeNeigs(API_Neig**& neigs) {
+    if (neigs != nullptr) BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+    neigs = nullptr;
+}
+
+// Copies a text parameter into a settings field, if the list holds it.
+void ReadTextSetting(API_AddParType** params, const char* name, char* field, size_t fieldSize) {
+    const API_AddParType* param = FindParam(params, name);
+    if (param != nullptr) FromHostText(param->uStr, field, fieldSize);
+}
+
+// Reads an on/off or pen setting: truncated toward zero and narrowed to 16 bits, as the dialog keeps it.
+void ReadIntegerSetting(API_AddParType** params, const char* name, int32_t& field) {
+    const API_AddParType* param = FindParam(params, name);
+    if (param == nullptr) return;
+    const double truncated = std::trunc(param->real);
+    // Values beyond 64 bits cannot be narrowed meaningfully; wrap what fits, keep 0 otherwise.
+    const int64_t whole = std::fabs(truncated) < 9.0e18 ? int64_t(truncated) : 0;
+    field = int32_t(int16_t(whole));
+}
+
+// Loads a tile surface's settings from its parameter list into TileSettings.
+void ReadTileSurfaceSettings(API_AddParType** params) {
+    TileSettings& t = gTileSettings;
+    ReadTextSetting(params, "fam", t.fam, sizeof t.fam);
+    ReadTextSetting(params, "color", t.color, sizeof t.color);
+    ReadTextSetting(params, "folia", t.folia, sizeof t.folia);
+    ReadTextSetting(params, "vapatipus", t.vapatipus, sizeof t.vapatipus);
+    ReadTextSetting(params, "mat_pan", t.mat_pan, sizeof t.mat_pan);
+    ReadTextSetting(params, "hofogas", t.hofogas, sizeof t.hofogas);
+    ReadTextSetting(params, "hofogo", t.hofogo, sizeof t.hofogo);
+    ReadTextSetting(params, "opt2d", t.opt2d, sizeof t.opt2d);
+    if (const API_AddParType* loss = FindParam(params, "vesztesegszorzo")) {
+        std::snprintf(t.vesztesegszorzo, sizeof t.vesztesegszorzo, "%lf", loss->real);
+    }
+    ReadIntegerSetting(params, "auto_acc", t.auto_acc);
+    ReadIntegerSetting(params, "wingtile", t.wingtile);
+    ReadIntegerSetting(params, "csrogz", t.csrogz);
+    ReadIntegerSetting(params, "rogkar", t.rogkar);
+    ReadIntegerSetting(params, "pen1", t.pen1);
+}
+
+// The settings a modification writes onto a tile surface.
+size_t TileSurfaceSettingRows(ParamRow* rows, double lossMultiplier) {
+    const TileSettings& t = gTileSettings;
+    size_t n = 0;
+    rows[n++] = TextParam("fam", t.fam);
+    rows[n++] = TextParam("color", t.color);
+    rows[n++] = TextParam("folia", t.folia);
+    rows[n++] = TextParam("vapatipus", t.vapatipus);
+    rows[n++] = TextParam("mat_pan", t.mat_pan);
+    rows[n++] = TextParam("hofogas", t.hofogas);
+    rows[n++] = TextParam("hofogo", t.hofogo);
+    rows[n++] = RealParam("vesztesegszorzo", lossMultiplier);
+    rows[n++] = RealParam("tile_x", t.tile_x);
+    rows[n++] = RealParam("tile_y", t.tile_y);
+    rows[n++] = TextParam("opt2d", t.opt2d);
+    rows[n++] = RealParam("auto_acc", double(t.auto_acc));
+    rows[n++] = RealParam("csrogz", double(t.csrogz));
+    rows[n++] = RealParam("rogkar", double(t.rogkar));
+    rows[n++] = RealParam("wingtile", double(t.wingtile));
+    rows[n++] = RealParam("pen1", double(t.pen1));
+    rows[n++] = TextParam("typ", t.typ);
+    rows[n++] = RealParam("modByAPI", 1.0);
+    return n;
+}
+
+// The settings a modification writes onto a ridge.
+size_t RidgeSettingRows(ParamRow* rows, double lossMultiplier) {
+    const TileSettings& t = gTileSettings;
+    size_t n = 0;
+    rows[n++] = TextParam("fam", t.fam);
+    rows[n++] = TextParam("gcstyp", t.gcstyp);
+    rows[n++] = TextParam("gcolor", t.color);
+    rows[n++] = RealParam("vesztesegszorzo", lossMultiplier);
+    rows[n++] = TextParam("opt2d", t.opt2d);
+    rows[n++] = RealParam("pen1", double(t.pen1));
+    rows[n++] = TextParam("typ", t.typ);
+    rows[n++] = RealParam("modByAPI", 1.0);
+    return n;
+}
+constexpr size_t kMaxSettingRows = 18;
+
+// Writes the current settings and layer onto one placed object; the host's answer is not examined.
+void RewriteObjectSettings(API_Element& element, ObjectKind kind) {
+    API_ElementMemo memo{};
+    if (ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars) != NoError) {
+        ACAPI_DisposeElemMemoHdls(&memo);
+        return;
+    }
+    ParamRow rows[kMaxSettingRows];
+    const double loss = LossMultiplierValue(gTileSettings.vesztesegszorzo);
+    const size_t rowCount = kind == RidgeObject ? RidgeSettingRows(rows, loss) : TileSurfaceSettingRows(rows, loss);
+    ApplyParamRows(memo.params, rows, rowCount);  // no arrays among the settings: nothing to allocate
+    element.header.layer = gTileSettings.layer;
+
+    API_Element mask;
+    ACAPI_ELEMENT_MASK_SETFULL(mask);
+    API_Elem_Head head = element.header;
+    API_Elem_Head* heads = &head;
+    ACAPI_Element_ChangeParameters(&heads, 1, &element, &memo, &mask);
+    ACAPI_DisposeElemMemoHdls(&memo);
+}
+
+}  // namespace
+
+int32_t getCserep() {
+    gState.modifiedTileSurface = APINULLGuid;
+    API_SelectionInfo info{};
+    API_Neig** neigs = nullptr;
+    if (ACAPI_Selection_Get(&info, &neigs, true, false) != NoError || info.typeID != API_SelElems) {
+        FreeNeigs(neigs);
+        return 0;
+    }
+    API_Element found{};
+    bool foundOne = false;
+    const int32_t count = NeigCount(neigs);
+    for (int32_t i = 0; i < count && !foundOne; ++i) {
+        if (SelectedElementType((*neigs)[i]) != API_ObjectID) continue;
+        API_Element element{};
+        element.header.guid = (*neigs)[i].guid;
+        const GSErrCode err = ACAPI_Element_Get(&element);
+        if (err != NoError) {
+            ErrorAlert(GetMessage(kMsgGetCserepElementGet), err);
+            FreeNeigs(neigs);
+            return 0;
+        }
+        // Every selected object sets the layer, so the dialog offers the last one's when no tile surface is found.
+        gTileSettings.layer = element.header.layer;
+        ObjectKind kind = OtherObject;
+        if (ObjectKindOf(element, kind) && kind == TileSurfaceObject) {
+            found = element;
+            foundOne = true;
+        }
+    }
+    FreeNeigs(neigs);
+    if (!foundOne) return 0;
+
+    gState.modifiedTileSurface = found.header.guid;
+    API_ElementMemo memo{};
+    if (ACAPI_Element_GetMemo(found.header.guid, &memo, APIMemoMask_AddPars) == NoError && memo.params != nullptr) {
+        ReadTileSurfaceSettings(memo.params);
+    }
+    gTileSettings.layer = found.header.layer;
+    ACAPI_DisposeElemMemoHdls(&memo);
+    return 1;
+}
+
+void ClearModifiedSurfaceAccessories() {
+    const API_Guid lastAccessorySurface = gState.selectedTileSurface;
+    gState.selectedTileSurface = gState.modifiedTileSurface;
+    AccessoryRun(AccessoryMode_ClearAll);
+    gState.selectedTileSurface = lastAccessorySurface;
+}
+
+void DoModify() {
+    API_SelectionInfo info{};
+    API_Neig** neigs = nullptr;
+    const GSErrCode selectionErr = ACAPI_Selection_Get(&info, &neigs, true, false);
+    if (selectionErr != NoError) {
+        ErrorAlert(GetMessage(kMsgDoModifySelection), selectionErr);
+        FreeNeigs(neigs);
+        return;
+    }
+    if (info.typeID != API_SelElems) {
+        ReportMessage(GetMessage(kMsgNoSelection));
+        FreeNeigs(neigs);
+        return;
+    }
+    const int32_t count = NeigCount(neigs);
+    for (int32_t i = 0; i < count; ++i) {
+        if (SelectedElementType((*neigs)[i]) != API_ObjectID) continue;
+        API_Element element{};
+        element.header.guid = (*neigs)[i].guid;
+        const GSErrCode err = ACAPI_Element_Get(&element);
+        if (err != NoError) {
+            ErrorAlert(GetMessage(kMsgDoModifyElementGet), err);
+            break;  // the objects before it stay changed
+        }
+        ObjectKind kind = OtherObject;
+        if (!ObjectKindOf(element, kind) || kind == OtherObject) continue;
+        RewriteObjectSettings(element, kind);
+    }
+    FreeNeigs(neigs);
+}

@@ -1,0 +1,279 @@
+// Purpose: ridge objects on the ridge, hip and single-slope top edges of the roof planes.
+#include "placement/PlaceRidges.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "Common_src/AddOnState.h"
+#include "Common_src/CommandDispatch.h"
+#include "Common_src/Messages.h"
+#include "dialogs/TileSettings.h"
+#include "placement/LibraryObjects.h"
+#include "roofgeom/Geometry.h"
+#include "roofgeom/RoofModel.h"
+
+namespace {
+
+constexpr int32_t kMsgRidgeSearchFailed = 27;
+constexpr int32_t kMsgRidgeDefaultsFailed = 28;
+constexpr int32_t kMsgRidgeCreateFailed = 29;
+constexpr int32_t kMsgRidgeElementId = 48;
+
+constexpr int16_t kStatusEave = 11;
+constexpr int16_t kStatusTopEdge = 12;
+constexpr int16_t kStatusRidge = 31;
+constexpr int16_t kStatusHip = 41;
+// Statuses above this one belong to edges shared by two planes.
+constexpr int16_t kLastFreeEdgeStatus = 30;
+
+constexpr int32_t kEndJoined = 0;
+constexpr int32_t kEndFreeRidge = 1;
+constexpr int32_t kEndFreeLower = 2;
+constexpr int32_t kEndHippedRidge = 3;
+
+// Two 3D points are the same roof point when every coordinate differs by at most this.
+constexpr double kPointEqualTol3D = 0.01;
+// An edge whose plan (or x-z) extent stays within this has no direction of its own.
+constexpr double kDirectionDegenerateTol = 0.001;
+// The regular hipped end: hips 90 degrees apart, each 135 degrees from the ridge, within this.
+constexpr double kHippedEndAngleTolDeg = 10.0;
+constexpr double kHipsBetweenDeg = 90.0;
+constexpr double kHipFromRidgeDeg = 135.0;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// The option value of the parameter-script request for a newly placed object.
+constexpr intptr_t kRunParamScriptOptions = 0x10000000;
+
+// A segment of the hipped-end memory: its two end points in edge order.
+struct Segment3 {
+    Coord3 a, b;
+};
+
+// True when two roof points coincide within the point tolerance in x, y and z.
+bool SamePoint(const Coord3& p, const Coord3& q) {
+    return std::fabs(p.x - q.x) <= kPointEqualTol3D && std::fabs(p.y - q.y) <= kPointEqualTol3D &&
+           std::fabs(p.z - q.z) <= kPointEqualTol3D;
+}
+
+// True when two segments have the same end points, in the same or the opposite order.
+bool SameSegment(const Segment3& s, const Segment3& t) {
+    return (SamePoint(s.a, t.a) && SamePoint(s.b, t.b)) || (SamePoint(s.a, t.b) && SamePoint(s.b, t.a));
+}
+
+// Edge j of a plane as its two end points; the second wraps to vertex 0 after the last vertex.
+Segment3 EdgeOf(const RoofPlane& plane, uint32_t j) {
+    return {plane.vertices[j], plane.vertices[(j + 1) % plane.vertexCount]};
+}
+
+// The two ends of an edge ordered lower end first (a level edge keeps its own order).
+Segment3 LowerEndFirst(const RoofPlane& plane, uint32_t e) {
+    Segment3 s = EdgeOf(plane, e);
+    if (s.a.z > s.b.z) {
+        const Coord3 lower = s.b;
+        s.b = s.a;
+        s.a = lower;
+    }
+    return s;
+}
+
+// True for the statuses that carry ridge tiles: top edge, ridge, hip.
+bool IsRidgeType(int16_t status) {
+    return status == kStatusTopEdge || status == kStatusRidge || status == kStatusHip;
+}
+
+// True when one end of the segment is the point.
+bool Touches(const Segment3& s, const Coord3& p) { return SamePoint(s.a, p) || SamePoint(s.b, p); }
+
+// Counts of the ridge-type edges of other edges that touch a point.
+struct TouchCounts {
+    int32_t ridgeType = 0;
+    int32_t hips = 0;
+    int32_t ridges = 0;
+};
+
+// Counts the ridge-type edges touching P over every plane, leaving out edge e of plane p and its twins.
+TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) {
+    TouchCounts counts;
+    const HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    for (uint32_t q = 0; q < planes.count; ++q) {
+        if (planes[q].vertexCount == 1) continue;
+        for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
+            if (EdgesCoincide(p, e, q, j)) continue;
+            const int16_t status = planes[q].edgeStatus[j];
+            if (!IsRidgeType(status) || !Touches(EdgeOf(planes[q], j), point)) continue;
+            ++counts.ridgeType;
+            if (status == kStatusHip) ++counts.hips;
+            if (status == kStatusRidge) ++counts.ridges;
+        }
+    }
+    return counts;
+}
+
+// Plan vector from P to the end of the segment that is not P.
+Coord3 PlanVectorAway(const Segment3& s, const Coord3& p) {
+    const Coord3& other = SamePoint(s.a, p) ? s.b : s.a;
+    return {other.x - p.x, other.y - p.y, 0.0};
+}
+
+// The end code of a ridge end where hips or ridges meet: 3 for the regular hipped end, else 0.
+int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3& ridgeVector) {
+    const HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    int32_t touching = 0;  // t: touching eaves, top edges, ridges and hips
+    int32_t hipCount = 0;  // h
+    Segment3 memory[2] = {};
+    for (uint32_t q = 0; q < planes.count; ++q) {
+        if (planes[q].vertexCount == 1) continue;
+        int32_t repeat = 0;  // d: set when a plane repeats the segment just stored
+        for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
+            if (EdgesCoincide(p, e, q, j)) continue;
+            const int16_t status = planes[q].edgeStatus[j];
+            const Segment3 segment = EdgeOf(planes[q], j);
+            if (!Touches(segment, point)) continue;
+            if (status == kStatusEave || IsRidgeType(status)) ++touching;
+            if (status != kStatusRidge && status != kStatusHip) continue;
+            ++hipCount;
+            if (SameSegment(segment, memory[(hipCount + repeat - 1) % 2])) {
+                repeat = 1;
+            } else {
+                memory[(hipCount + repeat) % 2] = segment;
+            }
+        }
+    }
+    if (touching == 0 || hipCount != 4) return kEndJoined;
+
+    Coord3 hips[2];
+    for (int s = 0; s < 2; ++s) {
+        // Each segment must run down from P (or stay level): an end above P is no hipped end.
+        const bool firstAbove = !SamePoint(memory[s].a, point) && memory[s].a.z > point.z;
+        const bool secondAbove = !SamePoint(memory[s].b, point) && memory[s].b.z > point.z;
+        if (firstAbove || secondAbove) return kEndJoined;
+        hips[s] = PlanVectorAway(memory[s], point);
+    }
+    const double hipsApart = VectorAngle(hips[0], hips[1]) * kDegreesPerRadian;
+    const double ridgeToHip1 = VectorAngle(ridgeVector, hips[1]) * kDegreesPerRadian;
+    const double hip0ToRidge = VectorAngle(hips[0], ridgeVector) * kDegreesPerRadian;
+    // The two hips stand at right angles to each other,
+    const bool hipsSquare = std::fabs(hipsApart - kHipsBetweenDeg) < kHippedEndAngleTolDeg;
+    // the second hip leaves the ridge at 135 degrees,
+    const bool hip1Diagonal = std::fabs(ridgeToHip1 - kHipFromRidgeDeg) < kHippedEndAngleTolDeg;
+    // and so does the first.
+    const bool hip0Diagonal = std::fabs(hip0ToRidge - kHipFromRidgeDeg) < kHippedEndAngleTolDeg;
+    return hipsSquare && hip1Diagonal && hip0Diagonal ? kEndHippedRidge : kEndJoined;
+}
+
+// Fills the ridge parameter rows from the settings, the end codes and the edge's rise.
+void RidgeRows(ParamRow* rows, double beta, double lossMultiplier, int32_t lowerEnd, int32_t upperEnd, double rise) {
+    const TileSettings& t = gTileSettings;
+    rows[0] = RealParam("alpha", beta);
+    rows[1] = TextParam("gcstyp", t.gcstyp);
+    rows[2] = TextParam("fam", t.fam);
+    rows[3] = TextParam("gcolor", t.color);
+    rows[4] = RealParam("vesztesegszorzo", lossMultiplier);
+    rows[5] = TextParam("opt2d", t.opt2d);
+    rows[6] = RealParam("stat1", double(lowerEnd));
+    rows[7] = RealParam("stat2", double(upperEnd));
+    rows[8] = RealParam("pen1", double(t.pen1));
+    rows[9] = RealParam("ZZYZX", rise);
+    rows[10] = TextParam("typ", t.typ);
+    rows[11] = RealParam("modByAPI", 1.0);
+}
+constexpr size_t kRidgeRowCount = 12;
+
+// Writes the new ridge's identifier on every other plane's edge with the same two end points.
+void ShareWithTwinEdges(uint32_t p, const Segment3& edge, const API_Guid& ridge) {
+    HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    for (uint32_t q = 0; q < planes.count; ++q) {
+        if (q == p || planes[q].vertexCount == 1) continue;
+        for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
+            if (SameSegment(EdgeOf(planes[q], j), edge)) planes[q].ridgeGuids[j] = ridge;
+        }
+    }
+}
+
+}  // namespace
+
+double RidgePlanDirection(double dx, double dy) {
+    if (std::fabs(dx) <= kDirectionDegenerateTol && std::fabs(dy) <= kDirectionDegenerateTol) return 0.0;
+    const double planLength = std::sqrt(dx * dx + dy * dy);
+    const double a = std::asin(dy / planLength);
+    return dx >= 0 ? a : kPi - a;
+}
+
+double RidgeRiseAngle(double dx, double dz) {
+    if (std::fabs(dz) <= kDirectionDegenerateTol && std::fabs(dx) <= kDirectionDegenerateTol) return 0.0;
+    const double m = std::sqrt(dx * dx + dz * dz);
+    const double a = std::asin(dz / m);
+    return dx >= 0 ? a : kPi - a;
+}
+
+int32_t RidgeEndCode(uint32_t planeIndex, uint32_t edgeIndex, int32_t end) {
+    const RoofPlane& plane = gState.roofPlanes.planes[planeIndex];
+    const int16_t status = plane.edgeStatus[edgeIndex];
+    const Segment3 edge = LowerEndFirst(plane, edgeIndex);
+    const Coord3& point = end == 0 ? edge.a : edge.b;
+    const TouchCounts counts = CountRidgeTypeTouching(planeIndex, edgeIndex, point);
+
+    if (status == kStatusTopEdge || status == kStatusHip) {
+        if (counts.ridgeType != 0) return kEndJoined;
+        return end == 0 ? kEndFreeLower : kEndJoined;
+    }
+    if (counts.ridgeType == 0 || (counts.hips == 0 && counts.ridges == 0)) return kEndFreeRidge;
+    const Coord3 ridgeVector = end == 0 ? Coord3{edge.b.x - edge.a.x, edge.b.y - edge.a.y, 0.0}
+                                        : Coord3{edge.a.x - edge.b.x, edge.a.y - edge.b.y, 0.0};
+    return HippedEndCode(planeIndex, edgeIndex, point, ridgeVector);
+}
+
+void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
+    {
+        const RoofPlane& plane = gState.roofPlanes.planes[planeIndex];
+        if (!IsNullGuid(plane.ridgeGuids[edgeIndex])) return;  // placed already from the twin edge
+        if (!IsRidgeType(plane.edgeStatus[edgeIndex])) return;
+    }
+    const int16_t status = gState.roofPlanes.planes[planeIndex].edgeStatus[edgeIndex];
+    const Segment3 edge = LowerEndFirst(gState.roofPlanes.planes[planeIndex], edgeIndex);
+    const double dx = edge.b.x - edge.a.x;
+    const double dy = edge.b.y - edge.a.y;
+    const double dz = edge.b.z - edge.a.z;
+    const double alpha = RidgePlanDirection(dx, dy);
+    const double beta = RidgeRiseAngle(dx, dz);
+    const int32_t lowerEnd = RidgeEndCode(planeIndex, edgeIndex, 0);
+    const int32_t upperEnd = RidgeEndCode(planeIndex, edgeIndex, 1);
+
+    API_Element element{};
+    API_ElementMemo memo{};
+    if (!PrepareLibraryObject(kRidgeMainId, {kMsgRidgeSearchFailed, kMsgRidgeDefaultsFailed}, element, memo)) return;
+
+    element.object.pos.x = edge.a.x;
+    element.object.pos.y = edge.a.y;
+    element.object.angle = alpha;
+    element.object.level = edge.a.z - ridgeLevel;
+    element.object.xRatio = std::sqrt(dx * dx + dy * dy);
+    element.object.useObjSectAttrs = true;
+    element.object.reflected = false;
+    std::snprintf(memo.elemInfoString, sizeof memo.elemInfoString, "%s", GetMessage(kMsgRidgeElementId));
+
+    ParamRow rows[kRidgeRowCount];
+    RidgeRows(rows, beta, LossMultiplierValue(gTileSettings.vesztesegszorzo), lowerEnd, upperEnd, dz);
+    if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        ACAPI_DisposeElemMemoHdls(&memo);
+        return;
+    }
+    element.header.floorInd = gState.currentStory;
+    element.header.layer = gTileSettings.layer;
+
+    const GSErrCode err = ACAPI_Element_Create(&element, &memo);
+    ACAPI_DisposeElemMemoHdls(&memo);
+    if (err != NoError) {
+        // A refused ridge leaves the edge (and its twins) without one; there is no script to run.
+        ErrorAlert(GetMessage(kMsgRidgeCreateFailed), err);
+        return;
+    }
+    gState.roofPlanes.planes[planeIndex].ridgeGuids[edgeIndex] = element.header.guid;
+    if (status > kLastFreeEdgeStatus) ShareWithTwinEdges(planeIndex, edge, element.header.guid);
+
+    API_Elem_Head head{};
+    head.guid = element.header.guid;
+    ACAPI_Goodies(APIAny_RunGDLParScriptID, &head, reinterpret_cast<void*>(kRunParamScriptOptions));
+}

@@ -1,0 +1,159 @@
+// Purpose: one tile-surface object per roof plane of the run, and each roof grouped with its objects.
+#include "placement/PlaceTileSurfaces.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "Common_src/AddOnState.h"
+#include "Common_src/CommandDispatch.h"
+#include "Common_src/Messages.h"
+#include "dialogs/TileSettings.h"
+#include "placement/LibraryObjects.h"
+#include "placement/PlaceRidges.h"
+
+namespace {
+
+constexpr int32_t kMsgTileCreateFailed = 30;
+constexpr int32_t kMsgTileSearchFailed = 31;
+constexpr int32_t kMsgTileDefaultsFailed = 32;
+
+// A top-of-roof edge the user marked as having no ridge tiles; the object knows it as a plain top edge.
+constexpr int16_t kStatusTopWithoutRidgeTiles = 13;
+constexpr int16_t kStatusTopEdge = 12;
+
+constexpr uint32_t kGroupListStep = 16;
+
+// Fills the parameter rows of one plane's tile surface; the arrays live in nodes and stat.
+std::vector<ParamRow> TileSurfaceRows(const RoofPlane& plane, std::vector<double>& nodes, std::vector<double>& stat,
+                                      double lossMultiplier) {
+    const uint32_t n = plane.vertexCount;
+    const double sign = plane.flipped == 1 ? -1.0 : 1.0;
+    nodes.assign(size_t(n) * 2, 0.0);
+    stat.assign(n, 0.0);
+    for (uint32_t i = 0; i < n; ++i) {
+        nodes[2 * i] = sign * plane.planeCoords[i].x;
+        nodes[2 * i + 1] = sign * plane.planeCoords[i].y;
+        const int16_t status = plane.edgeStatus[i];
+        stat[i] = status == kStatusTopWithoutRidgeTiles ? kStatusTopEdge : status;
+    }
+    const TileSettings& t = gTileSettings;
+    return {
+        RealParam("alpha", plane.slope),
+        TextParam("fam", t.fam),
+        TextParam("color", t.color),
+        TextParam("folia", t.folia),
+        TextParam("vapatipus", t.vapatipus),
+        TextParam("mat_pan", t.mat_pan),
+        TextParam("hofogas", t.hofogas),
+        TextParam("hofogo", t.hofogo),
+        RealParam("vesztesegszorzo", lossMultiplier),
+        RealParam("num", double(n)),
+        RealParam("tile_x", t.tile_x),
+        RealParam("tile_y", t.tile_y),
+        RealParam("surf", plane.area),
+        TextParam("opt2d", t.opt2d),
+        RealParam("auto_acc", double(t.auto_acc)),
+        RealParam("csrogz", double(t.csrogz)),
+        RealParam("rogkar", double(t.rogkar)),
+        RealParam("wingtile", double(t.wingtile)),
+        RealParam("pen1", double(t.pen1)),
+        TextParam("typ", t.typ),
+        ArrayParam("nodes", int32_t(n), 2, nodes.data()),
+        ArrayParam("stat", int32_t(n), 1, stat.data()),
+        RealParam("modByAPI", 1.0),
+    };
+}
+
+// Appends a plane's tile surface and the ridges of its edges to a group list; false without memory.
+bool AppendPlaneObjects(HostArray<API_Elem_Head>& list, const RoofPlane& plane) {
+    if (IsNullGuid(plane.tileSurfaceGuid)) return true;  // no tile surface: not even its ridges
+    API_Elem_Head head{};
+    head.guid = plane.tileSurfaceGuid;
+    if (!HostArrayAppend(list, head, kGroupListStep)) return false;
+    for (uint32_t e = 0; e + 1 < plane.vertexCount; ++e) {
+        if (IsNullGuid(plane.ridgeGuids[e])) continue;
+        head.guid = plane.ridgeGuids[e];
+        if (!HostArrayAppend(list, head, kGroupListStep)) return false;
+    }
+    return true;
+}
+
+// Groups every roof with the objects of its planes; stops with message 17 when memory runs out.
+void GroupRoofsWithTheirObjects() {
+    HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    for (uint32_t i = 0; i < planes.count; ++i) {
+        if (planes[i].inRun != 0) continue;
+        HostArray<API_Elem_Head> list;
+        API_Elem_Head roofHead{};
+        roofHead.guid = planes[i].roofGuid;
+        bool listed = HostArrayReserve(list, kGroupListStep) && HostArrayAppend(list, roofHead, kGroupListStep) &&
+                      AppendPlaneObjects(list, planes[i]);
+        planes[i].inRun = 1;
+        for (uint32_t k = i + 1; listed && k < planes.count; ++k) {
+            if (planes[k].inRun != 0 || planes[k].roofGuid != planes[i].roofGuid) continue;
+            listed = AppendPlaneObjects(list, planes[k]);
+            planes[k].inRun = 1;
+        }
+        if (!listed) {
+            HostArrayFree(list);
+            ReportMessage(GetMessage(kMsgOutOfMemory));
+            return;
+        }
+        ACAPI_Element_Tool(reinterpret_cast<API_Elem_Head**>(list.handle), int32_t(list.count), APITool_Group);
+        HostArrayFree(list);
+    }
+}
+
+}  // namespace
+
+void RoofPlaceAll() {
+    HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    for (uint32_t i = 0; i < planes.count; ++i) {
+        if (planes[i].inRun == 1 && IsNullGuid(planes[i].tileSurfaceGuid)) RoofPlaceOne(i);
+        planes[i].inRun = 0;  // from here on: not yet grouped
+    }
+    GroupRoofsWithTheirObjects();
+}
+
+void RoofPlaceOne(uint32_t planeIndex) {
+    API_Element element{};
+    API_ElementMemo memo{};
+    if (!PrepareLibraryObject(kTileSurfaceMainId, {kMsgTileSearchFailed, kMsgTileDefaultsFailed}, element, memo)) {
+        return;
+    }
+    // The plane record may move while ridges are placed; read it through the table each time.
+    const RoofPlane& plane = gState.roofPlanes.planes[planeIndex];
+    const uint32_t n = plane.vertexCount;
+
+    element.object.pos.x = plane.origin.x;
+    element.object.pos.y = plane.origin.y;
+    element.object.angle = plane.azimuth;
+    element.object.level = plane.baseLevel;
+    element.object.reflected = false;
+    element.object.useObjSectAttrs = true;
+    std::snprintf(memo.elemInfoString, sizeof memo.elemInfoString, "Tevaro_%03u", gState.tileSurfaceIdCounter);
+    ++gState.tileSurfaceIdCounter;
+
+    std::vector<double> nodes, stat;
+    const std::vector<ParamRow> rows =
+        TileSurfaceRows(plane, nodes, stat, LossMultiplierValue(gTileSettings.vesztesegszorzo));
+    if (!ApplyParamRows(memo.params, rows.data(), rows.size())) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        ACAPI_DisposeElemMemoHdls(&memo);
+        return;
+    }
+    element.header.floorInd = gState.currentStory;
+    element.header.layer = gTileSettings.layer;
+
+    const GSErrCode err = ACAPI_Element_Create(&element, &memo);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgTileCreateFailed), err);
+        element.header.guid = APINULLGuid;
+    }
+    gState.roofPlanes.planes[planeIndex].tileSurfaceGuid = element.header.guid;
+    ACAPI_DisposeElemMemoHdls(&memo);
+
+    if (n == 1) return;
+    const double ridgeLevel = gState.roofPlanes.planes[planeIndex].ridgeLevel;
+    for (uint32_t e = 0; e + 1 < n; ++e) Ridge(planeIndex, e, ridgeLevel);
+}
