@@ -30,5 +30,8 @@ int16_t SolarDialog(int32_t mode);
 // Dialog 32503: lists the accessories on a tile surface (their codes zero-terminated one after
 // another, in placement order) and lets the user mark those to delete. On OK keepFlags[r] is 1 for
 // every row left unmarked and 0 otherwise (all 100 written). Returns 1 (OK) or 2 (Cancel).
+// The handler of dialog 32503 (used by DeleteAccessoryDialog).
+int16_t DialKieg_Handler(int16_t message, int16_t dialID, int16_t item, intptr_t userData, const struct DGMessageData* data);
+
 int16_t DeleteAccessoryDialog(const TileType* tileType, int32_t placedAccessoryCount,
                               const char* placedAccessoryCodes, int32_t keepFlags[kMaxPlacedAccessories]);
