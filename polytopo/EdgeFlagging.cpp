@@ -1,0 +1,179 @@
+// Purpose: edge flagging: neighbour search, slope and side classes, and the fold at shared edges.
+#include "polytopo/EdgeFlagging.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kHorizontalEdgeDz = 0.01;        // rise (m) below which an edge is horizontal
+constexpr double kAlmostHorizontalGrade = 0.025;  // rise per length still counted almost horizontal
+constexpr double kAlmostHorizontalTol = 0.01;     // ... with this much to spare (m)
+constexpr double kShortEdgeLength = 0.01;         // CheckFallLine: a shorter edge has no direction
+constexpr double kUpwardSideTol = 0.01;           // ClassifySide: z share of n x d meaning "upward"
+constexpr double kShortVectorLength = 0.01;       // ClassifySide: n x d shorter than this: no side
+constexpr double kFallLineTolDeg = 0.01;          // CheckFallLine: angle to the fall line, degrees
+constexpr double kFlatTol = 0.00017453292519943296;    // 0.01 degree
+constexpr double kAlmostFlatTol = 0.03490658503988659;  // 2 degrees
+
+// Distance d of a fold from a reference is within the almost-flat window: d - 2 deg is below
+// -0.01 deg, or differs from 2 deg by less than 0.01 deg.
+bool WithinAlmostFlat(double d) { return d - kAlmostFlatTol < -kFlatTol || std::fabs(d - kAlmostFlatTol) < kFlatTol; }
+
+// Records the neighbour edge v of polygon q as the match of edge k of polygon p.
+void LinkNeighbour(PolygonSet& set, TopoVertex& edge, uint32_t q, uint32_t v) {
+    if (edge.linkState != kLinkShared) {
+        edge.linkState = kLinkShared;
+        edge.neigGroupId = set.polygons[q].groupId;
+        edge.neigPolyIndex = q;
+        edge.neigEdgeIndex = v;
+        const TopoVertex* nv = PolygonVertices(set, q);
+        edge.linkBits |= (nv != nullptr && (nv[v].linkBits & 1u) != 0) ? 2u : 1u;
+    } else {
+        edge.linkState = kLinkMultiple;
+        edge.neigGroupId = 0;
+        edge.neigPolyIndex = kNoIndex;
+        edge.neigEdgeIndex = kNoIndex;
+    }
+}
+
+}  // namespace
+
+uint32_t FoldFlagOf(double d) {
+    const double fromStraight = std::fabs(d - kPi);
+    const double fromZero = std::fabs(d);
+    if (fromStraight < kFlatTol || fromZero < kFlatTol) return kFoldFlat;
+    if (WithinAlmostFlat(fromStraight) || WithinAlmostFlat(fromZero)) return kFoldAlmostFlat;
+    if (d - kPi < -kFlatTol) return kFoldConcave;
+    if (d - kPi > kFlatTol) return kFoldConvex;
+    return kFoldUnset;
+}
+
+void ClassifySide(PolygonSet& set, uint32_t p, uint32_t k) {
+    TopoVertex* v = PolygonVertices(set, p);
+    TopoVertex& edge = v[k];
+    edge.sideCode = 0;
+    Coord3 d = Sub3(v[k].point, v[k + 1].point);
+    NormalizeVec(d);
+    Coord3 n = set.polygons[p].upNormal;
+    NormalizeVec(n);
+    const Coord3 x = Cross3(n, d);
+    const double length = Length3(x);
+    // n x d points upward: the plane lies below the edge (walking the contour), so it is the
+    // contour's upper edge; holes run the other way round.
+    const bool upward = length >= kShortVectorLength && x.z / length > kUpwardSideTol;
+    if (upward) {
+        edge.sideCode = edge.inHole ? kSideLower : kSideUpper;
+    } else {
+        edge.sideCode = edge.inHole ? kSideUpper : kSideLower;
+    }
+}
+
+void CheckFallLine(PolygonSet& set, uint32_t p, uint32_t k) {
+    TopoVertex* v = PolygonVertices(set, p);
+    const Coord3 delta = Sub3(v[k + 1].point, v[k].point);
+    const double length = Length3(delta);
+    Coord3 d;
+    if (length >= kShortEdgeLength) d = Coord3{delta.x / length, delta.y / length, 0};
+    const Coord3& up = set.polygons[p].upNormal;
+    const Coord3 m{up.x, up.y, 0};
+    const double a = VectorAngle(d, m) * 180.0 / kPi;
+    if (a < kFallLineTolDeg || std::fabs(a - 180.0) < kFallLineTolDeg) v[k].slopeClass = kSlopeFallLine;
+}
+
+bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint32_t p, uint32_t k, InsPoint& r) {
+    {
+        TopoVertex& edge = PolygonVertices(set, p)[k];
+        edge.slopeClass = kSlopeSloped;
+        const double dz = std::fabs(a0.z - a1.z);
+        if (dz < kHorizontalEdgeDz) {
+            edge.slopeClass = kSlopeHorizontal;
+        } else if (dz - kAlmostHorizontalGrade * Distance3(a0, a1) < kAlmostHorizontalTol) {
+            edge.slopeClass = kSlopeAlmostHorizontal;
+        }
+        if (edge.slopeClass == kSlopeHorizontal || edge.slopeClass == kSlopeAlmostHorizontal) ClassifySide(set, p, k);
+        CheckFallLine(set, p, k);
+    }
+
+    const Segment3 a{a0, a1};
+    bool verdict = true;
+    bool matched = false;
+    for (uint32_t q = 0; q < set.polygonCount; ++q) {
+        const uint32_t count = set.polygons[q].vertexCount;
+        if (count == 1) continue;
+        for (uint32_t v = 0; v + 1 < count; ++v) {
+            const TopoVertex* target = PolygonVertices(set, q);
+            if (target == nullptr || target[v].contourEnd == 1) continue;
+            // In its own polygon an edge is tested only against earlier, non-adjacent edges.
+            if (q == p && v + 1 >= k) break;
+            r = InsPoint{};
+            r.srcPolygon = p;
+            r.targetPolygon = q;
+            const Segment3 b{target[v].point, target[v + 1].point};
+            Coord3 crossing;
+            if (SegmentCrossing(a, b, crossing)) {
+                r.code = kInsCrossing;
+                PlaceMarker(crossing, kCrossingMarkerPen);
+                verdict = false;
+            } else {
+                SegmentOverlap(a, b, r);
+                verdict = true;
+            }
+            TopoVertex& edge = PolygonVertices(set, p)[k];
+            if (edge.linkState == kLinkMultiple) {
+                r.code = kInsMultiple;
+                return false;
+            }
+            if (r.code == kInsInside || r.code == kInsOneEnd || r.code == kInsCrossing) return false;
+            if (r.code == kInsSameReversed || r.code == kInsSameForward) {
+                LinkNeighbour(set, edge, q, v);
+                matched = true;
+            }
+        }
+    }
+    if (!matched) {
+        TopoVertex& edge = PolygonVertices(set, p)[k];
+        edge.linkState = kLinkFree;
+        edge.neigGroupId = 0;
+        edge.neigPolyIndex = kNoIndex;
+        edge.neigEdgeIndex = kNoIndex;
+    }
+    return verdict;
+}
+
+bool FlagEdges(PolygonSet& set) {
+    for (uint32_t p = 0; p < set.polygonCount; ++p) {
+        const uint32_t count = set.polygons[p].vertexCount;
+        if (count == 1) continue;
+        for (uint32_t k = 0; k + 1 < count; ++k) {
+            const TopoVertex* v = PolygonVertices(set, p);
+            if (v == nullptr || v[k].contourEnd == 1) continue;
+            InsPoint r;
+            FindNeighbourEdge(set, v[k].point, v[k + 1].point, p, k, r);
+            if (r.code == kInsMultiple) {
+                LogProblem(set, "Multiple (morer than 2) connecting polygon edges found at polygon %i, edge %i", int(p),
+                           int(k));
+                return false;
+            }
+            if (r.code == kInsCrossing && r.srcPolygon == r.targetPolygon) {
+                LogProblem(set, "Intersecting polygon edges found at polygon %i, edge %i", int(p), int(k));
+                return false;
+            }
+        }
+    }
+    for (uint32_t p = 0; p < set.polygonCount; ++p) {
+        const uint32_t count = set.polygons[p].vertexCount;
+        if (count == 1) continue;
+        TopoVertex* v = PolygonVertices(set, p);
+        for (uint32_t k = 0; v != nullptr && k + 1 < count; ++k) {
+            if (v[k].linkState != kLinkShared) continue;
+            if (v[k].neigPolyIndex >= set.polygonCount) {
+                LogProblem(set, "FlagEdges: ivalid neigPolyIndex for poly:%i, edge:%i", int(p), int(k));
+                continue;
+            }
+            v[k].foldAngle =
+                FoldAngle(set.polygons[p].upNormal, set.polygons[v[k].neigPolyIndex].upNormal, v[k].point, v[k + 1].point);
+            v[k].foldFlag = FoldFlagOf(v[k].foldAngle);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,20 @@
+// Purpose: the topology engine's driver: roof model in, validated and classified edges out.
+#pragma once
+
+#include <cstdint>
+
+// Runs the point insertion on every plane of the run, builds the polygon set from the roof model,
+// validates it, flags every edge and writes vertices, plane coordinates, contour counts, edge
+// statuses and edge kinds back into the planes. False when the engine could not finish (nothing
+// is written back then); the caller reports the failure of the engine.
+bool RunTopology();
+
+// The engine's problem log of the last run, one line per problem ("" when there were none). It is
+// kept for diagnostics until the next run or FreeTopologyLog.
+const char* TopologyLog();
+
+// Number of problems the last run counted.
+uint32_t TopologyErrorCount();
+
+// Releases the kept log (add-on unload).
+void FreeTopologyLog();
