@@ -59,6 +59,7 @@ struct Element {
     // Roofs: explicit top planes (generated shapes are turned into planes when loaded).
     std::vector<RoofPlaneShape> roofPlanes;
     bool roof3DDeleted = false;       // test hook: the roof's 3D body answers APIERR_DELETED
+    int16_t roof3DStaleBodies = 0;    // test hook: stale bodies before the roof's body in its 3D range, each answering APIERR_DELETED
     // Walls and fills: plan polygon, closed (first point repeated at the end).
     std::vector<API_Coord> polygon;
     // Objects: library part unique identifier and parameters.

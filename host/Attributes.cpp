@@ -1,0 +1,108 @@
+// Purpose: attributes of the project as the host answers for them: layers, materials, building
+// materials and composites (with their skins), their counts and the composite skin lists.
+#include "host/Attributes.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace host {
+namespace {
+
+// Copies a name into a fixed API text field, always zero-terminated.
+void CopyName(char (&target)[256], const std::string& name) {
+    std::snprintf(target, sizeof target, "%s", name.c_str());
+}
+
+// Finds the attribute with the given index in one of the model's attribute lists.
+template <typename Attr>
+const Attr* FindByIndex(const std::vector<Attr>& list, int32_t index) {
+    for (const Attr& a : list)
+        if (int32_t(a.index) == index) return &a;
+    return nullptr;
+}
+
+// The highest index in use of one attribute list (attribute indices may have gaps).
+template <typename Attr>
+int32_t HighestIndex(const std::vector<Attr>& list) {
+    int32_t highest = 0;
+    for (const Attr& a : list) highest = std::max(highest, int32_t(a.index));
+    return highest;
+}
+
+}  // namespace
+
+GSErrCode AttributeGet(const Model& model, API_Attribute* attribute) {
+    if (attribute == nullptr) return APIERR_BADPARS;
+    const int32_t index = attribute->index;
+    switch (attribute->typeID) {
+        case API_LayerID: {
+            const Layer* layer = FindByIndex(model.layers, index);
+            if (layer == nullptr) return APIERR_BADINDEX;
+            CopyName(attribute->name, layer->name);
+            return NoError;
+        }
+        case API_MaterialID: {
+            const Material* material = FindByIndex(model.materials, index);
+            if (material == nullptr) return APIERR_BADINDEX;
+            CopyName(attribute->name, material->name);
+            return NoError;
+        }
+        case API_BuildingMaterialID: {
+            const BuildingMaterial* bmat = FindByIndex(model.buildingMaterials, index);
+            if (bmat == nullptr) return APIERR_BADINDEX;
+            CopyName(attribute->name, bmat->name);
+            attribute->surfaceMaterial = bmat->surfaceMaterial;
+            return NoError;
+        }
+        case API_CompWallID: {
+            const Composite* composite = FindByIndex(model.composites, index);
+            if (composite == nullptr) return APIERR_BADINDEX;
+            CopyName(attribute->name, composite->name);
+            attribute->nSkins = int32_t(composite->skins.size());
+            return NoError;
+        }
+    }
+    return APIERR_BADPARS;
+}
+
+GSErrCode AttributeGetNum(const Model& model, API_AttrTypeID typeID, int32_t* count) {
+    if (count == nullptr) return APIERR_BADPARS;
+    switch (typeID) {
+        case API_LayerID: *count = HighestIndex(model.layers); return NoError;
+        case API_MaterialID: *count = HighestIndex(model.materials); return NoError;
+        case API_BuildingMaterialID: *count = HighestIndex(model.buildingMaterials); return NoError;
+        case API_CompWallID: *count = HighestIndex(model.composites); return NoError;
+    }
+    return APIERR_BADPARS;
+}
+
+// The skin list is a handle of its own: a master pointer to the skin records. Only
+// DisposeAttrDefs releases it, so it is kept in plain heap memory.
+GSErrCode AttributeGetDef(const Model& model, API_AttrTypeID typeID, int32_t index, API_AttributeDef* defs) {
+    if (defs == nullptr) return APIERR_BADPARS;
+    if (typeID != API_CompWallID) return APIERR_BADPARS;
+    const Composite* composite = FindByIndex(model.composites, index);
+    if (composite == nullptr) return APIERR_BADINDEX;
+    const size_t n = composite->skins.size();
+    auto** handle = new API_CWallComponent*;
+    *handle = new API_CWallComponent[n == 0 ? 1 : n];
+    for (size_t k = 0; k < n; ++k) {
+        (*handle)[k].buildingMaterial = composite->skins[k];
+        (*handle)[k].thickness = 0;
+    }
+    defs->cwall_compItems = handle;
+    return NoError;
+}
+
+GSErrCode DisposeAttrDefs(API_AttributeDef* defs) {
+    if (defs == nullptr) return NoError;
+    if (defs->cwall_compItems != nullptr) {
+        delete[] *defs->cwall_compItems;
+        delete defs->cwall_compItems;
+        defs->cwall_compItems = nullptr;
+    }
+    return NoError;
+}
+
+}  // namespace host

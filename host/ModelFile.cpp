@@ -1,0 +1,874 @@
+// Purpose: model files: the host's project (stories, attributes, layers, roofs, walls, fills,
+// placed objects, hotspots, selection) read from and written to JSON, with defaults for
+// everything a hand-written file leaves out and a clear message for every bad file.
+#include "host/ModelFile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "host/RoofShapes.h"
+
+namespace host {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr int kFormatVersion = 1;
+// Largest distance (metres) of a top plane's points from its plane for a hand-written file.
+constexpr double kPlaneFlatnessTol = 0.001;
+// A plane whose unit normal has a smaller vertical part than this stands upright: no top plane.
+constexpr double kUprightPlaneNormalZ = 1e-6;
+// Two consecutive ring points closer than this are one point.
+constexpr double kRingPointTol = 1e-9;
+
+// A bad file: where (file, key or element) and what is wrong. Thrown and caught inside this file.
+struct LoadError {
+    std::string text;
+};
+
+[[noreturn]] void Fail(const std::string& where, const std::string& what) { throw LoadError{where + ": " + what}; }
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+// ---- Reading values ---------------------------------------------------------------------
+
+// Rejects keys the object may not hold, so a misspelt key is not silently ignored.
+void CheckKeys(const Json& obj, const std::set<std::string>& allowed, const std::string& where) {
+    if (!obj.is_object()) Fail(where, "expected an object");
+    for (auto it = obj.begin(); it != obj.end(); ++it)
+        if (allowed.count(it.key()) == 0) Fail(where, "unknown key " + Quoted(it.key()));
+}
+
+// A finite number from a JSON value.
+double AsNumber(const Json& v, const std::string& where) {
+    if (!v.is_number()) Fail(where, "expected a number");
+    const double d = v.get<double>();
+    if (!std::isfinite(d)) Fail(where, "the number is not finite");
+    return d;
+}
+
+// An optional number member.
+double Number(const Json& obj, const char* key, double fallback, const std::string& where) {
+    if (!obj.contains(key)) return fallback;
+    return AsNumber(obj[key], where + " key " + Quoted(key));
+}
+
+// An optional whole-number member within [lo, hi].
+int64_t Integer(const Json& obj, const char* key, int64_t fallback, int64_t lo, int64_t hi, const std::string& where) {
+    if (!obj.contains(key)) return fallback;
+    const Json& v = obj[key];
+    const std::string at = where + " key " + Quoted(key);
+    if (!v.is_number_integer()) Fail(at, "expected a whole number");
+    const int64_t n = v.get<int64_t>();
+    if (n < lo || n > hi) Fail(at, "must be between " + std::to_string(lo) + " and " + std::to_string(hi));
+    return n;
+}
+
+bool Bool(const Json& obj, const char* key, bool fallback, const std::string& where) {
+    if (!obj.contains(key)) return fallback;
+    if (!obj[key].is_boolean()) Fail(where + " key " + Quoted(key), "expected true or false");
+    return obj[key].get<bool>();
+}
+
+std::string Text(const Json& obj, const char* key, const std::string& fallback, const std::string& where) {
+    if (!obj.contains(key)) return fallback;
+    if (!obj[key].is_string()) Fail(where + " key " + Quoted(key), "expected a text");
+    return obj[key].get<std::string>();
+}
+
+API_Coord Point2(const Json& v, const std::string& where) {
+    if (!v.is_array() || v.size() != 2) Fail(where, "expected a plan point [x, y]");
+    return {AsNumber(v[0], where), AsNumber(v[1], where)};
+}
+
+API_Coord3D Point3(const Json& v, const std::string& where) {
+    if (!v.is_array() || v.size() != 3) Fail(where, "expected a 3D point [x, y, z]");
+    return {AsNumber(v[0], where), AsNumber(v[1], where), AsNumber(v[2], where)};
+}
+
+// A plan polygon, held closed (first point repeated at the end) as the host holds polygons.
+std::vector<API_Coord> ClosedPolygon(const Json& v, const std::string& where) {
+    if (!v.is_array()) Fail(where, "expected a list of plan points");
+    std::vector<API_Coord> ring;
+    for (size_t i = 0; i < v.size(); ++i) ring.push_back(Point2(v[i], where + " point " + std::to_string(i + 1)));
+    std::vector<API_Coord> distinct;
+    for (const API_Coord& p : ring)
+        if (distinct.empty() || std::fabs(p.x - distinct.back().x) > kRingPointTol ||
+            std::fabs(p.y - distinct.back().y) > kRingPointTol)
+            distinct.push_back(p);
+    // the last point repeats the first: the file gave the polygon closed
+    const bool closed = distinct.size() > 1 && std::fabs(distinct.front().x - distinct.back().x) <= kRingPointTol &&
+                        std::fabs(distinct.front().y - distinct.back().y) <= kRingPointTol;
+    if (distinct.size() - (closed ? 1 : 0) < 3) Fail(where, "a polygon needs at least 3 different points");
+    if (!closed) distinct.push_back(distinct.front());
+    return distinct;
+}
+
+// A plan ring as written (open or closed), for generated roofs.
+std::vector<API_Coord> PlanRing(const Json& v, const std::string& where) {
+    if (!v.is_array()) Fail(where, "expected a list of plan points");
+    std::vector<API_Coord> ring;
+    for (size_t i = 0; i < v.size(); ++i) ring.push_back(Point2(v[i], where + " point " + std::to_string(i + 1)));
+    return ring;
+}
+
+// A 3D ring, held open (a closing repeat of the first point is dropped).
+Ring3 OpenRing3(const Json& v, const std::string& where) {
+    if (!v.is_array()) Fail(where, "expected a list of 3D points");
+    Ring3 ring;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const API_Coord3D p = Point3(v[i], where + " point " + std::to_string(i + 1));
+        // the point repeats the previous one in every coordinate
+        if (!ring.empty() && std::fabs(p.x - ring.back().x) <= kRingPointTol &&
+            std::fabs(p.y - ring.back().y) <= kRingPointTol && std::fabs(p.z - ring.back().z) <= kRingPointTol)
+            continue;
+        ring.push_back(p);
+    }
+    // the last point repeats the first in every coordinate
+    while (ring.size() > 1 && std::fabs(ring.front().x - ring.back().x) <= kRingPointTol &&
+           std::fabs(ring.front().y - ring.back().y) <= kRingPointTol &&
+           std::fabs(ring.front().z - ring.back().z) <= kRingPointTol)
+        ring.pop_back();
+    if (ring.size() < 3) Fail(where, "a ring needs at least 3 different points");
+    return ring;
+}
+
+// The vertical part of a ring's unit normal (Newell), and its area (0 for a degenerate ring).
+void RingNormalZ(const Ring3& ring, double& normalZ, double& area) {
+    double nx = 0, ny = 0, nz = 0;
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const API_Coord3D& p = ring[i];
+        const API_Coord3D& q = ring[(i + 1) % ring.size()];
+        nx += (p.y - q.y) * (p.z + q.z);
+        ny += (p.z - q.z) * (p.x + q.x);
+        nz += (p.x - q.x) * (p.y + q.y);
+    }
+    const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+    area = len / 2;
+    normalZ = len > 0 ? nz / len : 0;
+}
+
+// One explicit top plane: a planar outer ring and optional hole rings.
+RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
+    CheckKeys(v, {"outer", "holes"}, where);
+    if (!v.contains("outer")) Fail(where, "missing key \"outer\"");
+    RoofPlaneShape plane;
+    plane.outer = OpenRing3(v["outer"], where + " key \"outer\"");
+    if (v.contains("holes")) {
+        const Json& holes = v["holes"];
+        if (!holes.is_array()) Fail(where + " key \"holes\"", "expected a list of rings");
+        for (size_t h = 0; h < holes.size(); ++h)
+            plane.holes.push_back(OpenRing3(holes[h], where + " hole " + std::to_string(h + 1)));
+    }
+    double normalZ = 0, area = 0;
+    RingNormalZ(plane.outer, normalZ, area);
+    if (area <= 0) Fail(where, "the outer ring encloses no area");
+    if (std::fabs(normalZ) < kUprightPlaneNormalZ) Fail(where, "the plane stands upright (a top plane cannot)");
+    const double off = PlaneFlatness(plane);
+    if (off > kPlaneFlatnessTol) {
+        std::ostringstream text;
+        text << "the plane is not planar: a point lies " << off << " m off its plane (at most "
+             << kPlaneFlatnessTol << " m)";
+        Fail(where, text.str());
+    }
+    return plane;
+}
+
+// ---- Texts of parameters (host Unicode) -------------------------------------------------
+
+// UTF-8 to UTF-16; invalid bytes become U+FFFD.
+std::u16string ToUtf16(const std::string& s) {
+    std::u16string out;
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        uint32_t cp = 0xFFFD;
+        size_t len = 1;
+        if (c < 0x80) cp = c;
+        else if ((c >> 5) == 0x6) len = 2, cp = c & 0x1F;
+        else if ((c >> 4) == 0xE) len = 3, cp = c & 0x0F;
+        else if ((c >> 3) == 0x1E) len = 4, cp = c & 0x07;
+        if (len > 1) {
+            if (i + len > s.size()) len = 1, cp = 0xFFFD;
+            else
+                for (size_t k = 1; k < len; ++k) {
+                    const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+                    if ((cc >> 6) != 0x2) { cp = 0xFFFD; len = k; break; }
+                    cp = (cp << 6) | (cc & 0x3F);
+                }
+        }
+        if (cp >= 0x10000 && cp <= 0x10FFFF) {
+            cp -= 0x10000;
+            out.push_back(char16_t(0xD800 + (cp >> 10)));
+            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(char16_t(cp));
+        }
+        i += len;
+    }
+    return out;
+}
+
+// UTF-16 to UTF-8.
+std::string ToUtf8(const std::u16string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        uint32_t cp = s[i];
+        // a high surrogate followed by a low one makes one code point
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (cp < 0x80) out.push_back(char(cp));
+        else if (cp < 0x800) out += {char(0xC0 | (cp >> 6)), char(0x80 | (cp & 0x3F))};
+        else if (cp < 0x10000) out += {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))};
+        else out += {char(0xF0 | (cp >> 18)), char(0x80 | ((cp >> 12) & 0x3F)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))};
+    }
+    return out;
+}
+
+struct ParamTypeName {
+    API_AddParID type;
+    const char* name;
+};
+constexpr ParamTypeName kParamTypeNames[] = {
+    {APIParT_Integer, "integer"}, {APIParT_Length, "length"},     {APIParT_Angle, "angle"},
+    {APIParT_RealNum, "real"},    {APIParT_LightSw, "lightSwitch"}, {APIParT_ColRGB, "colour"},
+    {APIParT_Intens, "intensity"}, {APIParT_LineTyp, "lineType"}, {APIParT_Mater, "material"},
+    {APIParT_FillPat, "fill"},    {APIParT_PenCol, "pen"},        {APIParT_CString, "string"},
+    {APIParT_Boolean, "boolean"}, {APIParT_Separator, "separator"}, {APIParT_Title, "title"},
+};
+
+const char* ParamTypeToName(API_AddParID type) {
+    for (const ParamTypeName& t : kParamTypeNames)
+        if (t.type == type) return t.name;
+    return "real";
+}
+
+// One parameter of a placed object: name, type, flags, a value or an array of values.
+ParamValue ReadParam(const Json& v, const std::string& where) {
+    CheckKeys(v, {"name", "type", "flags", "dim1", "dim2", "value", "values"}, where);
+    ParamValue p;
+    p.name = Text(v, "name", "", where);
+    if (p.name.empty() || p.name.size() >= size_t(API_NameLen))
+        Fail(where + " key \"name\"", "a parameter name has 1 to " + std::to_string(API_NameLen - 1) + " bytes");
+    const std::string at = where + " (" + Quoted(p.name) + ")";
+    const std::string typeName = Text(v, "type", "real", at);
+    bool known = false;
+    for (const ParamTypeName& t : kParamTypeNames)
+        if (typeName == t.name) p.type = t.type, known = true;
+    if (!known) Fail(at + " key \"type\"", "unknown parameter type " + Quoted(typeName));
+    p.flags = uint32_t(Integer(v, "flags", 0, 0, 0xFFFFFFFFll, at));
+    const bool isText = p.type == APIParT_CString;
+    if (v.contains("values")) {
+        p.isArray = true;
+        p.dim1 = int32_t(Integer(v, "dim1", 0, 0, 1000000, at));
+        p.dim2 = int32_t(Integer(v, "dim2", 1, 0, 1000000, at));
+        const Json& values = v["values"];
+        if (!values.is_array()) Fail(at + " key \"values\"", "expected a list");
+        if (!v.contains("dim1")) p.dim1 = p.dim2 == 0 ? 0 : int32_t(values.size()) / p.dim2;
+        if (values.size() != size_t(p.dim1) * size_t(p.dim2))
+            Fail(at + " key \"values\"", "expected dim1 x dim2 = " + std::to_string(size_t(p.dim1) * size_t(p.dim2)) + " values");
+        for (size_t i = 0; i < values.size(); ++i) {
+            const std::string vat = at + " value " + std::to_string(i + 1);
+            if (isText) {
+                if (!values[i].is_string()) Fail(vat, "expected a text");
+                p.texts.push_back(ToUtf16(values[i].get<std::string>()));
+            } else {
+                p.numbers.push_back(AsNumber(values[i], vat));
+            }
+        }
+    } else {
+        if (v.contains("dim1") || v.contains("dim2")) Fail(at, "\"dim1\" and \"dim2\" belong to arrays (\"values\")");
+        if (isText) p.texts.push_back(ToUtf16(Text(v, "value", "", at)));
+        else p.numbers.push_back(Number(v, "value", 0, at));
+    }
+    return p;
+}
+
+// ---- Defaults ---------------------------------------------------------------------------
+
+void DefaultAttributes(Model& m, bool materials, bool buildingMaterials, bool composites, bool layers) {
+    if (materials)
+        m.materials = {{1, "Általános felület"}, {2, "Beton"}, {3, "Tégla"}, {4, "Fa"},
+                       {5, "Cserép - vörös"}, {6, "Vakolat - fehér"}};
+    if (buildingMaterials)
+        m.buildingMaterials = {{1, "Beton", 2}, {2, "Fa szerkezet", 4}, {3, "Hőszigetelés", 1}};
+    if (composites) m.composites = {{1, "Tetőszerkezet", {2, 3, 1}}};
+    if (layers) m.layers = {{1, "Általános"}};
+}
+
+const char* TypeName(API_ElemTypeID t) {
+    switch (t) {
+        case API_RoofID: return "roof";
+        case API_WallID: return "wall";
+        case API_HatchID: return "fill";
+        case API_ObjectID: return "object";
+        case API_HotspotID: return "hotspot";
+        default: return "";
+    }
+}
+
+const char* IdPrefix(API_ElemTypeID t) {
+    switch (t) {
+        case API_RoofID: return "ROOF";
+        case API_WallID: return "WALL";
+        case API_HatchID: return "FILL";
+        case API_ObjectID: return "OBJECT";
+        case API_HotspotID: return "HOTSPOT";
+        default: return "ELEM";
+    }
+}
+
+const char* StructureName(API_RoofStructure s) {
+    switch (s) {
+        case API_CompositeStructure: return "composite";
+        case API_ProfileStructure: return "profile";
+        default: return "basic";
+    }
+}
+
+template <typename Attr>
+bool HasIndex(const std::vector<Attr>& list, int64_t index) {
+    for (const Attr& a : list)
+        if (int64_t(a.index) == index) return true;
+    return false;
+}
+
+// ---- Reading the parts of a model ---------------------------------------------------------
+
+// An attribute list: every entry an object with a unique index >= 1 and a unique name.
+template <typename Attr, typename ReadRest>
+std::vector<Attr> ReadAttributes(const Json& list, const char* key, const std::set<std::string>& keys,
+                                 int64_t maxIndex, const std::string& source, ReadRest readRest) {
+    const std::string where = source + ": key " + Quoted(key);
+    if (!list.is_array()) Fail(where, "expected a list");
+    std::vector<Attr> out;
+    std::set<int64_t> indices;
+    std::set<std::string> names;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string at = where + " entry " + std::to_string(i + 1);
+        CheckKeys(list[i], keys, at);
+        if (!list[i].contains("index")) Fail(at, "missing key \"index\"");
+        Attr a;
+        const int64_t index = Integer(list[i], "index", 0, 1, maxIndex, at);
+        a.index = decltype(a.index)(index);
+        a.name = Text(list[i], "name", std::string(key) + " " + std::to_string(index), at);
+        if (!indices.insert(index).second) Fail(at, "index " + std::to_string(index) + " is used twice");
+        if (!names.insert(a.name).second) Fail(at, "name " + Quoted(a.name) + " is used twice");
+        readRest(list[i], a, at);
+        out.push_back(a);
+    }
+    if (out.empty()) Fail(where, "needs at least one entry");
+    return out;
+}
+
+struct PendingSelection {
+    std::vector<std::string> names;
+};
+
+// Reads one element; GUID and element ID may stay empty here and are given out afterwards.
+Element ReadElement(const Json& v, const Model& m, const std::string& where, bool& hasGuid) {
+    if (!v.is_object()) Fail(where, "expected an object");
+    const std::string type = Text(v, "type", "", where);
+    std::string at = where;
+    if (v.contains("id") && v["id"].is_string()) at += " (" + Quoted(v["id"].get<std::string>()) + ")";
+    const std::set<std::string> common = {"type", "id", "guid", "layer", "story", "group"};
+    std::set<std::string> allowed = common;
+    Element e;
+    API_Elem_Head& head = e.rec.header;
+    if (type == "roof") {
+        head.typeID = API_RoofID;
+        allowed.insert({"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride",
+                        "bottomOverride", "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained",
+                        "planes", "shape", "footprint", "holes", "pitch", "eaveLevel"});
+    } else if (type == "wall") {
+        head.typeID = API_WallID;
+        allowed.insert({"footprint", "bottomOffset", "height", "arcs"});
+    } else if (type == "fill") {
+        head.typeID = API_HatchID;
+        allowed.insert({"polygon"});
+    } else if (type == "object") {
+        head.typeID = API_ObjectID;
+        allowed.insert({"libPart", "position", "angle", "level", "xRatio", "yRatio", "reflected", "pen",
+                        "useObjSectAttrs", "params"});
+    } else if (type == "hotspot") {
+        head.typeID = API_HotspotID;
+        allowed.insert({"position", "pen"});
+    } else if (!v.contains("type")) {
+        Fail(at, "missing key \"type\"");
+    } else {
+        Fail(at + " key \"type\"", "unknown element type " + Quoted(type) +
+                                       " (known: \"roof\", \"wall\", \"fill\", \"object\", \"hotspot\")");
+    }
+    CheckKeys(v, allowed, at);
+
+    e.elementId = Text(v, "id", "", at);
+    if (v.contains("id") && e.elementId.empty()) Fail(at + " key \"id\"", "an element ID cannot be empty");
+    hasGuid = v.contains("guid");
+    if (hasGuid) {
+        const std::string text = Text(v, "guid", "", at);
+        if (!GuidFromString(text, head.guid) || IsNullGuid(head.guid))
+            Fail(at + " key \"guid\"", Quoted(text) + " is not a GUID");
+    }
+    head.layer = int16_t(Integer(v, "layer", m.layers.front().index, 1, 32767, at));
+    if (!HasIndex(m.layers, head.layer)) Fail(at + " key \"layer\"", "no layer " + std::to_string(head.layer));
+    head.floorInd = int16_t(Integer(v, "story", m.currentStory, -32768, 32767, at));
+    if (!HasIndex(m.stories, head.floorInd)) Fail(at + " key \"story\"", "no story " + std::to_string(head.floorInd));
+    head.groupId = uint32_t(Integer(v, "group", 0, 0, 0xFFFFFFFFll, at));
+
+    if (head.typeID == API_RoofID) {
+        API_RoofType& r = e.rec.roof;
+        r.thickness = Number(v, "thickness", 0.3, at);
+        if (!(r.thickness > 0)) Fail(at + " key \"thickness\"", "must be a positive number");
+        const std::string structure = Text(v, "structure", "basic", at);
+        if (structure == "basic") r.modelElemStructureType = API_BasicStructure;
+        else if (structure == "composite") r.modelElemStructureType = API_CompositeStructure;
+        else if (structure == "profile") r.modelElemStructureType = API_ProfileStructure;
+        else Fail(at + " key \"structure\"", "expected \"basic\", \"composite\" or \"profile\", not " + Quoted(structure));
+        r.buildingMaterial = int32_t(Integer(v, "buildingMaterial", m.buildingMaterials.front().index, 0, INT32_MAX, at));
+        r.composite = int32_t(Integer(v, "composite", m.composites.empty() ? 0 : m.composites.front().index, 0, INT32_MAX, at));
+        if (r.modelElemStructureType != API_CompositeStructure && !HasIndex(m.buildingMaterials, r.buildingMaterial))
+            Fail(at + " key \"buildingMaterial\"", "no building material " + std::to_string(r.buildingMaterial));
+        if (r.modelElemStructureType == API_CompositeStructure && !HasIndex(m.composites, r.composite))
+            Fail(at + " key \"composite\"", "no composite " + std::to_string(r.composite));
+        r.overrideTopMaterial = Bool(v, "topOverride", false, at);
+        r.overrideSideMaterial = Bool(v, "sideOverride", false, at);
+        r.overrideBotMaterial = Bool(v, "bottomOverride", false, at);
+        r.topMat = int32_t(Integer(v, "topMaterial", 0, 0, INT32_MAX, at));
+        r.sideMat = int32_t(Integer(v, "sideMaterial", 0, 0, INT32_MAX, at));
+        r.botMat = int32_t(Integer(v, "bottomMaterial", 0, 0, INT32_MAX, at));
+        r.materialsChained = Bool(v, "materialsChained", false, at);
+        const struct {
+            bool on;
+            int32_t mat;
+            const char* key;
+        } overrides[] = {{r.overrideTopMaterial, r.topMat, "topMaterial"},
+                         {r.overrideSideMaterial, r.sideMat, "sideMaterial"},
+                         {r.overrideBotMaterial, r.botMat, "bottomMaterial"}};
+        for (const auto& o : overrides)
+            if (o.on && !HasIndex(m.materials, o.mat))
+                Fail(at + " key " + Quoted(o.key), "no material " + std::to_string(o.mat) + " for an override that is on");
+        const bool hasPlanes = v.contains("planes"), hasShape = v.contains("shape");
+        if (hasPlanes && hasShape) Fail(at, "give either \"planes\" or \"shape\", not both");
+        if (!hasPlanes && !hasShape) Fail(at, "a roof needs \"planes\" or a generated \"shape\"");
+        if (hasPlanes) {
+            for (const char* key : {"footprint", "holes", "pitch", "eaveLevel"})
+                if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
+            const Json& planes = v["planes"];
+            if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
+            for (size_t p = 0; p < planes.size(); ++p)
+                e.roofPlanes.push_back(ReadPlane(planes[p], at + " plane " + std::to_string(p + 1)));
+        } else {
+            RoofShapeInput shape;
+            shape.shape = Text(v, "shape", "", at);
+            if (!v.contains("footprint")) Fail(at, "a generated roof needs a \"footprint\"");
+            shape.footprint = PlanRing(v["footprint"], at + " key \"footprint\"");
+            if (v.contains("holes")) {
+                if (!v["holes"].is_array()) Fail(at + " key \"holes\"", "expected a list of plan rings");
+                for (size_t h = 0; h < v["holes"].size(); ++h)
+                    shape.holes.push_back(PlanRing(v["holes"][h], at + " hole " + std::to_string(h + 1)));
+            }
+            shape.pitchDegrees = Number(v, "pitch", 30, at);
+            shape.eaveLevel = Number(v, "eaveLevel", 0, at);
+            std::string error;
+            if (!GenerateRoofPlanes(shape, e.roofPlanes, error)) Fail(at, error);
+        }
+    } else if (head.typeID == API_WallID) {
+        if (!v.contains("footprint")) Fail(at, "a wall needs a \"footprint\"");
+        e.polygon = ClosedPolygon(v["footprint"], at + " key \"footprint\"");
+        e.rec.wall.bottomOffset = Number(v, "bottomOffset", 0, at);
+        e.rec.wall.height = Number(v, "height", 3, at);
+        if (!(e.rec.wall.height > 0)) Fail(at + " key \"height\"", "must be a positive number");
+        e.rec.wall.polyArcCount = int32_t(Integer(v, "arcs", 0, 0, 1000000, at));
+    } else if (head.typeID == API_HatchID) {
+        if (!v.contains("polygon")) Fail(at, "a fill needs a \"polygon\"");
+        e.polygon = ClosedPolygon(v["polygon"], at + " key \"polygon\"");
+    } else if (head.typeID == API_ObjectID) {
+        API_ObjectType& o = e.rec.object;
+        e.libPartUnId = Text(v, "libPart", "", at);
+        if (e.libPartUnId.size() < 38 || e.libPartUnId.front() != '{')
+            Fail(at + " key \"libPart\"", "expected a library part unique identifier \"{main}-{revision}\"");
+        if (v.contains("position")) o.pos = Point2(v["position"], at + " key \"position\"");
+        o.angle = Number(v, "angle", 0, at);
+        o.level = Number(v, "level", 0, at);
+        o.xRatio = Number(v, "xRatio", 1, at);
+        o.yRatio = Number(v, "yRatio", 1, at);
+        o.reflected = Bool(v, "reflected", false, at);
+        o.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
+        o.useObjSectAttrs = Bool(v, "useObjSectAttrs", false, at);
+        if (v.contains("params")) {
+            const Json& params = v["params"];
+            if (!params.is_array()) Fail(at + " key \"params\"", "expected a list of parameters");
+            std::set<std::string> names;
+            for (size_t i = 0; i < params.size(); ++i) {
+                e.params.push_back(ReadParam(params[i], at + " parameter " + std::to_string(i + 1)));
+                if (!names.insert(e.params.back().name).second)
+                    Fail(at + " parameter " + std::to_string(i + 1), "parameter " + Quoted(e.params.back().name) + " is given twice");
+            }
+        }
+    } else if (head.typeID == API_HotspotID) {
+        if (v.contains("position")) e.rec.hotspot.pos = Point3(v["position"], at + " key \"position\"");
+        e.rec.hotspot.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
+    }
+    return e;
+}
+
+// Reads a whole model into `m`.
+void ReadModel(const Json& doc, const std::string& source, Model& m) {
+    CheckKeys(doc, {"format", "version", "stories", "currentStory", "materials", "buildingMaterials", "composites",
+                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId"},
+              source);
+    if (doc.contains("format") && Text(doc, "format", "", source) != "tevaro-model")
+        Fail(source + ": key \"format\"", "expected \"tevaro-model\"");
+    const int64_t version = Integer(doc, "version", kFormatVersion, 1, 1000000, source);
+    if (version > kFormatVersion)
+        Fail(source + ": key \"version\"", "version " + std::to_string(version) + " is newer than this program reads (" +
+                                              std::to_string(kFormatVersion) + ")");
+
+    // Stories.
+    m.stories.clear();
+    if (doc.contains("stories")) {
+        const Json& stories = doc["stories"];
+        const std::string where = source + ": key \"stories\"";
+        if (!stories.is_array() || stories.empty()) Fail(where, "expected a list of at least one story");
+        std::set<int64_t> seen;
+        for (size_t i = 0; i < stories.size(); ++i) {
+            const std::string at = where + " entry " + std::to_string(i + 1);
+            CheckKeys(stories[i], {"index", "level", "name"}, at);
+            Story s;
+            s.index = int16_t(Integer(stories[i], "index", int64_t(i), -32768, 32767, at));
+            s.level = Number(stories[i], "level", 0, at);
+            s.name = Text(stories[i], "name", std::to_string(s.index) + ". szint", at);
+            if (!seen.insert(s.index).second) Fail(at, "story index " + std::to_string(s.index) + " is used twice");
+            m.stories.push_back(s);
+        }
+        std::sort(m.stories.begin(), m.stories.end(), [](const Story& a, const Story& b) { return a.index < b.index; });
+    } else {
+        m.stories = {Story{0, 0.0, "Földszint"}};
+    }
+    const int16_t firstStory = HasIndex(m.stories, 0) ? 0 : m.stories.front().index;
+    m.currentStory = int16_t(Integer(doc, "currentStory", firstStory, -32768, 32767, source));
+    if (!HasIndex(m.stories, m.currentStory))
+        Fail(source + ": key \"currentStory\"", "no story " + std::to_string(m.currentStory));
+
+    // Attributes.
+    DefaultAttributes(m, !doc.contains("materials"), !doc.contains("buildingMaterials"), !doc.contains("composites"),
+                      !doc.contains("layers"));
+    auto noRest = [](const Json&, auto&, const std::string&) {};
+    if (doc.contains("materials"))
+        m.materials = ReadAttributes<Material>(doc["materials"], "materials", {"index", "name"}, INT32_MAX, source, noRest);
+    if (doc.contains("layers"))
+        m.layers = ReadAttributes<Layer>(doc["layers"], "layers", {"index", "name"}, 32767, source, noRest);
+    if (doc.contains("buildingMaterials"))
+        m.buildingMaterials = ReadAttributes<BuildingMaterial>(
+            doc["buildingMaterials"], "buildingMaterials", {"index", "name", "surfaceMaterial"}, INT32_MAX, source,
+            [&m](const Json& v, BuildingMaterial& b, const std::string& at) {
+                if (!v.contains("surfaceMaterial")) Fail(at, "missing key \"surfaceMaterial\"");
+                b.surfaceMaterial = int32_t(Integer(v, "surfaceMaterial", 0, 1, INT32_MAX, at));
+                if (!HasIndex(m.materials, b.surfaceMaterial))
+                    Fail(at + " key \"surfaceMaterial\"", "no material " + std::to_string(b.surfaceMaterial));
+            });
+    else
+        for (BuildingMaterial& b : m.buildingMaterials)  // defaults point at the first material when theirs is missing
+            if (!HasIndex(m.materials, b.surfaceMaterial)) b.surfaceMaterial = m.materials.front().index;
+    if (doc.contains("composites")) {
+        const Json& list = doc["composites"];
+        if (list.is_array() && list.empty()) {
+            m.composites.clear();
+        } else {
+            m.composites = ReadAttributes<Composite>(
+                list, "composites", {"index", "name", "skins"}, INT32_MAX, source,
+                [&m](const Json& v, Composite& c, const std::string& at) {
+                    if (!v.contains("skins") || !v["skins"].is_array() || v["skins"].empty())
+                        Fail(at + " key \"skins\"", "expected a list of at least one building material index");
+                    for (size_t k = 0; k < v["skins"].size(); ++k) {
+                        const Json& s = v["skins"][k];
+                        const std::string sat = at + " skin " + std::to_string(k + 1);
+                        if (!s.is_number_integer()) Fail(sat, "expected a building material index");
+                        const int64_t b = s.get<int64_t>();
+                        if (!HasIndex(m.buildingMaterials, b)) Fail(sat, "no building material " + std::to_string(b));
+                        c.skins.push_back(int32_t(b));
+                    }
+                });
+        }
+    } else {
+        for (Composite& c : m.composites)  // defaults keep only skins whose building material exists
+            std::erase_if(c.skins, [&m](int32_t b) { return !HasIndex(m.buildingMaterials, b); });
+        std::erase_if(m.composites, [](const Composite& c) { return c.skins.empty(); });
+    }
+
+    // Elements.
+    m.elements.clear();
+    std::vector<bool> hasGuid;
+    if (doc.contains("elements")) {
+        const Json& elements = doc["elements"];
+        if (!elements.is_array()) Fail(source + ": key \"elements\"", "expected a list of elements");
+        for (size_t i = 0; i < elements.size(); ++i) {
+            bool given = false;
+            m.elements.push_back(ReadElement(elements[i], m, source + ": element " + std::to_string(i + 1), given));
+            hasGuid.push_back(given);
+        }
+    }
+    // Unique element IDs and GUIDs; missing ones are given out without clashing with given ones.
+    std::set<std::string> ids;
+    std::set<std::pair<uint64_t, uint64_t>> guids;
+    for (size_t i = 0; i < m.elements.size(); ++i) {
+        const Element& e = m.elements[i];
+        const std::string at = source + ": element " + std::to_string(i + 1);
+        if (!e.elementId.empty() && !ids.insert(e.elementId).second)
+            Fail(at + " (" + Quoted(e.elementId) + ")", "element ID " + Quoted(e.elementId) + " is used twice");
+        if (hasGuid[i] && !guids.insert({e.rec.header.guid.hi, e.rec.header.guid.lo}).second)
+            Fail(at, "GUID " + GuidToString(e.rec.header.guid) + " is used twice");
+    }
+    std::map<API_ElemTypeID, int> nextNumber;
+    for (size_t i = 0; i < m.elements.size(); ++i) {
+        Element& e = m.elements[i];
+        if (e.elementId.empty()) {
+            const API_ElemTypeID t = e.rec.header.typeID;
+            char text[64];
+            do std::snprintf(text, sizeof text, "%s-%03d", IdPrefix(t), ++nextNumber[t]);
+            while (ids.count(text) != 0);
+            e.elementId = text;
+            ids.insert(text);
+        }
+        if (!hasGuid[i]) {
+            do e.rec.header.guid = NewGuid();
+            while (!guids.insert({e.rec.header.guid.hi, e.rec.header.guid.lo}).second);
+        }
+    }
+
+    // Selection: element IDs or GUIDs.
+    m.selection.clear();
+    if (doc.contains("selection")) {
+        const Json& selection = doc["selection"];
+        const std::string where = source + ": key \"selection\"";
+        if (!selection.is_array()) Fail(where, "expected a list of element IDs");
+        for (size_t i = 0; i < selection.size(); ++i) {
+            const std::string at = where + " entry " + std::to_string(i + 1);
+            if (!selection[i].is_string()) Fail(at, "expected an element ID");
+            const std::string name = selection[i].get<std::string>();
+            API_Guid asGuid;
+            const bool isGuid = GuidFromString(name, asGuid);
+            const Element* found = nullptr;
+            for (const Element& e : m.elements)
+                if (e.elementId == name || (isGuid && e.rec.header.guid == asGuid)) found = &e;
+            if (found == nullptr) Fail(at, "no element " + Quoted(name));
+            for (const API_Guid& g : m.selection)
+                if (g == found->rec.header.guid) Fail(at, "element " + Quoted(name) + " is selected twice");
+            m.selection.push_back(found->rec.header.guid);
+        }
+    }
+    m.groupsSuspended = Bool(doc, "groupsSuspended", false, source);
+    uint32_t highestGroup = 0;
+    for (const Element& e : m.elements) highestGroup = std::max(highestGroup, e.rec.header.groupId);
+    m.nextGroupId = uint32_t(Integer(doc, "nextGroupId", highestGroup, 0, 0xFFFFFFFFll, source));
+    if (m.nextGroupId < highestGroup)
+        Fail(source + ": key \"nextGroupId\"", "must be at least the highest group number " + std::to_string(highestGroup));
+}
+
+// ---- Writing ------------------------------------------------------------------------------
+
+Json Ring3ToJson(const Ring3& ring) {
+    Json out = Json::array();
+    for (const API_Coord3D& p : ring) out.push_back({p.x, p.y, p.z});
+    return out;
+}
+
+Json PolygonToJson(const std::vector<API_Coord>& polygon) {
+    Json out = Json::array();
+    for (const API_Coord& p : polygon) out.push_back({p.x, p.y});
+    return out;
+}
+
+Json ParamToJson(const ParamValue& p) {
+    Json out;
+    out["name"] = p.name;
+    out["type"] = ParamTypeToName(p.type);
+    if (p.flags != 0) out["flags"] = p.flags;
+    const bool isText = p.type == APIParT_CString;
+    if (p.isArray) {
+        out["dim1"] = p.dim1;
+        out["dim2"] = p.dim2;
+        Json values = Json::array();
+        if (isText)
+            for (const std::u16string& t : p.texts) values.push_back(ToUtf8(t));
+        else
+            for (double d : p.numbers) values.push_back(d);
+        out["values"] = values;
+    } else if (isText) {
+        out["value"] = p.texts.empty() ? std::string() : ToUtf8(p.texts.front());
+    } else {
+        out["value"] = p.numbers.empty() ? 0.0 : p.numbers.front();
+    }
+    return out;
+}
+
+Json ElementToJson(const Element& e) {
+    const API_Elem_Head& head = e.rec.header;
+    Json out;
+    out["type"] = TypeName(head.typeID);
+    out["id"] = e.elementId;
+    out["guid"] = GuidToString(head.guid);
+    out["layer"] = head.layer;
+    out["story"] = head.floorInd;
+    if (head.groupId != 0) out["group"] = head.groupId;
+    if (head.typeID == API_RoofID) {
+        const API_RoofType& r = e.rec.roof;
+        out["thickness"] = r.thickness;
+        out["structure"] = StructureName(r.modelElemStructureType);
+        out["buildingMaterial"] = r.buildingMaterial;
+        out["composite"] = r.composite;
+        out["topOverride"] = r.overrideTopMaterial;
+        out["topMaterial"] = r.topMat;
+        out["sideOverride"] = r.overrideSideMaterial;
+        out["sideMaterial"] = r.sideMat;
+        out["bottomOverride"] = r.overrideBotMaterial;
+        out["bottomMaterial"] = r.botMat;
+        out["materialsChained"] = r.materialsChained;
+        Json planes = Json::array();
+        for (const RoofPlaneShape& p : e.roofPlanes) {
+            Json plane;
+            plane["outer"] = Ring3ToJson(p.outer);
+            Json holes = Json::array();
+            for (const Ring3& h : p.holes) holes.push_back(Ring3ToJson(h));
+            plane["holes"] = holes;
+            planes.push_back(plane);
+        }
+        out["planes"] = planes;
+    } else if (head.typeID == API_WallID) {
+        out["footprint"] = PolygonToJson(e.polygon);
+        out["bottomOffset"] = e.rec.wall.bottomOffset;
+        out["height"] = e.rec.wall.height;
+        out["arcs"] = e.rec.wall.polyArcCount;
+    } else if (head.typeID == API_HatchID) {
+        out["polygon"] = PolygonToJson(e.polygon);
+    } else if (head.typeID == API_ObjectID) {
+        const API_ObjectType& o = e.rec.object;
+        out["libPart"] = e.libPartUnId;
+        out["position"] = {o.pos.x, o.pos.y};
+        out["angle"] = o.angle;
+        out["level"] = o.level;
+        out["xRatio"] = o.xRatio;
+        out["yRatio"] = o.yRatio;
+        out["reflected"] = o.reflected;
+        out["pen"] = o.pen;
+        out["useObjSectAttrs"] = o.useObjSectAttrs;
+        Json params = Json::array();
+        for (const ParamValue& p : e.params) params.push_back(ParamToJson(p));
+        out["params"] = params;
+    } else if (head.typeID == API_HotspotID) {
+        out["position"] = {e.rec.hotspot.pos.x, e.rec.hotspot.pos.y, e.rec.hotspot.pos.z};
+        out["pen"] = e.rec.hotspot.pen;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool LoadModelText(const std::string& text, const std::string& sourceName, Model& model, std::string& error) {
+    Json doc;
+    try {
+        doc = Json::parse(text);
+    } catch (const nlohmann::json::parse_error& e) {
+        error = sourceName + ": not valid JSON (" + e.what() + ")";
+        return false;
+    }
+    Model fresh;
+    try {
+        ReadModel(doc, sourceName, fresh);
+    } catch (const LoadError& e) {
+        error = e.text;
+        return false;
+    } catch (const nlohmann::json::exception& e) {
+        error = sourceName + ": " + e.what();
+        return false;
+    }
+    model = std::move(fresh);
+    return true;
+}
+
+bool LoadModelFile(const std::string& path, Model& model, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = path + ": cannot open the file";
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) {
+        error = path + ": cannot read the file";
+        return false;
+    }
+    return LoadModelText(text.str(), path, model, error);
+}
+
+std::string ModelToText(const Model& model) {
+    Json doc;
+    doc["format"] = "tevaro-model";
+    doc["version"] = kFormatVersion;
+    Json stories = Json::array();
+    for (const Story& s : model.stories) stories.push_back({{"index", s.index}, {"level", s.level}, {"name", s.name}});
+    doc["stories"] = stories;
+    doc["currentStory"] = model.currentStory;
+    Json materials = Json::array();
+    for (const Material& mat : model.materials) materials.push_back({{"index", mat.index}, {"name", mat.name}});
+    doc["materials"] = materials;
+    Json bmats = Json::array();
+    for (const BuildingMaterial& b : model.buildingMaterials)
+        bmats.push_back({{"index", b.index}, {"name", b.name}, {"surfaceMaterial", b.surfaceMaterial}});
+    doc["buildingMaterials"] = bmats;
+    Json composites = Json::array();
+    for (const Composite& c : model.composites) composites.push_back({{"index", c.index}, {"name", c.name}, {"skins", c.skins}});
+    doc["composites"] = composites;
+    Json layers = Json::array();
+    for (const Layer& l : model.layers) layers.push_back({{"index", l.index}, {"name", l.name}});
+    doc["layers"] = layers;
+    Json elements = Json::array();
+    for (const Element& e : model.elements) elements.push_back(ElementToJson(e));
+    doc["elements"] = elements;
+    Json selection = Json::array();
+    for (const API_Guid& g : model.selection) {
+        std::string name = GuidToString(g);
+        for (const Element& e : model.elements)
+            if (e.rec.header.guid == g && !e.elementId.empty()) name = e.elementId;
+        selection.push_back(name);
+    }
+    doc["selection"] = selection;
+    doc["groupsSuspended"] = model.groupsSuspended;
+    doc["nextGroupId"] = model.nextGroupId;
+    return doc.dump(2) + "\n";
+}
+
+bool SaveModelFile(const std::string& path, const Model& model, std::string& error) {
+    const std::string text = ModelToText(model);
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            error = path + ": cannot write the file (" + temp + " cannot be created)";
+            return false;
+        }
+        out << text;
+        out.flush();
+        if (!out) {
+            error = path + ": writing failed";
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        error = path + ": cannot replace the file";
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace host
