@@ -1,0 +1,145 @@
+// Purpose: what the wall and fill junction steps share: which edges take part, the walk over all
+// roof-plane edges, and the cutting of an edge at a new point.
+#include "roofgeom/JunctionEdges.h"
+
+#include <cmath>
+
+#include "Common_src/Messages.h"
+#include "roofgeom/JunctionStatus.h"
+
+namespace {
+
+constexpr double kPlanPointEqualTol = 0.001;  // two plan points are one, per coordinate (strict)
+constexpr double kShortestPlanEdge = 1e-9;    // a plan length below this has no interpolation
+
+// Two plan points are the same when both coordinates differ by less than 0.001.
+bool SamePlanPoint(const Coord2& a, const Coord2& b) {
+    return std::fabs(a.x - b.x) < kPlanPointEqualTol && std::fabs(a.y - b.y) < kPlanPointEqualTol;
+}
+
+// Index of the vertex where edge i of a plane ends.
+uint32_t EdgeEndIndex(const RoofPlane& plane, uint32_t i) { return (i + 1) % plane.vertexCount; }
+
+// Opens vertex slot i + 1 of plane a and fills it with a point of edge i: position `x3`, plane
+// coordinates at fraction t of the edge, and the status, kind and ridge of edge i.
+bool InsertEdgeVertex(uint32_t a, uint32_t i, const Coord3& x3, double t) {
+    RoofPlane& before = gState.roofPlanes.planes[a];
+    const Coord2 cP = before.planeCoords[i];
+    const Coord2 cQ = before.planeCoords[EdgeEndIndex(before, i)];
+    if (!InsertVertexSlot(a, i + 1)) {
+        ErrorAlert(GetMessage(kMsgOutOfMemory), APIERR_MEMFULL);
+        return false;
+    }
+    RoofPlane& plane = gState.roofPlanes.planes[a];
+    plane.vertices[i + 1] = x3;
+    plane.planeCoords[i + 1] = Coord2{cP.x + (cQ.x - cP.x) * t, cP.y + (cQ.y - cP.y) * t};
+    plane.edgeStatus[i + 1] = plane.edgeStatus[i];
+    plane.edgeKind[i + 1] = plane.edgeKind[i];
+    plane.ridgeGuids[i + 1] = plane.ridgeGuids[i];
+    return true;
+}
+
+// Cuts edge i at plan point x unless x already is one of the edge's two ends.
+bool CutUnlessAtEdgeEnd(uint32_t a, uint32_t i, const Coord2& x) {
+    if (SamePlanPoint(x, EdgeStartInPlan(a, i)) || SamePlanPoint(x, EdgeEndInPlan(a, i))) return true;
+    return CutEdgeAtPlanPoint(a, i, x);
+}
+
+}  // namespace
+
+bool TakesPartInJunctions(int16_t status) {
+    switch (status) {
+        case 11: case 12:            // eave, top edge of a single-slope roof
+        case 21: case 22:            // verge, other free sloped edge
+        case 51: case 52: case 53:  // free hole edges: lower, upper, sloped
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool WalkJunctionEdges(bool (*step)(uint32_t plane, uint32_t edge)) {
+    for (uint32_t a = 0; a < gState.roofPlanes.planes.count; ++a) {
+        // The count is read again at every step: a step may cut the edge and add vertices.
+        for (uint32_t i = 0; i < gState.roofPlanes.planes[a].vertexCount; ++i) {
+            if (!TakesPartInJunctions(gState.roofPlanes.planes[a].edgeStatus[i])) continue;
+            if (!step(a, i)) return false;
+        }
+    }
+    return true;
+}
+
+Coord2 EdgeStartInPlan(uint32_t a, uint32_t i) { return PlanOf(gState.roofPlanes.planes[a].vertices[i]); }
+
+Coord2 EdgeEndInPlan(uint32_t a, uint32_t i) {
+    const RoofPlane& plane = gState.roofPlanes.planes[a];
+    return PlanOf(plane.vertices[EdgeEndIndex(plane, i)]);
+}
+
+bool CutEdgeAtPlanPoint(uint32_t a, uint32_t i, const Coord2& x) {
+    const RoofPlane& plane = gState.roofPlanes.planes[a];
+    const Coord3 p = plane.vertices[i];
+    const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
+    // The height and plane coordinates follow the edge in proportion to the plan distance.
+    const double planLength = Distance2(PlanOf(p), PlanOf(q));
+    const double t = planLength < kShortestPlanEdge ? 0.0 : Distance2(PlanOf(p), x) / planLength;
+    return InsertEdgeVertex(a, i, Coord3{x.x, x.y, p.z + (q.z - p.z) * t}, t);
+}
+
+bool CutEdgeAtHeight(uint32_t a, uint32_t i, double z) {
+    const RoofPlane& plane = gState.roofPlanes.planes[a];
+    const Coord3 p = plane.vertices[i];
+    const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
+    const double t = (z - p.z) / (q.z - p.z);
+    return InsertEdgeVertex(a, i, Coord3{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t, z}, t);
+}
+
+bool EdgeLiesOnSegment(const WallSegment& s, const Coord2& p, const Coord2& q) {
+    const int relation = SegmentRelation(SegmentStart(s), SegmentEnd(s), p, q);
+    return relation >= 1 && relation <= 4;
+}
+
+bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& segments, bool heightFilter,
+                         bool markEdgeOnSegment) {
+    for (uint32_t k = 0; k < segments.count; ++k) {
+        const WallSegment& s = segments[k];
+        const RoofPlane& plane = gState.roofPlanes.planes[a];
+        const Coord3 p = plane.vertices[i];
+        const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
+        if (heightFilter) {
+            const bool wallAboveEdge = s.bottom > p.z && s.bottom > q.z;  // its foot above both ends
+            const bool wallBelowEdge = s.top < p.z && s.top < q.z;        // its top below both ends
+            if (wallAboveEdge || wallBelowEdge) continue;
+        }
+        const Coord2 segA = SegmentStart(s);
+        const Coord2 segB = SegmentEnd(s);
+        bool ok = true;
+        switch (SegmentRelation(segA, segB, PlanOf(p), PlanOf(q))) {
+            case 5:  // P .. A .. B .. Q: B is farther along the edge, so it goes in first
+                ok = CutUnlessAtEdgeEnd(a, i, segB) && CutUnlessAtEdgeEnd(a, i, segA);
+                break;
+            case 6:  // P .. B .. A .. Q
+                ok = CutUnlessAtEdgeEnd(a, i, segA) && CutUnlessAtEdgeEnd(a, i, segB);
+                break;
+            case 7:
+            case 9:  // only the segment's end B lies inside the edge
+                ok = CutUnlessAtEdgeEnd(a, i, segB);
+                break;
+            case 8:
+            case 10:  // only the segment's start A lies inside the edge
+                ok = CutUnlessAtEdgeEnd(a, i, segA);
+                break;
+            case 1: case 2: case 3: case 4: {  // the whole edge lies on the segment
+                if (markEdgeOnSegment) {
+                    int16_t& status = gState.roofPlanes.planes[a].edgeStatus[i];
+                    status = HorizontalJunctionStatusOf(status);
+                }
+                break;
+            }
+            default:
+                break;
+        }
+        if (!ok) return false;
+    }
+    return true;
+}

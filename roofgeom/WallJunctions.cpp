@@ -1,0 +1,111 @@
+// Purpose: roof edges along walls: cut at the wall ends and at the wall's top and bottom heights,
+// then marked as wall junctions where they run along the wall within its height.
+#include "roofgeom/WallJunctions.h"
+
+#include <cmath>
+
+#include "roofgeom/JunctionEdges.h"
+#include "roofgeom/JunctionStatus.h"
+
+namespace {
+
+constexpr double kHeightLevelTol = 0.001;  // a height this close to a wall's top or bottom is at it
+
+// Where a height lies against a wall's height range, tested in this order.
+enum class HeightPlace { AtBottom, AtTop, BelowBottom, AboveTop, Inside };
+
+// True when z is at the level (within 0.001).
+bool AtLevel(double z, double level) { return std::fabs(z - level) <= kHeightLevelTol; }
+// True when z lies above the level and is not at it.
+bool AboveLevel(double z, double level) { return z > level + kHeightLevelTol; }
+// True when z lies below the level and is not at it.
+bool BelowLevel(double z, double level) { return z < level - kHeightLevelTol; }
+
+// Places a height against the range from bottom to top.
+HeightPlace PlaceOfHeight(double z, double bottom, double top) {
+    if (AtLevel(z, bottom)) return HeightPlace::AtBottom;
+    if (AtLevel(z, top)) return HeightPlace::AtTop;
+    if (BelowLevel(z, bottom)) return HeightPlace::BelowBottom;
+    if (AboveLevel(z, top)) return HeightPlace::AboveTop;
+    return HeightPlace::Inside;
+}
+
+// Where an edge from height zP to zQ must be cut against a wall's range (in order along the
+// edge), and whether the first piece, the one starting at P, runs along the wall.
+struct HeightCuts {
+    int count = 0;
+    double at[2] = {0, 0};
+    bool markFirstPiece = false;
+};
+
+// Adds one cut height to the list.
+void AddCut(HeightCuts& cuts, double z) { cuts.at[cuts.count++] = z; }
+
+// The cuts and the marking of an edge against one wall's height range.
+HeightCuts CutsForHeightRange(double zP, double zQ, double bottom, double top) {
+    HeightCuts cuts;
+    switch (PlaceOfHeight(zP, bottom, top)) {
+        case HeightPlace::AtBottom:  // rising into the wall from its foot
+            if (AboveLevel(zQ, top)) AddCut(cuts, top);
+            cuts.markFirstPiece = true;
+            break;
+        case HeightPlace::AtTop:  // falling into the wall from its top
+            if (BelowLevel(zQ, bottom)) AddCut(cuts, bottom);
+            cuts.markFirstPiece = true;
+            break;
+        case HeightPlace::BelowBottom:  // starts under the wall: only later pieces run along it
+            AddCut(cuts, bottom);
+            if (AboveLevel(zQ, top)) AddCut(cuts, top);
+            break;
+        case HeightPlace::AboveTop:  // starts over the wall: only later pieces run along it
+            AddCut(cuts, top);
+            if (BelowLevel(zQ, bottom)) AddCut(cuts, bottom);
+            break;
+        case HeightPlace::Inside:
+            if (AboveLevel(zQ, top)) AddCut(cuts, top);
+            else if (BelowLevel(zQ, bottom)) AddCut(cuts, bottom);
+            cuts.markFirstPiece = true;
+            break;
+    }
+    return cuts;
+}
+
+// The split pass step for one edge: SplitEdgeAtWalls under the walk's signature.
+bool SplitStep(uint32_t a, uint32_t i) { return SplitEdgeAtWalls(a, i); }
+
+// The marking pass step for one edge.
+bool MarkStep(uint32_t a, uint32_t i) { return MarkWallJunction(a, i); }
+
+}  // namespace
+
+bool ApplyWallJunctions() {
+    if (gState.wallSegments.count == 0) return true;
+    return WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+}
+
+bool SplitEdgeAtWalls(uint32_t a, uint32_t i) {
+    return SplitEdgeAtSegments(a, i, gState.wallSegments, /*heightFilter=*/true, /*markEdgeOnSegment=*/false);
+}
+
+bool MarkWallJunction(uint32_t a, uint32_t i) {
+    // Whether the edge lies along a wall is judged on the edge as it was before any cut here.
+    const Coord2 p0 = EdgeStartInPlan(a, i);
+    const Coord2 q0 = EdgeEndInPlan(a, i);
+    for (uint32_t k = 0; k < gState.wallSegments.count; ++k) {
+        const WallSegment& s = gState.wallSegments[k];
+        const RoofPlane& plane = gState.roofPlanes.planes[a];
+        const double zP = plane.vertices[i].z;
+        const double zQ = plane.vertices[(i + 1) % plane.vertexCount].z;
+        // The edge must reach above the wall's foot and below its top somewhere.
+        if (!AboveLevel(zP, s.bottom) && !AboveLevel(zQ, s.bottom)) continue;
+        if (!BelowLevel(zP, s.top) && !BelowLevel(zQ, s.top)) continue;
+        if (!EdgeLiesOnSegment(s, p0, q0)) continue;
+
+        const HeightCuts cuts = CutsForHeightRange(zP, zQ, s.bottom, s.top);
+        // The farther cut goes in first, so the nearer one falls inside the shortened edge.
+        for (int c = cuts.count - 1; c >= 0; --c)
+            if (!CutEdgeAtHeight(a, i, cuts.at[c])) return false;
+        if (cuts.markFirstPiece) gState.roofPlanes.planes[a].edgeStatus[i] = JunctionStatusOf(a, i, s);
+    }
+    return true;
+}
