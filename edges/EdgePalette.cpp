@@ -1,0 +1,103 @@
+// Purpose: the modeless edge palette (dialog 32511) and its two actions: finalize the edges and
+// tile the roofs, or abort and delete the edge setters.
+#include "edges/EdgePalette.h"
+
+#include <cstdio>
+
+#include "Common_src/AddOnEntry.h"
+#include "Common_src/AddOnState.h"
+#include "Common_src/CommandDispatch.h"
+#include "Common_src/Messages.h"
+#include "edges/EdgeSetters.h"
+#include "placement/PlaceTileSurfaces.h"
+
+namespace {
+
+// Switches group suspension on for an action; false (after message 18) when it cannot be.
+// `wasOff` tells whether it has to be switched off again at the end.
+bool SuspendGroupsForAction(bool& wasOff) {
+    bool suspended = false;
+    wasOff = false;
+    GSErrCode err = ACAPI_Environment(APIEnv_IsSuspendGroupOnID, &suspended);
+    if (err == NoError && suspended) return true;
+    if (err == NoError) err = ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgSuspendGroups), err);
+        return false;
+    }
+    wasOff = true;
+    return true;
+}
+
+// Gives group suspension back to what it was before the action.
+void RestoreGroupSuspension(bool wasOff) {
+    if (wasOff) ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups);
+}
+
+// Empties every table of the finished tiling run.
+void ReleaseEdgeRunTables() {
+    HostArrayFree(gState.edgeSetterRecords);
+    FreeRoofPlanes();
+    gState.collectedRoofCount = 0;
+    HostArrayFree(gState.wallSegments);
+    HostArrayFree(gState.fillSegments);
+}
+
+// Undoable body of the finalize button.
+GSErrCode FinalizeBody(void*) {
+    FinalizeEdges();
+    return NoError;
+}
+
+// Undoable body of any other way of closing the palette.
+GSErrCode AbortBody(void*) {
+    AbortEdges();
+    return NoError;
+}
+
+}  // namespace
+
+int16_t OpenEdgePalette() { return DGModelessInit(kEdgePaletteResId, EdgePaletteHandler, 0); }
+
+int16_t EdgePaletteHandler(int16_t message, int16_t, int16_t item, intptr_t, const DGMessageData*) {
+    if (message == DG_MSG_CLICK) {
+        if (item == kEdgePaletteFinalizeItem) {
+            RunUndoable(FinalizeBody, nullptr);
+            return kEdgePaletteFinalizeItem;
+        }
+        return item == DG_CLOSEBOX ? DG_CLOSEBOX : 0;
+    }
+    if (message == DG_MSG_CLOSE) {
+        gState.finalizationPending = false;
+        if (item != kEdgePaletteFinalizeItem) RunUndoable(AbortBody, nullptr);
+    }
+    return 0;
+}
+
+void FinalizeEdges() {
+    bool wasOff = false;
+    if (!SuspendGroupsForAction(wasOff)) return;
+    const GSErrCode err = LoadAddOnLibrary();
+    if (err != NoError) {
+        DeleteDummies();
+        ErrorAlert(GetMessage(kMsgMissingLibrary), err);
+    } else if (!FinalizeDummies()) {
+        DeleteDummies();
+        ReportMessage(GetMessage(kMsgSettersChanged));
+    } else {
+        char trace[64];
+        std::snprintf(trace, sizeof trace, "veglegesites %u tetosikon", unsigned(gState.roofPlanes.planes.count));
+        ReportTrace(trace);
+        RoofPlaceAll();
+    }
+    ReleaseEdgeRunTables();
+    RestoreGroupSuspension(wasOff);
+}
+
+void AbortEdges() {
+    bool wasOff = false;
+    if (!SuspendGroupsForAction(wasOff)) return;
+    DeleteDummies();
+    ReleaseEdgeRunTables();
+    RestoreGroupSuspension(wasOff);
+}

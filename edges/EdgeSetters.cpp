@@ -1,0 +1,458 @@
+// Purpose: placing one edge-setter object per group of connected roof planes, reading the user's
+// edge types back into the planes, and deleting the setters.
+#include "edges/EdgeSetters.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "Common_src/AddOnState.h"
+#include "Common_src/CommandDispatch.h"
+#include "Common_src/Messages.h"
+#include "edges/EdgeSetterPart.h"
+#include "edges/SetterParams.h"
+#include "polytopo/EdgeCodes.h"
+
+namespace {
+
+constexpr double kSetterPointEqualTol = 0.001;    // end points of one edge in two planes or setters
+constexpr double kSetterPositionTol = 0.01;       // a setter that moved less than this still matches
+constexpr double kSetterAngleTol = 0.001;         // a setter turned less than this still matches (radians)
+constexpr uint32_t kEdgeListStep = 20;            // setter edge lists grow by this many entries
+constexpr int32_t kEdgeCoordColumns = 6;
+
+// Message rows of this module.
+constexpr int32_t kMsgDeleteGetElement = 73;
+constexpr int32_t kMsgDeleteDelete = 74;
+constexpr int32_t kMsgDeleteGetLibPart = 75;
+constexpr int32_t kMsgFinalizeGetElement = 77;
+constexpr int32_t kMsgFinalizeDelete = 78;
+constexpr int32_t kMsgFinalizeGetLibPart = 79;
+constexpr int32_t kMsgFinalizeGetMemo = 80;
+constexpr int32_t kMsgPlaceCreate = 81;
+constexpr int32_t kMsgPlaceSearch = 82;
+constexpr int32_t kMsgPlaceDefaults = 83;
+constexpr int32_t kMsgPlaceStory = 84;
+constexpr int32_t kMsgFinalizeStory = 85;
+
+// True when two 3D points are the same point of the roof model.
+bool SamePoint(const API_Coord3D& a, const API_Coord3D& b) {
+    const double dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz) <= kSetterPointEqualTol;
+}
+
+// True when two edges join the same two points, in either direction.
+bool SameEdge(const API_Coord3D& a0, const API_Coord3D& a1, const API_Coord3D& b0, const API_Coord3D& b1) {
+    return (SamePoint(a0, b0) && SamePoint(a1, b1)) ||  // same direction
+           (SamePoint(a0, b1) && SamePoint(a1, b0));    // reversed
+}
+
+// A roof-model vertex as a host 3D point.
+API_Coord3D ToApi(const Coord3& c) { return API_Coord3D{c.x, c.y, c.z}; }
+
+// The level of the current story from the host's story list, and the story's index.
+GSErrCode CurrentStoryLevel(double& level, int16_t& story) {
+    API_StoryInfo info{};
+    const GSErrCode err = ACAPI_Environment(APIEnv_GetStorySettingsID, &info);
+    if (err != NoError) return err;
+    level = 0;
+    story = info.actStory;
+    if (info.data != nullptr) {
+        const int32_t count = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+        const API_StoryType* stories = reinterpret_cast<const API_StoryType*>(*info.data);
+        for (int32_t i = 0; i < count; ++i)
+            if (stories[i].index == info.actStory) level = stories[i].level;
+        BMKillHandle(&info.data);
+    }
+    return NoError;
+}
+
+// The host's list of every object in the model (empty on failure).
+HostArray<API_Guid> AllObjects() {
+    HostArray<API_Guid> list;
+    GSHandle guids = nullptr;
+    if (ACAPI_Element_GetElemList(API_ObjectID, &guids) != NoError || guids == nullptr) return list;
+    list.handle = guids;
+    list.count = uint32_t(BMGetHandleSize(guids) / int32_t(sizeof(API_Guid)));
+    list.capacity = list.count;
+    return list;
+}
+
+// Outcome of asking whether an element is an edge setter.
+enum class SetterCheck { Setter, Other, Failed };
+
+// Reads an object and decides whether it is an edge setter; reports the host's error with the
+// caller's rows (getRow for the element, libRow for its library part).
+SetterCheck CheckSetter(const API_Guid& guid, API_Element& element, int32_t getRow, int32_t libRow) {
+    element = API_Element{};
+    element.header.guid = guid;
+    GSErrCode err = ACAPI_Element_Get(&element);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(getRow), err);
+        return SetterCheck::Failed;
+    }
+    if (element.header.typeID != API_ObjectID) return SetterCheck::Other;
+    API_LibPart part{};
+    part.index = element.object.libInd;
+    err = ACAPI_LibPart_Get(&part);
+    if (err == APIERR_LIBPARTMISSING) return SetterCheck::Other;  // its library is gone: not ours to judge
+    if (err != NoError) {
+        ErrorAlert(GetMessage(libRow), err);
+        return SetterCheck::Failed;
+    }
+    return LibPartIsKind(part.ownUnID, kEdgeSetterMainId) ? SetterCheck::Setter : SetterCheck::Other;
+}
+
+// Collects the distinct edges of one plane group, each with its edge type; false when the host
+// has no memory for the list.
+bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
+    RoofPlaneTable& table = gState.roofPlanes;
+    for (uint32_t r = 0; r < table.planes.count; ++r) {
+        RoofPlane& plane = table.planes[r];
+        if (plane.group != group || plane.vertexCount == 1) continue;
+        uint32_t contourStart = 0;
+        for (uint32_t v = 0; v + 1 < plane.vertexCount; ++v) {
+            const API_Coord3D a = ToApi(plane.vertices[v]);
+            const API_Coord3D b = ToApi(plane.vertices[v + 1]);
+            bool known = false;
+            for (uint32_t e = 0; e < edges.count && !known; ++e) known = SameEdge(a, b, edges[e].start, edges[e].end);
+            if (!known) {
+                SetterEdge edge;
+                edge.start = a;
+                edge.end = b;
+                edge.status = DummyStatusOf(v < plane.edgeStatus.count ? plane.edgeStatus[v] : int16_t(kStatusUnclassified));
+                if (!HostArrayAppend(edges, edge, kEdgeListStep)) return false;
+            }
+            if (SamePoint(b, ToApi(plane.vertices[contourStart]))) {
+                // The edge closed its contour: skip the closing repeat, the next vertex starts anew.
+                ++v;
+                contourStart = v + 1;
+            }
+        }
+    }
+    return true;
+}
+
+// Writes the setter's edges and group into its parameter list; false when the host has no memory.
+bool WriteSetterParams(API_AddParType** params, const HostArray<SetterEdge>& edges, const API_Coord3D& origin,
+                       uint32_t group) {
+    const int32_t n = int32_t(edges.count);
+    HostArray<double> coords, types, zeros;
+    bool ok = HostArrayReserve(coords, uint32_t(n * kEdgeCoordColumns)) && HostArrayReserve(types, uint32_t(n)) &&
+              HostArrayReserve(zeros, uint32_t(n));
+    for (int32_t i = 0; ok && i < n; ++i) {
+        const SetterEdge& e = edges[uint32_t(i)];
+        double* row = &coords[uint32_t(i * kEdgeCoordColumns)];
+        row[0] = e.start.x - origin.x;
+        row[1] = e.start.y - origin.y;
+        row[2] = e.start.z - origin.z;
+        row[3] = e.end.x - origin.x;
+        row[4] = e.end.y - origin.y;
+        row[5] = e.end.z - origin.z;
+        types[uint32_t(i)] = e.status;
+        zeros[uint32_t(i)] = 0;
+    }
+    ok = ok && SetSetterParamArray(params, "edgeCoords", n, kEdgeCoordColumns, coords.data()) &&
+         SetSetterParamArray(params, "iEdgeStatus", n, 1, types.data()) &&
+         SetSetterParamArray(params, "iApiStatus", n, 1, types.data()) &&
+         SetSetterParamArray(params, "edgeHotspotsX", n, 1, zeros.data()) &&
+         SetSetterParamArray(params, "edgeHotspotsY", n, 1, zeros.data()) &&
+         SetSetterParamArray(params, "edgeHotspotsY2", n, 1, zeros.data());
+    SetSetterParamValue(params, "nEdge", n);
+    SetSetterParamValue(params, "dummyIndex", group);
+    HostArrayFree(coords);
+    HostArrayFree(types);
+    HostArrayFree(zeros);
+    return ok;
+}
+
+// Places the setter of one group with these edges; false after reporting a failure.
+bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double storyLevel, int16_t story) {
+    API_Coord3D origin = edges[0].start;
+    for (uint32_t e = 1; e < edges.count; ++e) {
+        origin.x = std::fmin(origin.x, edges[e].start.x);
+        origin.y = std::fmin(origin.y, edges[e].start.y);
+        origin.z = std::fmin(origin.z, edges[e].start.z);
+    }
+
+    API_LibPart part{};
+    part.typeID = APILib_ObjectID;
+    std::snprintf(part.ownUnID, sizeof part.ownUnID, "%s", kEdgeSetterUnId);
+    GSErrCode err = ACAPI_LibPart_Search(&part, false);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgPlaceSearch), err);
+        return false;
+    }
+    API_Element element{};
+    element.header.typeID = API_ObjectID;
+    API_ElementMemo memo{};
+    err = ACAPI_Element_GetDefaults(&element, &memo);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgPlaceDefaults), err);
+        return false;
+    }
+    double a = 0, b = 0;
+    int32_t parCount = 0;
+    API_AddParType** params = nullptr;
+    err = ACAPI_LibPart_GetParams(part.index, &a, &b, &parCount, &params);
+    if (err != NoError) {
+        ACAPI_DisposeElemMemoHdls(&memo);
+        ErrorAlert(GetMessage(kMsgPlaceDefaults), err);
+        return false;
+    }
+    if (!WriteSetterParams(params, edges, origin, group)) {
+        ACAPI_DisposeAddParHdl(&params);
+        ACAPI_DisposeElemMemoHdls(&memo);
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    if (memo.params != nullptr) ACAPI_DisposeAddParHdl(&memo.params);
+    memo.params = params;
+
+    element.header.floorInd = story;
+    element.object.libInd = part.index;
+    element.object.pos = API_Coord{origin.x, origin.y};
+    element.object.level = origin.z - storyLevel;
+    element.object.angle = 0;
+    element.object.reflected = false;
+    err = ACAPI_Element_Create(&element, &memo);
+    ACAPI_DisposeElemMemoHdls(&memo);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgPlaceCreate), err);
+        return false;
+    }
+    API_Elem_Head* head = &element.header;
+    ACAPI_Element_Tool(&head, 1, APITool_BringToFront);
+
+    EdgeSetterRecord record;
+    record.groupId = group;
+    record.x = origin.x;
+    record.y = origin.y;
+    record.elevation = origin.z - storyLevel;
+    record.edgeCount = edges.count;
+    record.guid = element.header.guid;
+    if (!HostArrayAppend(gState.edgeSetterRecords, record)) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    return true;
+}
+
+// Selects every placed setter, adding to the selection; false when the list cannot be made.
+bool SelectPlacedSetters() {
+    const uint32_t n = gState.edgeSetterRecords.count;
+    if (n == 0) return true;
+    HostArray<API_Neig> neigs;
+    if (!HostArrayReserve(neigs, n)) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    for (uint32_t i = 0; i < n; ++i) {
+        API_Neig neig;
+        neig.guid = gState.edgeSetterRecords[i].guid;
+        HostArrayAppend(neigs, neig);
+    }
+    API_Neig* first = neigs.data();
+    ACAPI_Element_Select(&first, int32_t(n), true);
+    HostArrayFree(neigs);
+    return true;
+}
+
+// The record this setter was placed as: same group, edge count, position, and neither turned
+// nor mirrored; null when none matches.
+const EdgeSetterRecord* MatchingRecord(const API_Element& element, uint32_t group, uint32_t edgeCount) {
+    const API_ObjectType& o = element.object;
+    for (uint32_t i = 0; i < gState.edgeSetterRecords.count; ++i) {
+        const EdgeSetterRecord& rec = gState.edgeSetterRecords[i];
+        const double dx = o.pos.x - rec.x, dy = o.pos.y - rec.y, dz = o.level - rec.elevation;
+        const bool sameGroup = rec.groupId == group;
+        const bool sameCount = rec.edgeCount == edgeCount;
+        const bool notTurned = std::fabs(o.angle) <= kSetterAngleTol;
+        const bool notMirrored = !o.reflected;
+        const bool notMoved = std::sqrt(dx * dx + dy * dy + dz * dz) < kSetterPositionTol;
+        if (sameGroup && sameCount && notTurned && notMirrored && notMoved) return &rec;
+    }
+    return nullptr;
+}
+
+// Builds the setter's edges in model coordinates with the types the user changed (0 where not).
+bool ReadSetterEdges(const API_Element& element, API_AddParType** params, uint32_t edgeCount, double storyLevel,
+                     HostArray<SetterEdge>& edges) {
+    if (!HostArrayReserve(edges, edgeCount)) return false;
+    const API_ObjectType& o = element.object;
+    for (uint32_t i = 0; i < edgeCount; ++i) {
+        const int32_t row = int32_t(i);
+        SetterEdge e;
+        const int16_t type = int16_t(SetterParamCell(params, "iEdgeStatus", row));
+        const int16_t placed = int16_t(SetterParamCell(params, "iApiStatus", row));
+        e.status = type == placed ? int16_t(0) : type;
+        e.start = API_Coord3D{o.pos.x + SetterParamCell(params, "edgeCoords", row, 0),
+                              o.pos.y + SetterParamCell(params, "edgeCoords", row, 1),
+                              o.level + SetterParamCell(params, "edgeCoords", row, 2) + storyLevel};
+        e.end = API_Coord3D{o.pos.x + SetterParamCell(params, "edgeCoords", row, 3),
+                            o.pos.y + SetterParamCell(params, "edgeCoords", row, 4),
+                            o.level + SetterParamCell(params, "edgeCoords", row, 5) + storyLevel};
+        HostArrayAppend(edges, e);
+    }
+    return true;
+}
+
+// Writes the changed types of one setter into every plane of its group that has the edge, each
+// plane with its own edge kind.
+void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
+    RoofPlaneTable& table = gState.roofPlanes;
+    for (uint32_t i = 0; i < edges.count; ++i) {
+        const SetterEdge& e = edges[i];
+        if (e.status <= 0) continue;
+        for (uint32_t r = 0; r < table.planes.count; ++r) {
+            RoofPlane& plane = table.planes[r];
+            if (plane.group != group || plane.vertexCount == 1) continue;
+            for (uint32_t v = 0; v + 1 < plane.vertexCount && v < plane.edgeStatus.count; ++v) {
+                if (!SameEdge(e.start, e.end, ToApi(plane.vertices[v]), ToApi(plane.vertices[v + 1]))) continue;
+                const int16_t kind = v < plane.edgeKind.count ? plane.edgeKind[v] : int16_t(kKindNone);
+                const int16_t before = plane.edgeStatus[v];
+                plane.edgeStatus[v] = EdgeStatusOf(e.status, kind);
+                char trace[128];
+                std::snprintf(trace, sizeof trace, "statusmodositas: %d-rol %d-re (geom %d)", int(before),
+                              int(plane.edgeStatus[v]), int(kind));
+                ReportTrace(trace);
+            }
+        }
+    }
+}
+
+// Deletes one element; the host's error code, or APIERR_MEMFULL when the request cannot be made.
+GSErrCode DeleteOne(const API_Elem_Head& header) {
+    HostArray<API_Elem_Head> heads;
+    if (!HostArrayAppend(heads, header)) return APIERR_MEMFULL;
+    API_Elem_Head* first = heads.data();
+    const GSErrCode err = ACAPI_Element_Delete(&first, 1);
+    HostArrayFree(heads);
+    return err;
+}
+
+// Reads one setter back into the planes and deletes it; false when it does not match its record
+// or a host call failed (reported here).
+bool FinalizeOneSetter(const API_Element& element, double storyLevel) {
+    API_ElementMemo memo{};
+    GSErrCode err = ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgFinalizeGetMemo), err);
+        return false;
+    }
+    const double edgeValue = SetterParamValue(memo.params, "nEdge", 0);
+    const uint32_t edgeCount = edgeValue > 0 ? uint32_t(edgeValue) : 0;
+    const double groupValue = SetterParamValue(memo.params, "dummyIndex", 0);
+    const uint32_t group = groupValue > 0 ? uint32_t(groupValue) : 0;
+    if (group == 0 || MatchingRecord(element, group, edgeCount) == nullptr) {
+        ACAPI_DisposeElemMemoHdls(&memo);
+        return false;
+    }
+    HostArray<SetterEdge> edges;
+    const bool read = ReadSetterEdges(element, memo.params, edgeCount, storyLevel, edges);
+    ACAPI_DisposeElemMemoHdls(&memo);
+    if (!read) {
+        HostArrayFree(edges);
+        return false;
+    }
+    ApplySetterEdges(group, edges);
+    HostArrayFree(edges);
+
+    err = DeleteOne(element.header);
+    if (err == APIERR_MEMFULL) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgFinalizeDelete), err);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PlaceDummies() {
+    double storyLevel = 0;
+    int16_t story = 0;
+    const GSErrCode err = CurrentStoryLevel(storyLevel, story);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgPlaceStory), err);
+        return false;
+    }
+    HostArrayFree(gState.edgeSetterRecords);
+    if (!HostArrayReserve(gState.edgeSetterRecords, gState.roofPlanes.nextGroupId)) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    for (uint32_t group = 1; group <= gState.roofPlanes.nextGroupId; ++group) {
+        HostArray<SetterEdge> edges;
+        if (!HostArrayReserve(edges, kEdgeListStep) || !CollectGroupEdges(group, edges)) {
+            HostArrayFree(edges);
+            ReportMessage(GetMessage(kMsgOutOfMemory));
+            return false;
+        }
+        const bool placed = edges.count == 0 || PlaceGroupSetter(group, edges, storyLevel, story);
+        HostArrayFree(edges);
+        if (!placed) return false;
+    }
+    return SelectPlacedSetters();
+}
+
+bool FinalizeDummies() {
+    double storyLevel = 0;
+    int16_t story = 0;
+    const GSErrCode err = CurrentStoryLevel(storyLevel, story);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgFinalizeStory), err);
+        return false;
+    }
+    HostArray<API_Guid> objects = AllObjects();
+    if (objects.count == 0) {
+        HostArrayFree(objects);
+        return false;
+    }
+    uint32_t matched = 0;
+    bool ok = true;
+    for (uint32_t i = 0; i < objects.count && ok; ++i) {
+        API_Element element;
+        const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
+        if (check == SetterCheck::Failed) ok = false;
+        if (check != SetterCheck::Setter) continue;
+        ok = FinalizeOneSetter(element, storyLevel);
+        if (ok) ++matched;
+    }
+    HostArrayFree(objects);
+    return ok && matched == gState.edgeSetterRecords.count;
+}
+
+bool DeleteDummies() {
+    HostArray<API_Guid> objects = AllObjects();
+    if (objects.count == 0) {
+        HostArrayFree(objects);
+        return true;
+    }
+    HostArray<API_Elem_Head> doomed;
+    if (!HostArrayReserve(doomed, objects.count)) {
+        HostArrayFree(objects);
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return false;
+    }
+    bool ok = true;
+    for (uint32_t i = 0; i < objects.count && ok; ++i) {
+        API_Element element;
+        const SetterCheck check = CheckSetter(objects[i], element, kMsgDeleteGetElement, kMsgDeleteGetLibPart);
+        if (check == SetterCheck::Failed) ok = false;
+        if (check == SetterCheck::Setter) HostArrayAppend(doomed, element.header);
+    }
+    HostArrayFree(objects);
+    if (ok && doomed.count > 0) {
+        API_Elem_Head* first = doomed.data();
+        const GSErrCode err = ACAPI_Element_Delete(&first, int32_t(doomed.count));
+        if (err != NoError) {
+            ErrorAlert(GetMessage(kMsgDeleteDelete), err);
+            ok = false;
+        }
+    }
+    HostArrayFree(doomed);
+    return ok;
+}
