@@ -10,6 +10,7 @@
 #include "accessories/AccessoryRun.h"
 #include "catalogue/Catalogue.h"
 #include "dialogs/TileSettings.h"
+#include "edges/EdgeSetterPart.h"
 #include "placement/ModifyTileSurface.h"
 #include "roofgeom/RoofModel.h"
 
@@ -103,6 +104,7 @@ API_AddonType CheckEnvironment(API_EnvirParams* envir) {
 
 GSErrCode RegisterInterface() {
     for (int16_t menuRes : kMenuResIds) ACAPI_Register_Menu(menuRes, int16_t(menuRes + kPromptOffset), 0, 0);
+    RegisterEdgeSetterScripts();
     return ACAPI_Register_BuiltInLibrary();
 }
 

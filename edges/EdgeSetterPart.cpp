@@ -1,6 +1,9 @@
 // Purpose: the edge-setter part's edge types and labels, and the registration of its scripts.
 #include "edges/EdgeSetterPart.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include "Common_src/CommandDispatch.h"
 
 namespace {
@@ -30,7 +33,16 @@ const char* EdgeTypeLabel(int32_t type) {
     return kEdgeTypeLabels[type - 1];
 }
 
+bool EdgeSetterValueText(const char* paramName, double value, char* text, int32_t textSize) {
+    const bool typeParam = std::strcmp(paramName, "edgeStat") == 0 || std::strcmp(paramName, "iEdgeStatus") == 0 ||
+                           std::strcmp(paramName, "iApiStatus") == 0;
+    const int32_t type = int32_t(value);
+    if (!typeParam || type < 1 || type > kEdgeTypeCount || textSize <= 0) return false;
+    std::snprintf(text, size_t(textSize), "%s", EdgeTypeLabel(type));
+    return true;
+}
+
 GSErrCode RegisterEdgeSetterScripts() {
-    static const LibPartScriptHooks hooks = {EdgeSetterParameterScript, EdgeSetterDraw2D};
+    static const LibPartScriptHooks hooks = {EdgeSetterParameterScript, EdgeSetterDraw2D, EdgeSetterValueText};
     return ACAPI_Register_LibPartScripts(kEdgeSetterMainId, &hooks);
 }

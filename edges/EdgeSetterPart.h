@@ -59,5 +59,8 @@ GSErrCode EdgeSetterParameterScript(API_AddParType** params, const LibPartParamS
 // The part's 2D script: edge lines, signs with pictograms, the open palette, edge numbers, hotspots.
 GSErrCode EdgeSetterDraw2D(API_AddParType** params, const LibPartDrawEnv* env, const LibPartDrawSink* sink);
 
-// Registers both scripts with the host for the edge-setter part; called at RegisterInterface.
+// The label of an edge type for the type parameters ("edgeStat", "iEdgeStatus", "iApiStatus").
+bool EdgeSetterValueText(const char* paramName, double value, char* text, int32_t textSize);
+
+// Registers the scripts with the host for the edge-setter part; called at RegisterInterface.
 GSErrCode RegisterEdgeSetterScripts();

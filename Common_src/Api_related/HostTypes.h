@@ -456,4 +456,7 @@ struct LibPartDrawSink {
 struct LibPartScriptHooks {
     GSErrCode (*parameterScript)(API_AddParType** params, const LibPartParamScriptEnv* env) = nullptr;
     GSErrCode (*draw2D)(API_AddParType** params, const LibPartDrawEnv* env, const LibPartDrawSink* sink) = nullptr;
+    // The text the part shows for one value of a parameter's value list (its settings dialog's
+    // pop-up entries): writes UTF-8 into `text` and returns true, or false for no text.
+    bool (*valueText)(const char* paramName, double value, char* text, int32_t textSize) = nullptr;
 };
