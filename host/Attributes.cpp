@@ -2,6 +2,8 @@
 // materials and composites (with their skins), their counts and the composite skin lists.
 #include "host/Attributes.h"
 
+#include "host/MemoryHandles.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -77,29 +79,28 @@ GSErrCode AttributeGetNum(const Model& model, API_AttrTypeID typeID, int32_t* co
     return APIERR_BADPARS;
 }
 
-// The skin list is a handle of its own: a master pointer to the skin records. Only
-// DisposeAttrDefs releases it, so it is kept in plain heap memory.
 GSErrCode AttributeGetDef(const Model& model, API_AttrTypeID typeID, int32_t index, API_AttributeDef* defs) {
     if (defs == nullptr) return APIERR_BADPARS;
     if (typeID != API_CompWallID) return APIERR_BADPARS;
     const Composite* composite = FindByIndex(model.composites, index);
     if (composite == nullptr) return APIERR_BADINDEX;
     const size_t n = composite->skins.size();
-    auto** handle = new API_CWallComponent*;
-    *handle = new API_CWallComponent[n == 0 ? 1 : n];
+    GSHandle handle = NewHostHandle(int32_t(n * sizeof(API_CWallComponent)));
+    if (handle == nullptr) return APIERR_MEMFULL;
+    auto* skins = reinterpret_cast<API_CWallComponent*>(*handle);
     for (size_t k = 0; k < n; ++k) {
-        (*handle)[k].buildingMaterial = composite->skins[k];
-        (*handle)[k].thickness = 0;
+        skins[k].buildingMaterial = composite->skins[k];
+        skins[k].thickness = 0;
     }
-    defs->cwall_compItems = handle;
+    defs->cwall_compItems = reinterpret_cast<API_CWallComponent**>(handle);
     return NoError;
 }
 
 GSErrCode DisposeAttrDefs(API_AttributeDef* defs) {
     if (defs == nullptr) return NoError;
     if (defs->cwall_compItems != nullptr) {
-        delete[] *defs->cwall_compItems;
-        delete defs->cwall_compItems;
+        GSHandle handle = reinterpret_cast<GSHandle>(defs->cwall_compItems);
+        KillHandle(&handle);
         defs->cwall_compItems = nullptr;
     }
     return NoError;

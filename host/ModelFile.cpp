@@ -776,7 +776,7 @@ bool LoadModelText(const std::string& text, const std::string& sourceName, Model
     Json doc;
     try {
         doc = Json::parse(text);
-    } catch (const nlohmann::json::parse_error& e) {
+    } catch (const nlohmann::json::exception& e) {  // syntax errors and numbers out of range
         error = sourceName + ": not valid JSON (" + e.what() + ")";
         return false;
     }
