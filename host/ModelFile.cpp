@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/ParamLists.h"
 #include "host/RoofShapes.h"
 
 namespace host {
@@ -181,113 +182,23 @@ RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
     return plane;
 }
 
-// ---- Texts of parameters (host Unicode) -------------------------------------------------
+// ---- Parameters of placed objects ------------------------------------------------------
 
-// UTF-8 to UTF-16; invalid bytes become U+FFFD.
-std::u16string ToUtf16(const std::string& s) {
-    std::u16string out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        uint32_t cp = 0xFFFD;
-        size_t len = 1;
-        if (c < 0x80) cp = c;
-        else if ((c >> 5) == 0x6) len = 2, cp = c & 0x1F;
-        else if ((c >> 4) == 0xE) len = 3, cp = c & 0x0F;
-        else if ((c >> 3) == 0x1E) len = 4, cp = c & 0x07;
-        if (len > 1) {
-            if (i + len > s.size()) len = 1, cp = 0xFFFD;
-            else
-                for (size_t k = 1; k < len; ++k) {
-                    const unsigned char cc = static_cast<unsigned char>(s[i + k]);
-                    if ((cc >> 6) != 0x2) { cp = 0xFFFD; len = k; break; }
-                    cp = (cp << 6) | (cc & 0x3F);
-                }
-        }
-        if (cp >= 0x10000 && cp <= 0x10FFFF) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
-        i += len;
-    }
-    return out;
-}
-
-// UTF-16 to UTF-8.
-std::string ToUtf8(const std::u16string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        uint32_t cp = s[i];
-        // a high surrogate followed by a low one makes one code point
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-            ++i;
-        }
-        if (cp < 0x80) out.push_back(char(cp));
-        else if (cp < 0x800) out += {char(0xC0 | (cp >> 6)), char(0x80 | (cp & 0x3F))};
-        else if (cp < 0x10000) out += {char(0xE0 | (cp >> 12)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))};
-        else out += {char(0xF0 | (cp >> 18)), char(0x80 | ((cp >> 12) & 0x3F)), char(0x80 | ((cp >> 6) & 0x3F)), char(0x80 | (cp & 0x3F))};
-    }
-    return out;
-}
-
-struct ParamTypeName {
-    API_AddParID type;
-    const char* name;
-};
-constexpr ParamTypeName kParamTypeNames[] = {
-    {APIParT_Integer, "integer"}, {APIParT_Length, "length"},     {APIParT_Angle, "angle"},
-    {APIParT_RealNum, "real"},    {APIParT_LightSw, "lightSwitch"}, {APIParT_ColRGB, "colour"},
-    {APIParT_Intens, "intensity"}, {APIParT_LineTyp, "lineType"}, {APIParT_Mater, "material"},
-    {APIParT_FillPat, "fill"},    {APIParT_PenCol, "pen"},        {APIParT_CString, "string"},
-    {APIParT_Boolean, "boolean"}, {APIParT_Separator, "separator"}, {APIParT_Title, "title"},
-};
-
-const char* ParamTypeToName(API_AddParID type) {
-    for (const ParamTypeName& t : kParamTypeNames)
-        if (t.type == type) return t.name;
-    return "real";
-}
-
-// One parameter of a placed object: name, type, flags, a value or an array of values.
+// One parameter of a placed object, in the same form as a library part's parameter list.
 ParamValue ReadParam(const Json& v, const std::string& where) {
-    CheckKeys(v, {"name", "type", "flags", "dim1", "dim2", "value", "values"}, where);
+    CheckKeys(v, {"name", "type", "value", "dims", "hidden", "bold"}, where);
     ParamValue p;
-    p.name = Text(v, "name", "", where);
+    std::string error;
+    if (!ParamFromJson(nlohmann::json::parse(v.dump()), p, error)) Fail(where, error);
     if (p.name.empty() || p.name.size() >= size_t(API_NameLen))
         Fail(where + " key \"name\"", "a parameter name has 1 to " + std::to_string(API_NameLen - 1) + " bytes");
     const std::string at = where + " (" + Quoted(p.name) + ")";
-    const std::string typeName = Text(v, "type", "real", at);
-    bool known = false;
-    for (const ParamTypeName& t : kParamTypeNames)
-        if (typeName == t.name) p.type = t.type, known = true;
-    if (!known) Fail(at + " key \"type\"", "unknown parameter type " + Quoted(typeName));
-    p.flags = uint32_t(Integer(v, "flags", 0, 0, 0xFFFFFFFFll, at));
-    const bool isText = p.type == APIParT_CString;
-    if (v.contains("values")) {
-        p.isArray = true;
-        p.dim1 = int32_t(Integer(v, "dim1", 0, 0, 1000000, at));
-        p.dim2 = int32_t(Integer(v, "dim2", 1, 0, 1000000, at));
-        const Json& values = v["values"];
-        if (!values.is_array()) Fail(at + " key \"values\"", "expected a list");
-        if (!v.contains("dim1")) p.dim1 = p.dim2 == 0 ? 0 : int32_t(values.size()) / p.dim2;
-        if (values.size() != size_t(p.dim1) * size_t(p.dim2))
-            Fail(at + " key \"values\"", "expected dim1 x dim2 = " + std::to_string(size_t(p.dim1) * size_t(p.dim2)) + " values");
-        for (size_t i = 0; i < values.size(); ++i) {
-            const std::string vat = at + " value " + std::to_string(i + 1);
-            if (isText) {
-                if (!values[i].is_string()) Fail(vat, "expected a text");
-                p.texts.push_back(ToUtf16(values[i].get<std::string>()));
-            } else {
-                p.numbers.push_back(AsNumber(values[i], vat));
-            }
-        }
-    } else {
-        if (v.contains("dim1") || v.contains("dim2")) Fail(at, "\"dim1\" and \"dim2\" belong to arrays (\"values\")");
-        if (isText) p.texts.push_back(ToUtf16(Text(v, "value", "", at)));
-        else p.numbers.push_back(Number(v, "value", 0, at));
+    // An array must give exactly rows x columns values.
+    if (p.isArray && v.contains("value") && v.contains("dims")) {
+        size_t given = 0;
+        for (const Json& row : v["value"]) given += row.is_array() ? row.size() : 1;
+        const size_t cells = size_t(std::max(p.dim1, 0)) * size_t(std::max(p.dim2, 0));
+        if (given != cells) Fail(at + " key \"value\"", "expected rows x columns = " + std::to_string(cells) + " values");
     }
     return p;
 }
@@ -687,29 +598,6 @@ Json PolygonToJson(const std::vector<API_Coord>& polygon) {
     return out;
 }
 
-Json ParamToJson(const ParamValue& p) {
-    Json out;
-    out["name"] = p.name;
-    out["type"] = ParamTypeToName(p.type);
-    if (p.flags != 0) out["flags"] = p.flags;
-    const bool isText = p.type == APIParT_CString;
-    if (p.isArray) {
-        out["dim1"] = p.dim1;
-        out["dim2"] = p.dim2;
-        Json values = Json::array();
-        if (isText)
-            for (const std::u16string& t : p.texts) values.push_back(ToUtf8(t));
-        else
-            for (double d : p.numbers) values.push_back(d);
-        out["values"] = values;
-    } else if (isText) {
-        out["value"] = p.texts.empty() ? std::string() : ToUtf8(p.texts.front());
-    } else {
-        out["value"] = p.numbers.empty() ? 0.0 : p.numbers.front();
-    }
-    return out;
-}
-
 Json ElementToJson(const Element& e) {
     const API_Elem_Head& head = e.rec.header;
     Json out;
@@ -761,7 +649,7 @@ Json ElementToJson(const Element& e) {
         out["pen"] = o.pen;
         out["useObjSectAttrs"] = o.useObjSectAttrs;
         Json params = Json::array();
-        for (const ParamValue& p : e.params) params.push_back(ParamToJson(p));
+        for (const ParamValue& p : e.params) params.push_back(Json::parse(ParamToJson(p).dump()));
         out["params"] = params;
     } else if (head.typeID == API_HotspotID) {
         out["position"] = {e.rec.hotspot.pos.x, e.rec.hotspot.pos.y, e.rec.hotspot.pos.z};

@@ -151,10 +151,10 @@ const char* kFullModel = R"({
      "position": [1.5, 2.5], "angle": 0.7853981633974483, "level": 0.12, "xRatio": 2.0, "yRatio": 3.0,
      "reflected": true, "pen": 3, "group": 5,
      "params": [{"name": "A", "type": "length", "value": 1.25},
-                {"name": "szoveg", "type": "string", "value": "Cserép ő ű"},
-                {"name": "tomb", "type": "real", "dim1": 2, "dim2": 3, "values": [1, 2, 3, 4, 5, 6]},
-                {"name": "nevek", "type": "string", "dim1": 2, "dim2": 1, "values": ["első", "második"]},
-                {"name": "rejtett", "type": "boolean", "flags": 1, "value": 1}]},
+                {"name": "szoveg", "type": "text", "value": "Cserép ő ű"},
+                {"name": "tomb", "type": "real", "dims": [2, 3], "value": [1, 2, 3, 4, 5, 6]},
+                {"name": "nevek", "type": "text", "dims": [2, 1], "value": ["első", "második"]},
+                {"name": "rejtett", "type": "boolean", "hidden": true, "value": 1}]},
     {"type": "hotspot", "id": "H", "position": [1, 2, 3], "pen": 4}
   ],
   "selection": ["O", "R1"],
@@ -217,7 +217,7 @@ TEST(ModelFileRoundTrip, SavedModelLoadsBackTheSame) {
     EXPECT_EQ(o->params[2].dim2, 3);
     EXPECT_DOUBLE_EQ(o->params[2].numbers.at(5), 6.0);
     EXPECT_EQ(o->params[3].texts.at(0), u"első");
-    EXPECT_EQ(o->params[4].flags, 1u);
+    EXPECT_EQ(o->params[4].flags, API_ParFlg_Hidden);
 
     const host::Element* h = Find(second, "H");
     ASSERT_NE(h, nullptr);
@@ -326,7 +326,7 @@ TEST(ModelFileBad, MessagesNameTheFileThePlaceAndTheFault) {
         {R"({"version": 99})", {"\"version\"", "newer"}},
         {R"({"elements": [{"type": "object", "id": "O", "libPart": "nope"}]})", {"\"O\"", "\"libPart\""}},
         {R"({"elements": [{"type": "object", "id": "O", "libPart": "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}-{x}",
-                           "params": [{"name": "t", "type": "real", "dim1": 2, "dim2": 2, "values": [1, 2, 3]}]}]})",
+                           "params": [{"name": "t", "type": "real", "dims": [2, 2], "value": [1, 2, 3]}]}]})",
          {"\"O\"", "parameter 1", "\"t\"", "4 values"}},
         {R"({"elements": [{"type": "roof", "id": "R", "guid": "{XYZ}", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
          {"\"R\"", "\"guid\"", "not a GUID"}},
