@@ -1,0 +1,142 @@
+// Purpose: the host's global session, its reset, undo steps, host-call faults, the loaded
+// add-on's resources and the record of calls that leave no other trace.
+#include "host/Host.h"
+
+#include "host/DialogManager.h"
+#include "host/LibPartScripts.h"
+#include "host/MemoryHandles.h"
+
+namespace host {
+
+Session gSession;
+
+namespace {
+
+struct ArmedFault {
+    std::string op;  // "Element_Create" or "Environment/GSTO"
+    GSErrCode code = NoError;
+    int countdown = 1;
+};
+std::vector<ArmedFault> gFaults;
+
+// Native scripts by main identifier; kept across sessions (parts register them once).
+std::map<std::string, NativeScripts>& ScriptRegistry() {
+    static std::map<std::string, NativeScripts> registry;
+    return registry;
+}
+
+// The main identifier of a unique identifier: its first 38 characters.
+std::string MainIdOf(const std::string& unId) { return unId.substr(0, 38); }
+
+// Undoes the resource text escapes \r \n \t and \\ (any other backslash stays as it is).
+std::string Unescape(const std::string& raw) {
+    std::string out;
+    out.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size()) {
+            const char c = raw[i + 1];
+            if (c == 'r') { out += '\r'; ++i; continue; }
+            if (c == 'n') { out += '\n'; ++i; continue; }
+            if (c == 't') { out += '\t'; ++i; continue; }
+            if (c == '\\') { out += '\\'; ++i; continue; }
+        }
+        out += raw[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+void RegisterNativeScripts(const std::string& mainId, const NativeScripts& scripts) {
+    ScriptRegistry()[MainIdOf(mainId)] = scripts;
+    for (LibPart& part : gSession.libParts)
+        if (MainIdOf(part.unId) == MainIdOf(mainId)) part.scripts = scripts;
+}
+
+NativeScripts RegisteredScriptsFor(const std::string& unId) {
+    auto it = ScriptRegistry().find(MainIdOf(unId));
+    return it == ScriptRegistry().end() ? NativeScripts{} : it->second;
+}
+
+void ResetSession() {
+    gSession = Session{};
+    DisarmHostFaults();
+    DisarmAllocationFault();
+    ResetDialogs();
+    ForgetLibPartScripts();
+}
+
+void BeginUndoStep() { gSession.undoSteps.push_back(UndoStep{gSession.model}); }
+
+bool UndoLastStep() {
+    if (gSession.undoSteps.empty()) return false;
+    gSession.model = std::move(gSession.undoSteps.back().before);
+    gSession.undoSteps.pop_back();
+    return true;
+}
+
+void ArmHostFault(const std::string& op, GSErrCode code, int nth) {
+    gFaults.push_back(ArmedFault{op, code, nth < 1 ? 1 : nth});
+}
+
+void DisarmHostFaults() { gFaults.clear(); }
+
+GSErrCode TakeHostFault(const char* op, uint32_t opCode) {
+    const std::string plain = op;
+    const std::string withCode = opCode != 0 ? plain + "/" + FourCCText(opCode) : plain;
+    for (size_t i = 0; i < gFaults.size(); ++i) {
+        // A fault armed for the bare operation matches every code; one with a code only that code.
+        const bool matches = gFaults[i].op == plain || gFaults[i].op == withCode;
+        if (!matches) continue;
+        if (--gFaults[i].countdown > 0) continue;
+        const GSErrCode code = gFaults[i].code;
+        gFaults.erase(gFaults.begin() + long(i));
+        return code;
+    }
+    return NoError;
+}
+
+bool FindResource(uint32_t type, int32_t id, const unsigned char** data, uint32_t* size) {
+    const ResourceFork* fork = gSession.resources;
+    if (fork == nullptr) return false;
+    for (uint32_t i = 0; i < fork->count; ++i) {
+        const ResourceEntry& e = fork->entries[i];
+        if (e.type != type || e.id != id) continue;
+        if (data != nullptr) *data = e.data;
+        if (size != nullptr) *size = e.size;
+        return true;
+    }
+    return false;
+}
+
+bool ResourceString(int16_t resID, int32_t index, std::string& text) {
+    const unsigned char* data = nullptr;
+    uint32_t size = 0;
+    if (index < 1 || !FindResource(ResType_Strings, resID, &data, &size)) return false;
+    const std::string all(reinterpret_cast<const char*>(data), size);
+    size_t start = 0;
+    for (int32_t line = 1; start < all.size(); ++line) {
+        size_t end = all.find('\n', start);
+        if (end == std::string::npos) end = all.size();
+        if (line == index) {
+            std::string raw = all.substr(start, end - start);
+            if (!raw.empty() && raw.back() == '\r') raw.pop_back();  // a file saved with CR LF
+            text = Unescape(raw);
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+void RecordCall(const std::string& op, const API_Guid& guid, int64_t value) {
+    gSession.calls.push_back(CallRecord{op, guid, value});
+}
+
+std::string FourCCText(uint32_t code) {
+    std::string s(4, ' ');
+    for (int i = 0; i < 4; ++i) s[size_t(i)] = char((code >> (24 - 8 * i)) & 0xFF);
+    return s;
+}
+
+}  // namespace host
