@@ -195,9 +195,12 @@ void DoTiles() {
         CleanUpRun();
         return;
     }
-    // 12. Edges along walls and fills.
-    ApplyWallJunctions();
-    ApplyFillJunctions();
+    // 12. Edges along walls and fills; cutting an edge can only fail for want of memory.
+    if (!ApplyWallJunctions() || !ApplyFillJunctions()) {
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        CleanUpRun();
+        return;
+    }
     // 13. The user checks the edges on the setters; the tables stay for the finalization.
     if (!HandOverToEdgePalette(suspended)) CleanUpRun();
 }
