@@ -170,6 +170,7 @@ int16_t AccessoryDialogHandler(int16_t message, int16_t dialID, int16_t item, in
                 EnableItems(dialID, kItemCount, kItemCountLabel, DGGetItemValLong(dialID, kItemBetweenPoints) == 0);
             break;
         case DG_MSG_CLICK:
+            if (item == kItemList) AccessorySelectionChanged(dialID);  // a click on a row selects it
             if (item == kItemOk) {
                 StoreAccessoryChoice(dialID);
                 return kItemOk;
@@ -237,8 +238,8 @@ const char* PlacedAccessoryName(const char* code) {
 
 // Fills the deletion list: a mark column and the accessory's name, every row unmarked.
 void InitDeleteDialog(int16_t dialID) {
-    const int16_t tabs[] = {0, kMarkColumnWidth, kMarkColumnWidth, -1};  // mark column; name to the list's width
-    DGListSetTabFields(dialID, kItemDeleteList, 2, tabs);
+    const int16_t tabStarts[] = {0, kMarkColumnWidth};  // the mark column, then the name to the list's width
+    DGListSetTabFields(dialID, kItemDeleteList, 2, tabStarts);
     gOpen.marks.assign(size_t(std::max(gOpen.placedCount, int32_t(0))), kMarkUnmarked);
     const char* code = gOpen.placedCodes;
     for (int32_t r = 0; r < gOpen.placedCount; ++r) {

@@ -1,0 +1,163 @@
+// Purpose: `tevaro catalogue [FILE]`: loads a catalogue file as Initialize does and prints it as JSON.
+//
+// The add-on's own loader runs in-process (the program links the add-on's static library and
+// hands it the host's function table, as a freshly loaded add-on gets it), so the tables printed
+// are exactly what the add-on would hold. Doubles are printed so that they read back exactly.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "Common_src/AddOnEntry.h"
+#include "Common_src/AddOnState.h"
+#include "catalogue/Catalogue.h"
+#include "host/Host.h"
+#include "host/HostApi.h"
+
+int RunCatalogueCommand(int argc, char** argv);
+
+namespace {
+
+using nlohmann::json;
+
+// The folder of the running program, with a trailing separator (the build folder holds the add-on).
+std::string ProgramFolder() {
+    char path[4096] = {};
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return "./";
+    std::string p(path, size_t(n));
+    const size_t slash = p.rfind('/');
+    return slash == std::string::npos ? std::string("./") : p.substr(0, slash + 1);
+}
+
+// A zero-terminated text inside a fixed-size field.
+std::string FieldText(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
+
+#define TEXT(f) FieldText((f), sizeof(f))
+
+json NamedCodeJson(const NamedCode& n) { return {{"name", TEXT(n.name)}, {"code", TEXT(n.code)}}; }
+
+json ColourJson(const ColourEntry& c) {
+    return {{"name", TEXT(c.name)}, {"code", TEXT(c.code)}, {"number", c.number}};
+}
+
+// A counted list: its count and its first `count` entries.
+template <typename Entry, typename ToJson>
+json CountedList(const Entry* entries, int32_t count, ToJson toJson) {
+    json list = json::array();
+    for (int32_t i = 0; i < count; ++i) list.push_back(toJson(entries[i]));
+    return {{"count", count}, {"entries", list}};
+}
+
+json TileTypeJson(const TileType& t) {
+    json j;
+    j["name"] = TEXT(t.name);
+    j["code"] = TEXT(t.code);
+    j["icon"] = t.icon;
+    j["link"] = TEXT(t.link);
+    j["tileX"] = t.tileX;
+    j["tileY"] = t.tileY;
+    j["colours"] = CountedList(t.colours, t.colourCount, ColourJson);
+    j["snowGuards"] = CountedList(t.snowGuards, t.snowGuardCount, NamedCodeJson);
+    j["ridgeTiles"] = CountedList(t.ridgeTiles, t.ridgeTileCount, NamedCodeJson);
+    j["accessories"] = CountedList(t.accessories, t.accessoryCount, [](const TypeAccessory& a) {
+        return json{{"name", TEXT(a.name)},       {"code", TEXT(a.code)},         {"image", a.image},
+                    {"rowAllowed", a.rowAllowed}, {"rowByCount", a.rowByCount}, {"rowCount", a.rowCount},
+                    {"flag3", a.flag3}};
+    });
+    j["layingModes"] = CountedList(t.layingModes, t.layingModeCount, NamedCodeJson);
+    return j;
+}
+
+json KindJson(const ColouredKind& k) {
+    return {{"name", TEXT(k.name)}, {"code", TEXT(k.code)}, {"colours", CountedList(k.colours, k.colourCount, ColourJson)}};
+}
+
+json SolarJson(const SolarEntry& s) {
+    return {{"name", TEXT(s.name)}, {"code", TEXT(s.code)}, {"image", s.image}, {"colourCode", TEXT(s.colourCode)}};
+}
+
+json CatalogueJson(const Catalogue& c, const std::string& file) {
+    json j;
+    j["file"] = file;
+    j["familyOverflow"] = c.familyOverflow;
+    json families = json::array();
+    for (const TileFamily& f : c.families) {
+        json types = json::array();
+        for (int32_t t = 0; t < f.typeCount; ++t) types.push_back(TileTypeJson(f.types[t]));
+        families.push_back({{"name", TEXT(f.name)},
+                            {"code", TEXT(f.code)},
+                            {"number1", f.number1},
+                            {"number2", f.number2},
+                            {"types", {{"count", f.typeCount}, {"entries", types}}}});
+    }
+    j["families"] = families;
+    j["ridgeTypes"] = CountedList(c.ridgeTypes, c.ridgeTypeCount, KindJson);
+    j["valleyTypes"] = CountedList(c.valleyTypes, c.valleyTypeCount, KindJson);
+    j["accessoryTypes"] = CountedList(c.accessoryTypes, c.accessoryTypeCount, KindJson);
+    j["foils"] = CountedList(c.foils, c.foilCount, [](const FoilEntry& e) {
+        return json{{"name", TEXT(e.name)}, {"code", TEXT(e.code)}, {"number", e.number}, {"link", TEXT(e.link)}};
+    });
+    j["solarCollectors"] = CountedList(c.solarCollectors, c.solarCollectorCount, SolarJson);
+    j["solarPanels"] = CountedList(c.solarPanels, c.solarPanelCount, SolarJson);
+    json loss = json::array();
+    for (int32_t i = 0; i < c.lossMultiplierCount; ++i) loss.push_back(TEXT(c.lossMultipliers[i]));
+    j["lossMultipliers"] = {{"count", c.lossMultiplierCount}, {"entries", loss}};
+    j["snowGuardingModes"] = CountedList(c.snowGuardingModes, c.snowGuardingModeCount, NamedCodeJson);
+    j["display2D"] = CountedList(c.display2D, c.display2DCount, NamedCodeJson);
+    j["paths"] = {TEXT(c.paths[0]), TEXT(c.paths[1])};
+    return j;
+}
+
+#undef TEXT
+
+// Gives the in-process add-on a fresh host, as a freshly loaded add-on would get it.
+void ConnectAddOnInProcess() {
+    host::ResetSession();
+    host::gSession.resources = GetAddOnResourceFork();
+    static HostFunctionTable table;
+    std::memset(&table, 0, sizeof table);
+    table.size = sizeof table;
+    host::FillFunctionTable(table);
+    SetImportedFuncAddrs(&table);
+}
+
+}  // namespace
+
+int RunCatalogueCommand(int argc, char** argv) {
+    std::string folder = ProgramFolder();
+    std::string file;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i == 0 && arg == "catalogue") continue;
+        if (arg == "--addon-folder" && i + 1 < argc) {
+            folder = argv[++i];
+            if (!folder.empty() && folder.back() != '/') folder += '/';
+        } else if (arg == "--deliverable" && i + 1 < argc) {
+            ++i;  // every deliverable reads the catalogue the same way
+        } else if (file.empty()) {
+            file = arg;
+        } else {
+            std::fprintf(stderr, "usage: tevaro catalogue [FILE] [--addon-folder DIR]\n");
+            return 2;
+        }
+    }
+
+    ConnectAddOnInProcess();
+    if (file.empty()) {
+        // As Initialize does: "Tevaro.ini" in the add-on's folder.
+        std::snprintf(gState.addOnFolder, sizeof gState.addOnFolder, "%s", folder.c_str());
+        file = folder + "Tevaro.ini";
+        LoadCatalogue();
+    } else {
+        LoadCatalogueFile(file.c_str());
+    }
+    for (const host::ReportLine& line : host::gSession.reportLines)
+        std::fprintf(stderr, "%s%s\n", line.withDialog ? "[dialog] " : "", line.text.c_str());
+    std::cout << CatalogueJson(gCatalogue, file).dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+    return 0;
+}
