@@ -1,0 +1,104 @@
+// Purpose: roof edges cut and marked along fills: outline corners, edges lying on a fill, heights.
+#include "JunctionTestSupport.h"
+#include "roofgeom/FillJunctions.h"
+#include "roofgeom/WallJunctions.h"
+
+namespace {
+
+using FillJunctions = JunctionTest;
+
+TEST_F(FillJunctions, EaveLyingOnAFillBecomesAWallEaveInTheFirstPass) {
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddFill(-1, 0, 12, 0);
+    ASSERT_TRUE(SplitEdgeAtFills(a, 0));
+    EXPECT_EQ(Status(a, 0), 131);
+    EXPECT_EQ(Count(a), 5u);
+}
+
+TEST_F(FillJunctions, HorizontalEdgesOnAFillChangeInTheFirstPassOnly) {
+    // The top edge and the hole's lower and upper edges lie on fill outlines; so does a verge,
+    // which must wait for the second pass to learn its side.
+    const TestContour outer{{{0, 0, 3}, {10, 0, 3}, {10, 8, 7}, {0, 8, 7}}, {11, 21, 12, 21}};
+    const TestContour hole{{{4, 4, 5}, {5, 4, 5}, {5, 3, 4.5}, {4, 3, 4.5}}, {52, 53, 51, 53}};
+    const uint32_t a = AddPlane({outer, hole});
+    AddFill(0, 8, 10, 8);
+    AddFill(4, 3, 5, 3);
+    AddFill(4, 4, 5, 4);
+    AddFill(10, 0, 10, 8);
+    for (uint32_t i = 0; i < Count(a); ++i)
+        if (Status(a, i) > 0) ASSERT_TRUE(SplitEdgeAtFills(a, i));
+    EXPECT_EQ(Status(a, 2), 132);
+    EXPECT_EQ(Status(a, 7), 231);
+    EXPECT_EQ(Status(a, 5), 232);
+    EXPECT_EQ(Status(a, 1), 21);
+    EXPECT_EQ(Count(a), 10u);
+}
+
+TEST_F(FillJunctions, FillAlongTheMiddleOfAnEaveCutsItAndMarksTheMiddle) {
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddFill(6, 0, 2, 0);
+    ASSERT_TRUE(ApplyFillJunctions());
+    ASSERT_EQ(Count(a), 7u);
+    EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 2);
+    EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 6);
+    EXPECT_EQ(Status(a, 0), 11);
+    EXPECT_EQ(Status(a, 1), 131);
+    EXPECT_EQ(Status(a, 2), 11);
+    ExpectPlaneCoordsFollowVertices(a);
+    ExpectArraysAligned(a);
+}
+
+TEST_F(FillJunctions, FillCountsAtAnyHeight) {
+    // A verge high above the ground (z 30 to 32) along a fill: a wall would need that height,
+    // a fill does not. The cut falls where the fill's outline ends.
+    const uint32_t a = AddPlane({{{{0, 0, 30}, {10, 0, 30}, {10, 4, 32}, {0, 4, 32}}, {11, 21, 12, 21}}});
+    AddFill(10, -1, 10, 2);
+    ASSERT_TRUE(ApplyFillJunctions());
+    ASSERT_EQ(Count(a), 6u);
+    EXPECT_NEAR(Vertex(a, 2).z, 31, 1e-12);
+    EXPECT_EQ(Status(a, 1), 141);  // looking downhill, the fill at x 10 is on the left
+    EXPECT_EQ(Status(a, 2), 21);
+}
+
+TEST_F(FillJunctions, FillOnTheRightOfAVergeGives142) {
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddFill(0, 5, 0, -1);
+    ASSERT_TRUE(ApplyFillJunctions());
+    EXPECT_EQ(Status(a, 3), 142);
+    EXPECT_EQ(Count(a), 5u);
+}
+
+TEST_F(FillJunctions, RidgesAndValleysOnAFillStayAsTheyAre) {
+    const uint32_t a = AddPlane({{{{0, 0, 5}, {10, 0, 5}, {10, 4, 7}, {0, 4, 7}}, {31, 41, 42, 21}}});
+    AddFill(-1, 0, 12, 0);
+    AddFill(10, -1, 10, 2);
+    AddFill(8, 4, 2, 4);
+    ASSERT_TRUE(ApplyFillJunctions());
+    EXPECT_EQ(Count(a), 5u);
+    EXPECT_EQ(Status(a, 0), 31);
+    EXPECT_EQ(Status(a, 1), 41);
+    EXPECT_EQ(Status(a, 2), 42);
+}
+
+TEST_F(FillJunctions, EdgeAlreadyAlongAWallIsLeftToTheWall) {
+    // The walls run first; an eave they made 131 no longer takes part in the fill steps.
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddWall(-1, 0, 11, 0, 0, 4);
+    AddFill(3, 0, 7, 0);
+    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyFillJunctions());
+    EXPECT_EQ(Count(a), 5u);
+    EXPECT_EQ(Status(a, 0), 131);
+}
+
+TEST_F(FillJunctions, HostOutOfMemoryEndsTheStepWithAlignedArrays) {
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddFill(3, 0, 7, 0);
+    host::ArmAllocationFault(1);
+    EXPECT_FALSE(ApplyFillJunctions());
+    host::DisarmAllocationFault();
+    ExpectArraysAligned(a);
+    EXPECT_EQ(Count(a), 5u);
+}
+
+}  // namespace
