@@ -17,6 +17,8 @@ constexpr double kZeroLevelLineTol = 0.001;  // a levelLine this short in x and 
 constexpr double kNearFlatFold = 10.0 * kPi / 180.0;  // a fold within 10 degrees of flat
 constexpr double kUpNormalZGuard = 0.001;    // keeps the horizontal-edge fold test off a zero divisor
 
+constexpr uint32_t kLogInitialBytes = 4096;
+
 HostArray<char> gKeptLog;
 uint32_t gKeptErrorCount = 0;
 
@@ -198,6 +200,8 @@ bool RunTopology() {
     // One polygon per plane of this run (planes left from an unfinished earlier run stay out).
     PolygonSet set;
     set.polygonCount = runCount;
+    // The log gets its room first, so that a later "Memory full error!" still has a place.
+    if (!HostArrayReserve(set.log, kLogInitialBytes)) return FinishRun(set, false);
     if (runCount > 0) {
         if (!HostArrayReserve(set.polygons, runCount)) return FinishRun(set, false);
         set.polygons.count = runCount;
