@@ -307,7 +307,6 @@ int32_t SurfaceOf(const Model& model, int32_t buildingMaterial) {
 }
 
 // The material of a face from the roof's structure and its overrides as they are right now.
-// Chained overrides make the side and bottom follow the top.
 int32_t FaceMaterial(const Model& model, const API_RoofType& roof, FaceKind kind, int32_t skin) {
     int32_t material = 0;
     if (roof.modelElemStructureType == API_CompositeStructure) {
@@ -322,14 +321,19 @@ int32_t FaceMaterial(const Model& model, const API_RoofType& roof, FaceKind kind
     } else {
         material = SurfaceOf(model, roof.buildingMaterial);
     }
-    const bool sideOn = roof.materialsChained ? roof.overrideTopMaterial : roof.overrideSideMaterial;
-    const int32_t sideMat = roof.materialsChained ? roof.topMat : roof.sideMat;
-    const bool botOn = roof.materialsChained ? roof.overrideTopMaterial : roof.overrideBotMaterial;
-    const int32_t botMat = roof.materialsChained ? roof.topMat : roof.botMat;
     if (kind == kTopFace && roof.overrideTopMaterial) material = roof.topMat;
-    if (kind == kSideFace && sideOn) material = sideMat;
-    if (kind == kBottomFace && botOn) material = botMat;
+    if (kind == kSideFace && roof.overrideSideMaterial) material = roof.sideMat;
+    if (kind == kBottomFace && roof.overrideBotMaterial) material = roof.botMat;
     return material;
+}
+
+// True when any byte of a mask field is set.
+template <typename Field>
+bool Marked(const Field& field) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&field);
+    for (size_t i = 0; i < sizeof field; ++i)
+        if (bytes[i] != 0) return true;
+    return false;
 }
 
 // Splits a body index into the roof's position and its slot (stale bodies first).
@@ -345,6 +349,23 @@ bool DecodeBody(const Model& model, int32_t bodyIndex, const Element*& roof, boo
 }
 
 }  // namespace
+
+void ChainRoofMaterials(API_RoofType& roof, const API_RoofType& mask) {
+    if (!roof.materialsChained) return;
+    bool on = false;
+    int32_t material = 0;
+    if (Marked(mask.overrideTopMaterial) || Marked(mask.topMat)) {
+        on = roof.overrideTopMaterial, material = roof.topMat;
+    } else if (Marked(mask.overrideSideMaterial) || Marked(mask.sideMat)) {
+        on = roof.overrideSideMaterial, material = roof.sideMat;
+    } else if (Marked(mask.overrideBotMaterial) || Marked(mask.botMat)) {
+        on = roof.overrideBotMaterial, material = roof.botMat;
+    } else {
+        return;  // switching the chain on alone keeps the surfaces as they are
+    }
+    roof.overrideTopMaterial = roof.overrideSideMaterial = roof.overrideBotMaterial = on;
+    roof.topMat = roof.sideMat = roof.botMat = material;
+}
 
 GSErrCode Get3DInfo(const Model& model, const API_Elem_Head* head, API_ElemInfo3D* info) {
     if (head == nullptr || info == nullptr) return APIERR_BADPARS;

@@ -12,4 +12,10 @@ GSErrCode Get3DInfo(const Model& model, const API_Elem_Head* head, API_ElemInfo3
 // other kinds, component->bodyIndex names the body and header.index the component within it.
 GSErrCode GetComponent3D(const Model& model, API_Component3D* component);
 
+// Keeps a chained roof's surface overrides together after a masked change (`mask` marks the
+// changed fields): while the chained flag is on, the override that changed (the top first, then
+// the side, then the bottom) is copied, flag and material, to the other two. The 3D model shows
+// the stored overrides as they are.
+void ChainRoofMaterials(API_RoofType& roof, const API_RoofType& mask);
+
 }  // namespace host

@@ -224,7 +224,8 @@ GSErrCode CurrentStoryLevel(double& level) {
     level = 0;
     if (info.data != nullptr) {
         const auto* stories = reinterpret_cast<const API_StoryType*>(*info.data);
-        for (int32_t i = 0; i <= info.lastStory - info.firstStory; ++i)
+        const int32_t held = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+        for (int32_t i = 0; i < held && i <= info.lastStory - info.firstStory; ++i)
             if (stories[i].index == info.actStory) level = stories[i].level;
         BMKillHandle(&info.data);
     }

@@ -117,6 +117,16 @@ std::map<std::string, int> MaterialCounts(const ReadBody& body) {
     return counts;
 }
 
+// Marks the six override fields in a change mask.
+void MaskAllOverrides(API_Element& mask) {
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.overrideTopMaterial);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.overrideSideMaterial);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.overrideBotMaterial);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.topMat);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.sideMat);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.botMat);
+}
+
 Model LoadModel(const std::string& text) {
     Model m;
     std::string error;
@@ -211,7 +221,7 @@ TEST(Roof3DMaterials, BasicStructureUsesTheBuildingMaterialsSurfaceThenOverrides
     EXPECT_EQ(MaterialCounts(all), (std::map<std::string, int>{{"m2", 1}, {"m4", 1}, {"m5", 8}}));
 }
 
-TEST(Roof3DMaterials, ChainedOverridesMakeEveryFaceTheTopMaterial) {
+TEST(Roof3DMaterials, ChainedRoofShowsItsStoredOverrides) {
     Model m = LoadModel(kMaterialsModel);
     host::Element& r = Roof(m, "R");
     r.rec.roof.overrideTopMaterial = r.rec.roof.overrideSideMaterial = r.rec.roof.overrideBotMaterial = true;
@@ -219,10 +229,55 @@ TEST(Roof3DMaterials, ChainedOverridesMakeEveryFaceTheTopMaterial) {
     r.rec.roof.sideMat = 4;
     r.rec.roof.botMat = 5;
     r.rec.roof.materialsChained = true;
-    const int32_t body = BodyOf(m, r);
-    EXPECT_EQ(MaterialCounts(Read(m, body)), (std::map<std::string, int>{{"m3", 10}}));
-    r.rec.roof.materialsChained = false;
-    EXPECT_EQ(MaterialCounts(Read(m, body)), (std::map<std::string, int>{{"m3", 1}, {"m4", 8}, {"m5", 1}}));
+    EXPECT_EQ(MaterialCounts(Read(m, BodyOf(m, r))), (std::map<std::string, int>{{"m3", 1}, {"m4", 8}, {"m5", 1}}));
+}
+
+TEST(RoofChain, ChangingAChainedOverrideChangesAllThree) {
+    API_RoofType roof;
+    roof.materialsChained = true;
+    roof.overrideTopMaterial = true;
+    roof.topMat = 7;
+    API_Element mask;
+    ACAPI_ELEMENT_MASK_CLEAR(mask);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.topMat);
+    host::ChainRoofMaterials(roof, mask.roof);
+    EXPECT_TRUE(roof.overrideSideMaterial);
+    EXPECT_TRUE(roof.overrideBotMaterial);
+    EXPECT_EQ(roof.sideMat, 7);
+    EXPECT_EQ(roof.botMat, 7);
+
+    // The side changed alone: the side's setting spreads.
+    roof.sideMat = 2;
+    roof.overrideSideMaterial = false;
+    ACAPI_ELEMENT_MASK_CLEAR(mask);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.sideMat);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.overrideSideMaterial);
+    host::ChainRoofMaterials(roof, mask.roof);
+    EXPECT_EQ(roof.topMat, 2);
+    EXPECT_EQ(roof.botMat, 2);
+    EXPECT_FALSE(roof.overrideTopMaterial);
+}
+
+TEST(RoofChain, UnchainedRoofsAndChangesOfOtherFieldsKeepTheSurfacesApart) {
+    API_RoofType roof;
+    roof.overrideTopMaterial = roof.overrideSideMaterial = roof.overrideBotMaterial = true;
+    roof.topMat = 1;
+    roof.sideMat = 2;
+    roof.botMat = 3;
+    API_Element mask;
+    ACAPI_ELEMENT_MASK_CLEAR(mask);
+    MaskAllOverrides(mask);
+    host::ChainRoofMaterials(roof, mask.roof);  // not chained: nothing spreads
+    EXPECT_EQ(roof.sideMat, 2);
+    EXPECT_EQ(roof.botMat, 3);
+    roof.materialsChained = true;
+    ACAPI_ELEMENT_MASK_CLEAR(mask);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.materialsChained);
+    ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.thickness);
+    host::ChainRoofMaterials(roof, mask.roof);  // chaining alone changes no surface
+    EXPECT_EQ(roof.topMat, 1);
+    EXPECT_EQ(roof.sideMat, 2);
+    EXPECT_EQ(roof.botMat, 3);
 }
 
 TEST(Roof3DMaterials, CompositeStructureTakesTopAndBottomFromTheOuterSkinsAndSidesPerSkin) {
