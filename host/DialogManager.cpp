@@ -623,6 +623,14 @@ int16_t OpenPaletteId() {
 
 const OpenDialog* FindOpenDialog(int16_t dialID) { return Dialog(dialID); }
 
+int16_t TopModalDialogId() {
+    int16_t top = 0;
+    // Dialog ids grow with every opening, so the innermost modal has the highest id.
+    for (const auto& [id, d] : gDM.open)
+        if (d.modal && !d.closing && id > top) top = id;
+    return top;
+}
+
 std::vector<ClosedDialog>& ClosedDialogs() { return gDM.closed; }
 
 std::vector<std::string> TakeDialogErrors() {

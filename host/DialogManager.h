@@ -96,6 +96,8 @@ bool ApplyToPalette(const DialogAction& action, std::string& error);
 // The open palette's dialog id, 0 when none is open.
 int16_t OpenPaletteId();
 const OpenDialog* FindOpenDialog(int16_t dialID);
+// The innermost open modal dialog's id, 0 when none is open.
+int16_t TopModalDialogId();
 std::vector<ClosedDialog>& ClosedDialogs();
 // Problems met while driving dialogs (an action on a missing or disabled item, a missing resource).
 std::vector<std::string> TakeDialogErrors();

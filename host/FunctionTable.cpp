@@ -15,6 +15,7 @@
 #include "host/LibPartScripts.h"
 #include "host/LibPartScripts.h"
 #include "host/Libraries.h"
+#include "host/PointInput.h"
 #include "host/MemoryHandles.h"
 #include "host/ParamLists.h"
 #include "host/Roof3D.h"
@@ -191,14 +192,11 @@ GSErrCode Interface(uint32_t code, void* par1, void* par2) {
         // Point input comes from a driver (a test or the session's "point" line) when one is set.
         auto* point = static_cast<API_GetPointType*>(par1);
         if (point == nullptr) return APIERR_BADPARS;
-        if (!gSession.pointInput) return APIERR_NOTSUPPORTED;
+        if (!gSession.pointInput) return GetPointInput(point, reinterpret_cast<RubberLineInfoProc>(par2));
         return gSession.pointInput(point, reinterpret_cast<RubberLineInfoProc>(par2));
     }
     if (code == APIIo_DrawRubberLineID) {
-        const auto* line = static_cast<const API_RubberLineType*>(par1);
-        if (line == nullptr) return APIERR_BADPARS;
-        gSession.rubberLines.push_back(*line);
-        return NoError;
+        return DrawRubberLine(static_cast<const API_RubberLineType*>(par1));
     }
     return APIERR_BADPARS;
 }

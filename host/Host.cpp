@@ -129,6 +129,13 @@ bool ResourceString(int16_t resID, int32_t index, std::string& text) {
     return false;
 }
 
+bool ShownTextIsMessage(const std::string& shown, const std::string& messageText) {
+    if (shown == messageText) return true;
+    // The error alert puts a line feed first (host codes) and the code after ": ".
+    const std::string body = !shown.empty() && shown[0] == '\n' ? shown.substr(1) : shown;
+    return body == messageText || body.rfind(messageText + ": ", 0) == 0;
+}
+
 void RecordCall(const std::string& op, const API_Guid& guid, int64_t value) {
     gSession.calls.push_back(CallRecord{op, guid, value});
 }

@@ -164,6 +164,10 @@ bool ResourceString(int16_t resID, int32_t index, std::string& text);
 
 // ---- Recording --------------------------------------------------------------------------------
 
+// True when a shown text (a report line, or an alert's text in the error form "\n<text>: <code>
+// <name>" or "<text>: <code> <error>") shows the message `messageText`.
+bool ShownTextIsMessage(const std::string& shown, const std::string& messageText);
+
 void RecordCall(const std::string& op, const API_Guid& guid = APINULLGuid, int64_t value = 0);
 // The text of four characters of an operation code ('GSTO' -> "GSTO").
 std::string FourCCText(uint32_t code);

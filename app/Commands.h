@@ -1,0 +1,7 @@
+// Purpose: the sub-commands of the tevaro program; each takes the arguments after its name.
+#pragma once
+
+int RunDemoCommand(int argc, char** argv);
+int RunSessionCommand(int argc, char** argv);
+int RunShellCommand(int argc, char** argv);
+int RunCatalogueCommand(int argc, char** argv);

@@ -1,0 +1,134 @@
+// Purpose: `tevaro run SESSION` (replay a session script) and `tevaro shell [MODEL]` (the same
+// lines typed one at a time, with the open dialog or palette shown as text).
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "app/AppHost.h"
+#include "app/Commands.h"
+#include "app/SessionLines.h"
+#include "host/DialogManager.h"
+#include "host/Host.h"
+
+namespace {
+
+// The folder part of a path ("." when it has none).
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+}  // namespace
+
+int RunSessionCommand(int argc, char** argv) {
+    app::CommonOptions options;
+    std::string error;
+    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() != 1) {
+        std::cerr << "usage: tevaro run SESSION [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
+        if (!error.empty()) std::cerr << error << "\n";
+        return 2;
+    }
+    const std::string script = options.rest[0];
+    std::ifstream in(script);
+    if (!in) {
+        std::cerr << script << ": cannot be read\n";
+        return 2;
+    }
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+
+    if (!options.outDir.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outDir, ec);
+        if (ec) {
+            std::cerr << "cannot make the output folder " << options.outDir << ": " << ec.message() << "\n";
+            return 2;
+        }
+    }
+    host::LoadedAddOn addOn;
+    if (!app::StartHost(options, addOn, error)) {
+        std::cerr << error << "\n";
+        return 2;
+    }
+    app::SessionRunner runner;
+    runner.inputFolder = FolderOf(script);
+    runner.outputFolder = options.outDir.empty() ? runner.inputFolder : options.outDir;
+    runner.out = &std::cout;
+    size_t next = 0;
+    runner.nextLine = [&](std::string& line, int& lineNo) {
+        if (next >= lines.size()) return false;
+        line = lines[next];
+        lineNo = int(++next);
+        return true;
+    };
+    app::InstallDrivers(runner);
+    int result = 0;
+    std::string line;
+    int lineNo = 0;
+    while (app::ReadLine(runner, line, lineNo)) {
+        if (!app::RunLine(runner, line, lineNo, error)) {
+            // A problem in a dialog line the command's dialog read carries that line's number.
+            int at = lineNo;
+            if (error.rfind("line ", 0) == 0) {
+                at = std::atoi(error.c_str() + 5);
+                error = error.substr(error.find(": ") + 2);
+            }
+            std::cerr << script << ":" << at << ": " << error << "\n";
+            result = 1;
+            break;
+        }
+    }
+    app::RemoveDrivers();
+    app::StopHost(addOn);
+    return result;
+}
+
+int RunShellCommand(int argc, char** argv) {
+    app::CommonOptions options;
+    std::string error;
+    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() > 1) {
+        std::cerr << "usage: tevaro shell [MODEL] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
+        if (!error.empty()) std::cerr << error << "\n";
+        return 2;
+    }
+    host::LoadedAddOn addOn;
+    if (!app::StartHost(options, addOn, error)) {
+        std::cerr << error << "\n";
+        return 2;
+    }
+    host::gSession.shellLaunch = true;
+    app::SessionRunner runner;
+    runner.inputFolder = ".";
+    runner.outputFolder = options.outDir.empty() ? "." : options.outDir;
+    runner.out = &std::cout;
+    runner.interactive = true;
+    int typed = 0;
+    runner.nextLine = [&](std::string& line, int& lineNo) {
+        std::cout << (host::TopModalDialogId() != 0 ? "dialog> " : "tevaro> ") << std::flush;
+        if (!std::getline(std::cin, line)) return false;
+        lineNo = ++typed;
+        return true;
+    };
+    app::InstallDrivers(runner);
+    std::cout << "Tevaro shell: " << addOn.envir.addOnName << " (" << addOn.path << "). Type help for the lines, quit to end.\n";
+    if (options.rest.size() == 1 && !app::RunLine(runner, "open " + options.rest[0], 0, error))
+        std::cout << "error: " << error << "\n";
+    std::string line;
+    int lineNo = 0;
+    int16_t shownPalette = 0;
+    for (;;) {
+        const int16_t paletteId = host::OpenPaletteId();
+        if (const host::OpenDialog* palette = host::FindOpenDialog(paletteId); palette != nullptr && paletteId != shownPalette)
+            std::cout << host::DumpDialog(*palette);
+        shownPalette = paletteId;
+        if (!app::ReadLine(runner, line, lineNo)) break;
+        if (line == "quit" || line == "exit") break;
+        if (!app::RunLine(runner, line, lineNo, error)) std::cout << "error: " << error << "\n";
+    }
+    app::RemoveDrivers();
+    app::StopHost(addOn);
+    return 0;
+}

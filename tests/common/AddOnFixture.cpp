@@ -1,0 +1,143 @@
+// Purpose: the shared test fixture: host session, in-process add-on, menus, dialogs, faults.
+#include "AddOnFixture.h"
+
+#include "Common_src/AddOnEntry.h"
+#include "host/ElementDatabase.h"
+#include "host/MemoryHandles.h"
+#include "host/ModelFile.h"
+
+namespace tevaro_test {
+
+std::string BuildPath(const std::string& name) { return std::string(TEVARO_BUILD_DIR) + "/" + name; }
+std::string SourcePath(const std::string& name) { return std::string(TEVARO_SOURCE_DIR) + "/" + name; }
+
+void InstallHostOnly() {
+    host::ResetSession();
+    host::gSession.ownLocation = BuildPath("Tevaro_21_x64_hun.so");
+    host::gSession.resources = GetAddOnResourceFork();
+    host::InstallFunctionTable(SetImportedFuncAddrs);
+}
+
+void LoadModel(const std::string& modelText) {
+    std::string error;
+    host::Model model;
+    ASSERT_TRUE(host::LoadModelText(modelText, "test model", model, error)) << error;
+    host::gSession.model = std::move(model);
+    host::gSession.undoSteps.clear();
+    host::ResolveLibPartIndices();
+}
+
+std::string MessageText(int row) {
+    std::string text;
+    host::ResourceString(130, row, text);
+    return text;
+}
+
+void AddOnFixture::SetUp() {
+    host::ResetSession();
+    host::gSession.shellLaunch = false;
+    const std::string model = InitialModel();
+    if (!model.empty()) LoadModel(model);
+    if (StartAddOnInSetUp()) StartAddOn();
+    handlesAtStart_ = host::LiveHandleCount();
+}
+
+void AddOnFixture::TearDown() {
+    StopAddOn();
+    host::DisarmHostFaults();
+    host::DisarmAllocationFault();
+    host::SetDialogActionSource(nullptr);
+}
+
+void AddOnFixture::StartAddOn() {
+    std::string error;
+    ASSERT_TRUE(host::LoadAddOnInProcess(GetExportedFuncAddrs, SetImportedFuncAddrs, GetAddOnResourceFork,
+                                         BuildPath("Tevaro_21_x64_hun.so"), addOn_, error))
+        << error;
+}
+
+void AddOnFixture::StopAddOn() {
+    if (addOn_.running) host::UnloadAddOn(addOn_);
+}
+
+GSErrCode AddOnFixture::RunMenu(int16_t menuResID) { return host::ChooseMenuItem(menuResID); }
+
+void AddOnFixture::Select(std::initializer_list<std::string> ids) {
+    host::gSession.model.selection.clear();
+    for (const std::string& id : ids) {
+        host::Element* e = host::FindElementByText(id);
+        ASSERT_NE(e, nullptr) << "no element " << id;
+        host::gSession.model.selection.push_back(e->rec.header.guid);
+    }
+}
+
+host::Element* AddOnFixture::Element(const std::string& idOrGuid) { return host::FindElementByText(idOrGuid); }
+
+std::vector<host::Element*> AddOnFixture::ElementsOfType(API_ElemTypeID type) {
+    std::vector<host::Element*> out;
+    for (host::Element& e : host::gSession.model.elements)
+        if (e.rec.header.typeID == type) out.push_back(&e);
+    return out;
+}
+
+void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) {
+    host::DialogAction a;
+    a.kind = host::DialogAction::Click;
+    a.item = item;
+    a.row = row;
+    a.x = x;
+    a.y = y;
+    host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueSet(int16_t item, const std::string& value) {
+    host::DialogAction a;
+    a.kind = host::DialogAction::SetValue;
+    a.item = item;
+    a.value = value;
+    host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueuePick(int16_t item, int16_t entry) {
+    host::DialogAction a;
+    a.kind = host::DialogAction::Pick;
+    a.item = item;
+    a.row = entry;
+    host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueOk() {
+    host::DialogAction a;
+    a.kind = host::DialogAction::Ok;
+    host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueCancel() {
+    host::DialogAction a;
+    a.kind = host::DialogAction::Cancel;
+    host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueInspect(std::function<void(const host::OpenDialog&)> look) {
+    host::DialogAction a;
+    a.kind = host::DialogAction::Inspect;
+    a.inspect = std::move(look);
+    host::QueueDialogAction(a);
+}
+
+bool AddOnFixture::LastMessageIs(int row) const {
+    return host::ShownTextIsMessage(host::gSession.lastMessage, MessageText(row));
+}
+
+size_t AddOnFixture::CallCount(const std::string& op) const {
+    size_t n = 0;
+    for (const host::CallRecord& c : host::gSession.calls)
+        if (c.op == op) ++n;
+    return n;
+}
+
+size_t AddOnFixture::LiveHandles() const { return host::LiveHandleCount(); }
+
+long AddOnFixture::HandlesSinceStart() const { return long(host::LiveHandleCount()) - long(handlesAtStart_); }
+
+}  // namespace tevaro_test
