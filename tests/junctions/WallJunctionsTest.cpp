@@ -207,6 +207,31 @@ TEST_F(WallMarking, FallingVergeThroughAWallsWholeHeightKeepsItsOrder) {
     EXPECT_EQ(Status(a, 5), 21);
 }
 
+TEST_F(WallMarking, VergeFallingBelowTheWallsFootIsCutThere) {
+    // A wall standing from z 4 to z 9; the left verge falls from z 5 (within the wall's height)
+    // to z 3 (below its foot): cut at z 4, the upper piece is marked, the lower one is not.
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddWall(0, 6, 0, -1, 4, 9);
+    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_EQ(Count(a), 6u);
+    EXPECT_NEAR(Vertex(a, 4).z, 4, 1e-12);
+    EXPECT_NEAR(Vertex(a, 4).y, 2, 1e-12);
+    EXPECT_EQ(Status(a, 3), 142);
+    EXPECT_EQ(Status(a, 4), 21);
+}
+
+TEST_F(WallMarking, EdgeStartingWithinToleranceOfTheWallsFootIsNotCutThere) {
+    // The wall's foot lies 0.5 mm above the verge's lower end: that end counts as at the foot,
+    // so no sliver of an edge is cut off below it.
+    const uint32_t a = AddPlane({SouthPlaneContour()});
+    AddWall(10, -1, 10, 6, 3.0005, 12);
+    AddWall(0, 6, 0, -1, 3.0005, 12);
+    ASSERT_TRUE(ApplyWallJunctions());
+    EXPECT_EQ(Count(a), 5u);
+    EXPECT_EQ(Status(a, 1), 141);
+    EXPECT_EQ(Status(a, 3), 142);
+}
+
 TEST_F(WallMarking, GableWallRisingAboveTheWholeVergeMarksItWithoutCut) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(10, -1, 10, 6, 0, 12);
