@@ -3,5 +3,9 @@
 
 #include "Common_src/Api_related/HostTypes.h"
 
-// Adds, deletes or clears accessory rows of selectedTileSurface; mode is an AccessoryRunMode.
+// Adds, deletes or clears accessory rows of a tile surface; mode is an AccessoryRunMode. Modes 1,
+// 2, 4, 5 work on gState.selectedTileSurface; mode 3 (clearing before a modification) works on
+// gState.modifiedTileSurface when getCserep found one, else on selectedTileSurface. Returns 0 also
+// when the user cancels; APIERR_GENERAL when the object cannot be read or 100 rows are full; a
+// cancelled point input's or a refused parameter change's host code.
 GSErrCode AccessoryRun(int32_t mode);

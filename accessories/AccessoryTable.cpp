@@ -1,0 +1,191 @@
+// Purpose: the accessory table a tile surface carries in its parameters ("num_acc", "acces",
+// "cod_acc", "mat_acc"): the working copy, its reading from and writing onto the object's list.
+#include "accessories/AccessoryTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Common_src/Api_related/HostCalls.h"
+#include "placement/LibraryObjects.h"
+
+AccessoryTable gAccessoryTable;
+
+namespace {
+
+constexpr const char* kParamFamily = "fam";
+constexpr const char* kParamSlope = "alpha";
+constexpr const char* kParamCount = "num_acc";
+constexpr const char* kParamRows = "acces";
+constexpr const char* kParamCodes = "cod_acc";
+constexpr const char* kParamColours = "mat_acc";
+
+// True when a parameter record carries exactly this name.
+bool ParamIs(const API_AddParType& param, const char* name) {
+    return std::strncmp(param.name, name, API_NameLen) == 0;
+}
+
+// The number of parameters to walk: the count asked for, but never past the list's end.
+int32_t WalkLimit(API_AddParType** params, int32_t walkCount) {
+    if (params == nullptr || walkCount <= 0) return 0;
+    const int32_t held = BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / int32_t(sizeof(API_AddParType));
+    return std::min(walkCount, held);
+}
+
+// Number of array cells a parameter's handle really holds for values of this size.
+int32_t ArrayCellsHeld(const API_AddParType& param, size_t cellSize) {
+    if (param.typeMod != API_ParArray || param.array == nullptr) return 0;
+    const int32_t declared = std::max(param.dim1, 0) * std::max(param.dim2, 0);
+    const int32_t held = BMGetHandleSize(param.array) / int32_t(cellSize);
+    return std::min(declared, held);
+}
+
+// Reads "acces": at most 600 values, in storage order, into the row slots.
+void ReadRowValues(const API_AddParType& param, AccessoryTable& table) {
+    const int32_t cells = std::min(ArrayCellsHeld(param, sizeof(double)), kMaxAccessoryRows * kAccessoryRowValues);
+    const double* values = reinterpret_cast<const double*>(*param.array);
+    double* slots = &table.rows[0].kind;
+    for (int32_t i = 0; i < cells; ++i) slots[i] = values[i];
+}
+
+// Reads a text parameter (an array of texts, or one simple text) into a list of 8-bit texts.
+void ReadTextList(const API_AddParType& param, char* list, size_t listSize) {
+    std::memset(list, 0, listSize);
+    if (param.typeMod != API_ParArray) {
+        char text[API_UAddParStrLen * 3];
+        FromHostText(param.uStr, text, sizeof text);
+        AppendAccessoryListText(list, listSize, 0, text);
+        return;
+    }
+    if (param.array == nullptr) return;
+    const int32_t units = BMGetHandleSize(param.array) / int32_t(sizeof(char16_t));
+    const char16_t* packed = reinterpret_cast<const char16_t*>(*param.array);
+    const int32_t cells = std::min(std::max(param.dim1, 0) * std::max(param.dim2, 0), kMaxAccessoryRows);
+    int32_t at = 0;
+    for (int32_t k = 0; k < cells && at < units; ++k) {
+        std::u16string one;
+        while (at < units && packed[at] != 0) one += packed[at++];
+        ++at;  // past the terminator
+        char text[API_UAddParStrLen * 3];
+        FromHostText(one.c_str(), text, sizeof text);
+        AppendAccessoryListText(list, listSize, k, text);
+    }
+}
+
+// Gives an array parameter new dimensions and exactly `bytes` of storage; false without memory.
+bool ResizeArrayParam(API_AddParType& param, int32_t rows, int32_t cols, int32_t bytes) {
+    GSHandle storage = param.array;
+    if (storage == nullptr) {
+        storage = BMAllocateHandle(bytes, ALLOCATE_CLEAR, 0);
+    } else if (BMGetHandleSize(storage) != bytes) {
+        storage = BMReallocHandle(storage, bytes, ALLOCATE_CLEAR, 0);
+    }
+    if (storage == nullptr) return false;
+    param.array = storage;
+    param.typeMod = API_ParArray;
+    param.dim1 = rows;
+    param.dim2 = cols;
+    return true;
+}
+
+// Writes "acces": `rows` rows of six values (one row of zeros for an empty table).
+bool WriteRowValues(API_AddParType& param, const AccessoryTable& table, int32_t rows) {
+    const int32_t valueCount = rows * kAccessoryRowValues;
+    if (!ResizeArrayParam(param, rows, kAccessoryRowValues, valueCount * int32_t(sizeof(double)))) return false;
+    double* values = reinterpret_cast<double*>(*param.array);
+    if (table.count == 0) {
+        std::fill(values, values + valueCount, 0.0);
+    } else {
+        std::memcpy(values, &table.rows[0].kind, size_t(valueCount) * sizeof(double));
+    }
+    return true;
+}
+
+// Writes the first `used` texts of a list as a `rows` x 1 array of host texts; rows past `used`
+// (the one row of an empty table) hold empty texts.
+bool WriteTextList(API_AddParType& param, const char* list, size_t listSize, int32_t used, int32_t rows) {
+    std::u16string packed;
+    for (int32_t k = 0; k < rows; ++k) {
+        char16_t text[API_UAddParStrLen];
+        ToHostText(k < used ? AccessoryListText(list, listSize, k) : "", text, API_UAddParStrLen);
+        packed += text;
+        packed += u'\0';
+    }
+    const int32_t bytes = int32_t(packed.size() * sizeof(char16_t));
+    if (!ResizeArrayParam(param, rows, 1, bytes)) return false;
+    std::memcpy(*param.array, packed.data(), size_t(bytes));
+    return true;
+}
+
+// Offset of the k-th text of a list (the list's size when it holds fewer texts than that).
+size_t ListTextOffset(const char* list, size_t listSize, int32_t k) {
+    size_t at = 0;
+    for (int32_t i = 0; i < k && at < listSize; ++i) at += strnlen(list + at, listSize - at) + 1;
+    return std::min(at, listSize);
+}
+
+}  // namespace
+
+void ClearAccessoryTable(AccessoryTable& table) { std::memset(&table, 0, sizeof table); }
+
+const char* AccessoryListText(const char* list, size_t listSize, int32_t k) {
+    const size_t at = ListTextOffset(list, listSize, k);
+    return at < listSize ? list + at : "";
+}
+
+bool AppendAccessoryListText(char* list, size_t listSize, int32_t textsBefore, const char* text) {
+    const size_t at = ListTextOffset(list, listSize, textsBefore);
+    if (at >= listSize) return false;
+    const size_t room = listSize - at - 1;  // bytes left before the terminator
+    const size_t n = std::min(std::strlen(text), room);
+    std::memcpy(list + at, text, n);
+    std::memset(list + at + n, 0, listSize - at - n);  // the texts behind it are gone
+    return true;
+}
+
+void ReadAccessoryParams(API_AddParType** params, int32_t walkCount, AccessoryTable& table,
+                         TileSurfaceAccessoryInfo& info) {
+    ClearAccessoryTable(table);
+    std::memset(&info, 0, sizeof info);
+    const int32_t n = WalkLimit(params, walkCount);
+    for (int32_t i = 0; i < n; ++i) {
+        const API_AddParType& param = (*params)[i];
+        if (ParamIs(param, kParamFamily)) {
+            FromHostText(param.uStr, info.fam, sizeof info.fam);
+        } else if (ParamIs(param, kParamSlope)) {
+            info.alpha = param.real;
+        } else if (ParamIs(param, kParamCount)) {
+            // A stored count is a real; keep it a whole number of rows the table can hold.
+            const double rounded = std::isfinite(param.real) ? std::round(param.real) : 0.0;
+            table.count = int32_t(std::clamp(rounded, 0.0, double(kMaxAccessoryRows)));
+        } else if (ParamIs(param, kParamRows)) {
+            ReadRowValues(param, table);
+        } else if (ParamIs(param, kParamCodes)) {
+            ReadTextList(param, table.codes, sizeof table.codes);
+        } else if (ParamIs(param, kParamColours)) {
+            ReadTextList(param, table.colours, sizeof table.colours);
+        }
+    }
+}
+
+bool WriteAccessoryParams(API_AddParType** params, int32_t walkCount, const AccessoryTable& table) {
+    const int32_t rows = std::max(table.count, int32_t(1));  // an empty table keeps one empty row
+    const int32_t n = WalkLimit(params, walkCount);
+    for (int32_t i = 0; i < n; ++i) {
+        API_AddParType& param = (*params)[i];
+        bool written = true;
+        if (ParamIs(param, kParamCount)) {
+            param.real = table.count;
+        } else if (ParamIs(param, kParamRows)) {
+            written = WriteRowValues(param, table, rows);
+        } else if (ParamIs(param, kParamCodes)) {
+            written = WriteTextList(param, table.codes, sizeof table.codes, table.count, rows);
+        } else if (ParamIs(param, kParamColours)) {
+            written = WriteTextList(param, table.colours, sizeof table.colours, table.count, rows);
+        }
+        if (!written) return false;
+    }
+    return true;
+}
