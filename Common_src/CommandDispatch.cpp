@@ -23,7 +23,6 @@ constexpr int16_t kMenuResIds[] = {PlaceTiles, PlaceAccessories, PlaceSolarColle
                                    DeleteAccessories};
 constexpr int16_t kPromptOffset = 10;  // prompt resource = menu resource + 10
 constexpr const char* kLibraryFileName = "TevaroTmp.lib";
-constexpr const char* kCatalogueFileName = "Tevaro.ini";
 
 // The command body handed to the undoable-command call: the command and what it decided.
 struct CommandBody {
@@ -118,9 +117,9 @@ GSErrCode Initialize() {
     char ownPath[API_PathLen] = {};
     ACAPI_GetOwnLocation(ownPath, sizeof ownPath);
     FolderOf(ownPath, gState.addOnFolder, sizeof gState.addOnFolder);
-    std::snprintf(gState.libraryLocation, sizeof gState.libraryLocation, "%s%s", gState.addOnFolder,
-                  kLibraryFileName);
-    (void)kCatalogueFileName;  // read by the catalogue loader from addOnFolder
+    const int length = std::snprintf(gState.libraryLocation, sizeof gState.libraryLocation, "%s%s",
+                                     gState.addOnFolder, kLibraryFileName);
+    if (length < 0 || size_t(length) >= sizeof gState.libraryLocation) gState.libraryLocation[0] = '\0';
     LoadCatalogue();
 
     GSErrCode err = NoError;

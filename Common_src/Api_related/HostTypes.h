@@ -184,10 +184,10 @@ struct API_Element {
 
 // Change mask helpers: a mask record with a field's bytes all set marks that field as changed.
 constexpr uint8_t ACAPI_ELEMENT_MASK_BYTE = 0xFF;
-inline void ACAPI_ELEMENT_MASK_CLEAR(API_Element& mask) { std::memset(&mask, 0, sizeof mask); }
-inline void ACAPI_ELEMENT_MASK_SETFULL(API_Element& mask) { std::memset(&mask, 0xFF, sizeof mask); }
+inline void ACAPI_ELEMENT_MASK_CLEAR(API_Element& mask) { std::memset(static_cast<void*>(&mask), 0, sizeof mask); }
+inline void ACAPI_ELEMENT_MASK_SETFULL(API_Element& mask) { std::memset(static_cast<void*>(&mask), 0xFF, sizeof mask); }
 template <typename Field>
-inline void ACAPI_ELEMENT_MASK_SETFIELD(Field& field) { std::memset(&field, 0xFF, sizeof field); }
+inline void ACAPI_ELEMENT_MASK_SETFIELD(Field& field) { std::memset(static_cast<void*>(&field), 0xFF, sizeof field); }
 
 // A placed library part's parameter ("additional parameter").
 enum API_AddParID : int32_t {
