@@ -3,8 +3,6 @@
 // The add-on's own loader runs in-process (the program links the add-on's static library and
 // hands it the host's function table, as a freshly loaded add-on gets it), so the tables printed
 // are exactly what the add-on would hold. Doubles are printed so that they read back exactly.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -15,24 +13,14 @@
 #include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
 #include "catalogue/Catalogue.h"
+#include "app/AppHost.h"
+#include "app/Commands.h"
+#include "host/AddOnLoader.h"
 #include "host/Host.h"
-#include "host/HostApi.h"
-
-int RunCatalogueCommand(int argc, char** argv);
 
 namespace {
 
-using nlohmann::json;
-
-// The folder of the running program, with a trailing separator (the build folder holds the add-on).
-std::string ProgramFolder() {
-    char path[4096] = {};
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return "./";
-    std::string p(path, size_t(n));
-    const size_t slash = p.rfind('/');
-    return slash == std::string::npos ? std::string("./") : p.substr(0, slash + 1);
-}
+using json = nlohmann::ordered_json;  // keys in the order of the records
 
 // A zero-terminated text inside a fixed-size field.
 std::string FieldText(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
@@ -119,41 +107,29 @@ json CatalogueJson(const Catalogue& c, const std::string& file) {
 void ConnectAddOnInProcess() {
     host::ResetSession();
     host::gSession.resources = GetAddOnResourceFork();
-    static HostFunctionTable table;
-    std::memset(&table, 0, sizeof table);
-    table.size = sizeof table;
-    host::FillFunctionTable(table);
-    SetImportedFuncAddrs(&table);
+    host::InstallFunctionTable(SetImportedFuncAddrs);
 }
 
 }  // namespace
 
 int RunCatalogueCommand(int argc, char** argv) {
-    std::string folder = ProgramFolder();
-    std::string file;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i == 0 && arg == "catalogue") continue;
-        if (arg == "--addon-folder" && i + 1 < argc) {
-            folder = argv[++i];
-            if (!folder.empty() && folder.back() != '/') folder += '/';
-        } else if (arg == "--deliverable" && i + 1 < argc) {
-            ++i;  // every deliverable reads the catalogue the same way
-        } else if (file.empty()) {
-            file = arg;
-        } else {
-            std::fprintf(stderr, "usage: tevaro catalogue [FILE] [--addon-folder DIR]\n");
-            return 2;
-        }
+    app::CommonOptions options;
+    std::string error;
+    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() > 1) {
+        std::fprintf(stderr, "%s\nusage: tevaro catalogue [FILE] [--addon-folder DIR]\n", error.c_str());
+        return 2;
     }
-
     ConnectAddOnInProcess();
-    if (file.empty()) {
+    std::string file;
+    if (options.rest.empty()) {
         // As Initialize does: "Tevaro.ini" in the add-on's folder.
+        std::string folder = options.addOnFolder;
+        if (folder.empty() || folder.back() != '/') folder += '/';
         std::snprintf(gState.addOnFolder, sizeof gState.addOnFolder, "%s", folder.c_str());
         file = folder + "Tevaro.ini";
         LoadCatalogue();
     } else {
+        file = options.rest[0];
         LoadCatalogueFile(file.c_str());
     }
     for (const host::ReportLine& line : host::gSession.reportLines)

@@ -6,25 +6,13 @@
 #include <fstream>
 #include <string>
 
-#include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
 #include "catalogue/Catalogue.h"
+#include "common/AddOnFixture.h"
 #include "host/Host.h"
-#include "host/HostApi.h"
 
 namespace {
-
-// Gives the in-process add-on a fresh host with its own resources (the message table).
-void ConnectFreshHost() {
-    host::ResetSession();
-    host::gSession.resources = GetAddOnResourceFork();
-    static HostFunctionTable table;
-    std::memset(&table, 0, sizeof table);
-    table.size = sizeof table;
-    host::FillFunctionTable(table);
-    SetImportedFuncAddrs(&table);
-}
 
 void Load(const std::string& text) { LoadCatalogueText(text.data(), text.size()); }
 
@@ -44,7 +32,7 @@ std::string Repeat(char c, size_t n) { return std::string(n, c); }
 
 class CatalogueLoader : public ::testing::Test {
 protected:
-    void SetUp() override { ConnectFreshHost(); }
+    void SetUp() override { tevaro_test::InstallHostOnly(); }
     void TearDown() override { ClearCatalogue(); }
     size_t DialogReports() const {
         size_t n = 0;

@@ -8,23 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "Common_src/AddOnEntry.h"
 #include "catalogue/Catalogue.h"
+#include "common/AddOnFixture.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
-#include "host/HostApi.h"
 
 namespace dialogtest {
 
 // Gives the in-process add-on a fresh host with its own resources, and loads the sample catalogue.
 inline void ConnectWithSampleCatalogue() {
-    host::ResetSession();
-    host::gSession.resources = GetAddOnResourceFork();
-    static HostFunctionTable table;
-    std::memset(&table, 0, sizeof table);
-    table.size = sizeof table;
-    host::FillFunctionTable(table);
-    SetImportedFuncAddrs(&table);
+    tevaro_test::InstallHostOnly();
     LoadCatalogueFile(TEVARO_SOURCE_DIR "/examples/Tevaro.ini");
 }
 
