@@ -96,9 +96,11 @@ bool MarkWallJunction(uint32_t a, uint32_t i) {
         const RoofPlane& plane = gState.roofPlanes.planes[a];
         const double zP = plane.vertices[i].z;
         const double zQ = plane.vertices[(i + 1) % plane.vertexCount].z;
-        // The edge must reach above the wall's foot and below its top somewhere.
+        // The edge stays at or under the wall's foot: nothing of it runs along the wall.
         if (!AboveLevel(zP, s.bottom) && !AboveLevel(zQ, s.bottom)) continue;
+        // The edge stays at or over the wall's top: the roof passes above the wall.
         if (!BelowLevel(zP, s.top) && !BelowLevel(zQ, s.top)) continue;
+        // In plan the edge does not lie on the wall's footprint edge.
         if (!EdgeLiesOnSegment(s, p0, q0)) continue;
 
         const HeightCuts cuts = CutsForHeightRange(zP, zQ, s.bottom, s.top);

@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "Common_src/AddOnState.h"
-#include "Common_src/Api_related/HostCalls.h"
+#include "common/AddOnFixture.h"
 #include "host/Host.h"
-#include "host/HostApi.h"
 #include "host/MemoryHandles.h"
 #include "roofgeom/RoofModel.h"
 
@@ -29,9 +28,7 @@ inline API_Guid TestRidgeGuid(int16_t status, uint32_t edge) { return API_Guid{u
 class JunctionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        host::ResetSession();
-        host::FillFunctionTable(gHost);
-        gHostTableReceived = true;
+        tevaro_test::InstallHostOnly();
         liveHandlesBefore = host::LiveHandleCount();
     }
 
