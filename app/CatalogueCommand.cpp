@@ -22,15 +22,18 @@ namespace {
 
 using json = nlohmann::ordered_json;  // keys in the order of the records
 
-// A zero-terminated text inside a fixed-size field.
-std::string FieldText(const char* field, size_t size) { return std::string(field, strnlen(field, size)); }
+// A zero-terminated text inside a fixed-size field (never read past the field).
+template <size_t N>
+std::string Text(const char (&field)[N]) {
+    return std::string(field, strnlen(field, N));
+}
 
-#define TEXT(f) FieldText((f), sizeof(f))
+// A name-and-code entry.
+json NamedCodeJson(const NamedCode& n) { return {{"name", Text(n.name)}, {"code", Text(n.code)}}; }
 
-json NamedCodeJson(const NamedCode& n) { return {{"name", TEXT(n.name)}, {"code", TEXT(n.code)}}; }
-
+// A colour with its image number.
 json ColourJson(const ColourEntry& c) {
-    return {{"name", TEXT(c.name)}, {"code", TEXT(c.code)}, {"number", c.number}};
+    return {{"name", Text(c.name)}, {"code", Text(c.code)}, {"number", c.number}};
 }
 
 // A counted list: its count and its first `count` entries.
@@ -41,19 +44,20 @@ json CountedList(const Entry* entries, int32_t count, ToJson toJson) {
     return {{"count", count}, {"entries", list}};
 }
 
+// A tile type with all its per-type lists.
 json TileTypeJson(const TileType& t) {
     json j;
-    j["name"] = TEXT(t.name);
-    j["code"] = TEXT(t.code);
+    j["name"] = Text(t.name);
+    j["code"] = Text(t.code);
     j["icon"] = t.icon;
-    j["link"] = TEXT(t.link);
+    j["link"] = Text(t.link);
     j["tileX"] = t.tileX;
     j["tileY"] = t.tileY;
     j["colours"] = CountedList(t.colours, t.colourCount, ColourJson);
     j["snowGuards"] = CountedList(t.snowGuards, t.snowGuardCount, NamedCodeJson);
     j["ridgeTiles"] = CountedList(t.ridgeTiles, t.ridgeTileCount, NamedCodeJson);
     j["accessories"] = CountedList(t.accessories, t.accessoryCount, [](const TypeAccessory& a) {
-        return json{{"name", TEXT(a.name)},       {"code", TEXT(a.code)},         {"image", a.image},
+        return json{{"name", Text(a.name)},       {"code", Text(a.code)},         {"image", a.image},
                     {"rowAllowed", a.rowAllowed}, {"rowByCount", a.rowByCount}, {"rowCount", a.rowCount},
                     {"flag3", a.flag3}};
     });
@@ -61,14 +65,17 @@ json TileTypeJson(const TileType& t) {
     return j;
 }
 
+// A ridge, valley or accessory type with its colours.
 json KindJson(const ColouredKind& k) {
-    return {{"name", TEXT(k.name)}, {"code", TEXT(k.code)}, {"colours", CountedList(k.colours, k.colourCount, ColourJson)}};
+    return {{"name", Text(k.name)}, {"code", Text(k.code)}, {"colours", CountedList(k.colours, k.colourCount, ColourJson)}};
 }
 
+// A solar collector or panel.
 json SolarJson(const SolarEntry& s) {
-    return {{"name", TEXT(s.name)}, {"code", TEXT(s.code)}, {"image", s.image}, {"colourCode", TEXT(s.colourCode)}};
+    return {{"name", Text(s.name)}, {"code", Text(s.code)}, {"image", s.image}, {"colourCode", Text(s.colourCode)}};
 }
 
+// The whole catalogue: every list with its count, and whether a family overflowed.
 json CatalogueJson(const Catalogue& c, const std::string& file) {
     json j;
     j["file"] = file;
@@ -77,8 +84,8 @@ json CatalogueJson(const Catalogue& c, const std::string& file) {
     for (const TileFamily& f : c.families) {
         json types = json::array();
         for (int32_t t = 0; t < f.typeCount; ++t) types.push_back(TileTypeJson(f.types[t]));
-        families.push_back({{"name", TEXT(f.name)},
-                            {"code", TEXT(f.code)},
+        families.push_back({{"name", Text(f.name)},
+                            {"code", Text(f.code)},
                             {"number1", f.number1},
                             {"number2", f.number2},
                             {"types", {{"count", f.typeCount}, {"entries", types}}}});
@@ -88,20 +95,18 @@ json CatalogueJson(const Catalogue& c, const std::string& file) {
     j["valleyTypes"] = CountedList(c.valleyTypes, c.valleyTypeCount, KindJson);
     j["accessoryTypes"] = CountedList(c.accessoryTypes, c.accessoryTypeCount, KindJson);
     j["foils"] = CountedList(c.foils, c.foilCount, [](const FoilEntry& e) {
-        return json{{"name", TEXT(e.name)}, {"code", TEXT(e.code)}, {"number", e.number}, {"link", TEXT(e.link)}};
+        return json{{"name", Text(e.name)}, {"code", Text(e.code)}, {"number", e.number}, {"link", Text(e.link)}};
     });
     j["solarCollectors"] = CountedList(c.solarCollectors, c.solarCollectorCount, SolarJson);
     j["solarPanels"] = CountedList(c.solarPanels, c.solarPanelCount, SolarJson);
     json loss = json::array();
-    for (int32_t i = 0; i < c.lossMultiplierCount; ++i) loss.push_back(TEXT(c.lossMultipliers[i]));
+    for (int32_t i = 0; i < c.lossMultiplierCount; ++i) loss.push_back(Text(c.lossMultipliers[i]));
     j["lossMultipliers"] = {{"count", c.lossMultiplierCount}, {"entries", loss}};
     j["snowGuardingModes"] = CountedList(c.snowGuardingModes, c.snowGuardingModeCount, NamedCodeJson);
     j["display2D"] = CountedList(c.display2D, c.display2DCount, NamedCodeJson);
-    j["paths"] = {TEXT(c.paths[0]), TEXT(c.paths[1])};
+    j["paths"] = {Text(c.paths[0]), Text(c.paths[1])};
     return j;
 }
-
-#undef TEXT
 
 // Gives the in-process add-on a fresh host, as a freshly loaded add-on would get it.
 void ConnectAddOnInProcess() {
