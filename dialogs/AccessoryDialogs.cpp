@@ -175,7 +175,7 @@ int16_t AccessoryDialogHandler(int16_t message, int16_t dialID, int16_t item, in
                 StoreAccessoryChoice(dialID);
                 return kItemOk;
             }
-            if (item == kItemCancel) return kItemCancel;
+            if (item == kItemCancel || item == DG_CLOSEBOX) return kItemCancel;  // the close control cancels
             break;
         default:
             break;
@@ -215,7 +215,7 @@ int16_t SolarDialogHandler(int16_t message, int16_t dialID, int16_t item, intptr
                 }
                 return kItemOk;
             }
-            if (item == kItemCancel) return kItemCancel;
+            if (item == kItemCancel || item == DG_CLOSEBOX) return kItemCancel;  // the close control cancels
             break;
         default:
             break;
@@ -292,7 +292,7 @@ int16_t DialKieg_Handler(int16_t message, int16_t dialID, int16_t item, intptr_t
                 StoreKeepFlags();
                 return kItemOk;
             }
-            if (item == kItemCancel) return kItemCancel;
+            if (item == kItemCancel || item == DG_CLOSEBOX) return kItemCancel;  // the close control cancels
             break;
         default:
             break;

@@ -493,7 +493,8 @@ int16_t TileDialogHandler(int16_t message, int16_t dialID, int16_t item, intptr_
                     StoreTileSettings(dialID, type);
                     return kItemOk;
                 }
-                case kItemCancel: return kItemCancel;
+                case kItemCancel:
+                case DG_CLOSEBOX: return kItemCancel;  // the window's close control cancels
                 case kItemTypeDocument: {
                     const TileType* type = SelectedTileType(dialID);
                     if (type != nullptr) OpenDocument(type->link);

@@ -427,3 +427,21 @@ TEST(TileSettingsDefaults, InitTakesTheFirstEntriesAndTheDefaultRoofsLayer) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TileDialogClose, WindowCloseControlCancels) {
+    dialogtest::ConnectWithSampleCatalogue();
+    gTileSettings = TileSettings{};
+    InitTileSettings();
+    dialogtest::User user;
+    user.Click(32);
+    user.Click(DG_CLOSEBOX);
+    user.Pick(20, 2);  // never reached: the dialog has closed
+    EXPECT_EQ(TileDialog(0), DG_CANCEL);
+    EXPECT_EQ(gTileSettings.wingtile, 0);
+    EXPECT_STREQ(gTileSettings.folia, "NINCS");
+    EXPECT_EQ(host::QueuedDialogActions(), 1u);
+}
+
+}  // namespace
