@@ -284,6 +284,28 @@ TEST_F(TileSurfacePlacement, GroupListWithoutMemoryReportsMessage17AndKeepsTheOb
     EXPECT_EQ(ObjectsOf(kTileSurfaceMainId).size(), 2u);
 }
 
+TEST_F(TileSurfacePlacement, GroupListThatCannotGrowReportsMessage17) {
+    LoadLibrary();
+    const API_Guid roof = AddRoof("R1");
+    // Twenty shed planes with a ridge on each top edge: a group list of 41 entries.
+    for (int k = 0; k < 20; ++k) {
+        AddPlane(roof, {{0, 10.0 * k, 3}, {10, 10.0 * k, 3}, {10, 10.0 * k + 4, 5}, {0, 10.0 * k + 4, 5}},
+                 {11, 21, 12, 21});
+    }
+    RoofPlaceAll();
+    ASSERT_EQ(CallCount("Element_Tool/GRUP"), 1u);
+    size_t grouped = 0;
+    for (const host::Element& e : host::gSession.model.elements) grouped += e.rec.header.groupId != 0 ? 1 : 0;
+    EXPECT_EQ(grouped, 41u);
+
+    for (uint32_t i = 0; i < gState.roofPlanes.planes.count; ++i) Plane(i).inRun = 1;
+    host::ArmAllocationFault(2);  // the list's first block is given, its growth is not
+    RoofPlaceAll();
+    host::DisarmAllocationFault();
+    EXPECT_TRUE(AnyReportMentions("Nincs elég memória!"));
+    EXPECT_EQ(CallCount("Element_Tool/GRUP"), 1u);
+}
+
 TEST_F(TileSurfacePlacement, LeavesNoHostMemoryBehind) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
