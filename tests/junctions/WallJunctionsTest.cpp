@@ -283,6 +283,19 @@ TEST_F(WallMarking, ObliqueEdgeIsMarkedByWhetherTheWallLiesDownhill) {
     EXPECT_EQ(Count(narrowing), 5u);
 }
 
+TEST_F(WallMarking, WallAlongThePlansYAxisOnADiagonallyFallingPlane) {
+    // z = 3 + (x + y) / 2: the plane falls towards (-1, -1). Its side edges at x 0 and x 6 run
+    // parallel to the y axis and are sloped without following the fall line. Walking downhill
+    // one reaches the wall at x 0 (142) and walks away from the wall at x 6 (141).
+    const uint32_t a = AddPlane({{{{0, 0, 3}, {6, 0, 6}, {6, 6, 9}, {0, 6, 6}}, {22, 22, 22, 22}}});
+    AddWall(0, 7, 0, -1, 0, 20);
+    AddWall(6, -1, 6, 7, 0, 20);
+    ASSERT_TRUE(ApplyWallJunctions());
+    EXPECT_EQ(Status(a, 3), 142);
+    EXPECT_EQ(Status(a, 1), 141);
+    EXPECT_EQ(Status(a, 0), 22);
+}
+
 TEST_F(WallMarking, SideTestAtAReflexCornerUsesAPointOnThePlane) {
     // An L-shaped plane falling towards +x (z = 3 - x / 2), counter-clockwise from above. After
     // the oblique edge (-4,6) -> (-8,4) the contour turns right, so the next vertex lies outside
