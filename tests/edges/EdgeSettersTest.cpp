@@ -168,14 +168,14 @@ TEST_F(PlaceDummiesTest, OutOfMemoryForTheRecordsIsMessage17) {
 
 TEST_F(FinalizeDummiesTest, UnchangedSettersLeaveEveryStatusAndAreDeleted) {
     const std::vector<Coord3> ring{{0, 0, 3}, {10, 0, 3}, {10, 5, 5}, {0, 5, 5}};
-    AddPlane(1, {ring}, {{111, 0}, {21, 3}, {12, 1}, {22, 4}});
+    AddPlane(1, {ring}, {{111, 0}, {141, 3}, {132, 1}, {22, 4}});
     ASSERT_TRUE(PlaceDummies());
     ASSERT_TRUE(FinalizeDummies());
-    // 111 is shown as 14 and would map back to 111 anyway, but 22 would map back by kind only:
-    // an edge left alone keeps its engine status whatever the mapping says.
+    // The wall junctions 141 and 132 show as type 10, which maps back to 131: an edge left
+    // alone keeps its engine status whatever the mapping would give.
     EXPECT_EQ(Plane(0).edgeStatus[0], 111);
-    EXPECT_EQ(Plane(0).edgeStatus[1], 21);
-    EXPECT_EQ(Plane(0).edgeStatus[2], 12);
+    EXPECT_EQ(Plane(0).edgeStatus[1], 141);
+    EXPECT_EQ(Plane(0).edgeStatus[2], 132);
     EXPECT_EQ(Plane(0).edgeStatus[3], 22);
     EXPECT_TRUE(Setters().empty());
 }

@@ -64,10 +64,14 @@ protected:
                 HostArrayAppend(plane.vertices, ring[i % ring.size()]);
                 HostArrayAppend(plane.edgeStatus, closing ? int16_t(-1) : codes[code].status);
                 HostArrayAppend(plane.edgeKind, closing ? int16_t(0) : codes[code].kind);
+                HostArrayAppend(plane.planeCoords, Coord2{ring[i % ring.size()].x, ring[i % ring.size()].y});
+                HostArrayAppend(plane.ridgeGuids, APINULLGuid);
                 if (!closing) ++code;
             }
         }
         plane.vertexCount = n;
+        plane.origin = Coord2{rings[0][0].x, rings[0][0].y};
+        plane.baseLevel = rings[0][0].z;
         plane.contourCount = uint32_t(rings.size());
         EXPECT_TRUE(HostArrayAppend(gState.roofPlanes.planes, plane));
         if (group > gState.roofPlanes.nextGroupId) gState.roofPlanes.nextGroupId = group;
