@@ -154,6 +154,9 @@ TEST_F(AccessoryDialogTest, OkWithoutARowWritesNothing) {
     EXPECT_STREQ(gAccessoryChoice.accessoryCode, "ELOZO");
     EXPECT_EQ(gAccessoryChoice.count, 9);
     EXPECT_EQ(gAccessoryChoice.accepted, 0);
+    user.Ok();  // no solar panels at all
+    EXPECT_EQ(SolarDialog(5), 1);
+    EXPECT_EQ(gAccessoryChoice.accepted, 0);
 }
 
 TEST_F(AccessoryDialogTest, CancelWritesNothing) {
@@ -190,13 +193,6 @@ TEST_F(AccessoryDialogTest, SolarPanelDialogListsThePanels) {
     EXPECT_EQ(LastClosed().layout.title, "Napelem");
     EXPECT_STREQ(gAccessoryChoice.accessoryCode, "NECS");
     EXPECT_STREQ(gAccessoryChoice.colourCode, "ANT");
-}
-
-TEST_F(AccessoryDialogTest, SolarDialogWithAnEmptyListWritesNothing) {
-    ClearCatalogue();
-    user.Ok();
-    EXPECT_EQ(SolarDialog(5), 1);
-    EXPECT_EQ(gAccessoryChoice.accepted, 0);
 }
 
 // ---- Dialog 32503 -------------------------------------------------------------------------
