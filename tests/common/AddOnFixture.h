@@ -13,6 +13,7 @@
 #include "host/AddOnLoader.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/MemoryHandles.h"
 
 namespace tevaro_test {
 
