@@ -170,8 +170,11 @@ bool WriteBack(PolygonSet& set, uint32_t i, RoofPlane& plane) {
     return true;
 }
 
-// Ends a run: the set's log is kept for diagnostics, everything else released.
+// Ends a run: the set's log is kept for diagnostics, everything else released. A failed run's
+// log also goes to the debug output, as the run's tables (and the kept log with them) are
+// released by the caller's clean-up.
 bool FinishRun(PolygonSet& set, bool result) {
+    if (!result && set.log.handle != nullptr && set.log.count > 0) DBPrintf("%s", set.log.data());
     HostArrayFree(gKeptLog);
     gKeptLog = set.log;
     set.log = HostArray<char>{};

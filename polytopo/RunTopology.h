@@ -10,11 +10,11 @@
 bool RunTopology();
 
 // The engine's problem log of the last run, one line per problem ("" when there were none). It is
-// kept for diagnostics until the next run or FreeTopologyLog.
+// kept for diagnostics with the run's tables: until the next run, FreeRoofPlanes or FreeTopologyLog.
 const char* TopologyLog();
 
 // Number of problems the last run counted.
 uint32_t TopologyErrorCount();
 
-// Releases the kept log (add-on unload).
+// Releases the kept log.
 void FreeTopologyLog();

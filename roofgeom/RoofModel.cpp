@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Common_src/AddOnState.h"
+#include "polytopo/RunTopology.h"
 
 namespace {
 
@@ -74,4 +75,5 @@ void FreeRoofPlanes() {
     }
     HostArrayFree(table.planes);
     table.nextGroupId = 0;
+    FreeTopologyLog();  // the topology engine's log describes these planes and goes with them
 }

@@ -42,5 +42,6 @@ bool InsertVertexSlot(uint32_t r, uint32_t p);
 // direction, every coordinate within 0.01). An edge's second point wraps to vertex 0 at the end.
 bool EdgesCoincide(uint32_t a, uint32_t i, uint32_t b, uint32_t j);
 
-// Releases every plane's arrays and the table; count and nextGroupId return to 0.
+// Releases every plane's arrays and the table (and the topology engine's log of these planes);
+// count and nextGroupId return to 0.
 void FreeRoofPlanes();
