@@ -330,6 +330,18 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         if (!ok)
             error = "expected message " + w[1] + " (\"" + text + "\"), the last message shown was \"" +
                     host::gSession.lastMessage + "\"";
+    } else if (cmd == "expect-count") {
+        long wanted = 0;
+        const std::map<std::string, API_ElemTypeID> kinds = {
+            {"roofs", API_RoofID}, {"walls", API_WallID}, {"fills", API_HatchID}, {"objects", API_ObjectID}};
+        const bool known = w.size() == 3 && (w[1] == "all" || w[1] == "selected" || kinds.count(w[1]) != 0);
+        if (!known || !ToInt(w[2], wanted)) { error = "expect-count needs all|roofs|walls|fills|objects|selected N"; return false; }
+        size_t n = 0;
+        if (w[1] == "selected") n = host::gSession.model.selection.size();
+        for (const host::Element& e : host::gSession.model.elements)
+            n += w[1] == "all" || (kinds.count(w[1]) != 0 && e.rec.header.typeID == kinds.at(w[1])) ? 1 : 0;
+        ok = n == size_t(wanted);
+        if (!ok) error = "expected " + w[2] + " " + w[1] + ", there are " + std::to_string(n);
     } else if (cmd == "finalize" || cmd == "close-palette") {
         host::DialogAction a;
         a.kind = host::DialogAction::Click;
@@ -408,6 +420,7 @@ std::string SessionHelp() {
            "  undo\n"
            "  save FILE | report FILE             write the model / the report window\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
+           "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
            "  show                                (shell) draw the open dialog or palette again\n"
            "Dialog lines given while no dialog is open wait for the next dialog (or act on the open palette).\n";
 }
