@@ -466,7 +466,8 @@ void ItemChanged(int16_t dialID, int16_t item, int16_t message) {
         case kItemPenEdit:
         case kItemPenControl: {
             ts.pen1 = ClampPen(DGGetItemValLong(dialID, item));
-            DGSetItemValLong(dialID, item == kItemPenEdit ? kItemPenControl : kItemPenEdit, ts.pen1);
+            DGSetItemValLong(dialID, kItemPenEdit, ts.pen1);
+            DGSetItemValLong(dialID, kItemPenControl, ts.pen1);
             break;
         }
         default: break;

@@ -239,6 +239,19 @@ TEST_F(TileDialogTest, CancelKeepsOnlyTheValuesStoredAtOnce) {
     EXPECT_EQ(ItemOf(LastClosed(), 44).value, 12);  // the pen edit followed the control
 }
 
+TEST_F(TileDialogTest, PenNumbersOutsideThePensAreKeptInRange) {
+    user.Set(44, "300");
+    user.Snap();
+    user.Set(44, "0");
+    user.Snap();
+    user.Cancel();
+    TileDialog(0);
+    EXPECT_EQ(ItemOf(user.snaps.at(0), 44).value, 255);
+    EXPECT_EQ(ItemOf(user.snaps.at(0), 45).value, 255);
+    EXPECT_EQ(ItemOf(user.snaps.at(1), 45).value, 1);
+    EXPECT_EQ(gTileSettings.pen1, 1);
+}
+
 TEST_F(TileDialogTest, LossMultiplierIsSelectedByValue) {
     std::strcpy(gTileSettings.vesztesegszorzo, "1.1");
     user.Snap();
