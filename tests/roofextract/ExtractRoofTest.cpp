@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "AddOnFixture.h"
+#include "common/AddOnFixture.h"
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
 #include "host/DialogManager.h"
