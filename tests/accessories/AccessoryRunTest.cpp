@@ -398,6 +398,26 @@ TEST_F(AccessoryRunTest, ClearingBeforeAModificationWorksOnTheModifiedSurface) {
     EXPECT_EQ(gState.selectedTileSurface, last);
 }
 
+TEST_F(AccessoryRunTest, ModifyingASelectedTileSurfaceClearsOnlyItsAccessories) {
+    const API_Guid modified = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
+    const API_Guid other = AddTileSurface("T2", "NAGYA", 30 * kDeg, {20, 0}, 0);
+    StoreRows(modified, ThreeStoredRows());
+    StoreRows(other, ThreeStoredRows());
+    host::FindParam(host::FindElement(modified)->params, "auto_acc")->numbers = {0};  // lets the dialog's OK work
+    gState.selectedTileSurface = other;  // the last accessory command's surface
+    Select({"T1"});
+    QueuePick(20, 2);  // the main dialog: a foil and a valley type, the rest as the surface has it
+    QueuePick(23, 2);
+    QueueOk();
+    EXPECT_EQ(RunMenu(PlaceTiles), NoError);
+    ASSERT_EQ(host::ClosedDialogs().at(0).result, DG_OK);
+
+    EXPECT_EQ(StoredCount(modified), 0);
+    EXPECT_EQ(StoredParam(modified, "cod_acc").texts, std::vector<std::u16string>{u""});
+    EXPECT_EQ(StoredCount(other), 3);
+    EXPECT_EQ(gState.selectedTileSurface, other);
+}
+
 // ---- Giving up ----------------------------------------------------------------------------------
 
 TEST_F(AccessoryRunTest, ACancelledPointInputReturnsTheCancelCodeAndChangesNothing) {
