@@ -48,6 +48,7 @@ SetterEdgeShape SetterEdgeGeometry(API_AddParType** params, int32_t index, doubl
     shape.planLength = std::sqrt(vx * vx + vy * vy);
     shape.length3D = std::sqrt(vx * vx + vy * vy + vz * vz);
     shape.signSize = SignSizeForLength(shape.planLength);
+    if (shape.planLength < kSetterLengthTol) DBPrintf("Hiba: Zero élhosszúság");
 
     const API_Coord mid{(c[0] + c[3]) / 2, (c[1] + c[4]) / 2};
     shape.signCentre = API_Coord3D{mid.x, mid.y, (c[2] + c[5]) / 2};

@@ -109,13 +109,6 @@ TEST_F(EdgePaletteTest, DeletedSetterRefusesFinalizationAndDeletesTheRest) {
     EXPECT_FALSE(gState.finalizationPending);
 }
 
-TEST_F(EdgePaletteTest, MovedSetterRefusesFinalization) {
-    OpenAfterRun();
-    Setters().at(0)->rec.object.pos.y += 0.02;
-    ASSERT_TRUE(Press(kEdgePaletteFinalizeItem));
-    EXPECT_TRUE(Reported(GetMessage(76)));
-    EXPECT_TRUE(ObjectsOf(kTileSurfaceMain).empty());
-}
 
 TEST_F(EdgePaletteTest, ClosingThePaletteDeletesSettersAndANewCommandMayStart) {
     OpenAfterRun();
@@ -137,13 +130,6 @@ TEST_F(EdgePaletteTest, TileCommandWhileThePaletteIsOpenIsRefused) {
     EXPECT_EQ(Setters().size(), 1u);
 }
 
-TEST_F(EdgePaletteTest, OtherClicksKeepThePaletteOpen) {
-    OpenAfterRun();
-    ASSERT_TRUE(Press(2));
-    EXPECT_NE(host::OpenPaletteId(), 0);
-    EXPECT_TRUE(gState.finalizationPending);
-    EXPECT_EQ(Setters().size(), 1u);
-}
 
 TEST_F(EdgePaletteTest, GroupSuspensionIsSwitchedOnForTheActionAndBackAfter) {
     OpenAfterRun();
