@@ -19,7 +19,7 @@ bool SuspendGroupsForAction(bool& wasOff) {
     bool suspended = false;
     wasOff = false;
     GSErrCode err = ACAPI_Environment(APIEnv_IsSuspendGroupOnID, &suspended);
-    if (err == NoError && suspended) return true;
+    if (err == NoError && suspended) return true;  // asked, and already on: nothing to switch
     if (err == NoError) err = ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgSuspendGroups), err);

@@ -78,10 +78,11 @@ API_Coord InFrame(const SignFrame& f, double u, double v) {
     return API_Coord{f.centre.x + u * f.cosT - v * f.sinT, f.centre.y + u * f.sinT + v * f.cosT};
 }
 
-// Sink wrappers that skip entries the host did not give.
+// Hands a line to the sink, when the host takes lines.
 void SinkLine(const LibPartDrawSink* s, API_Coord a, API_Coord b, int16_t pen) {
     if (s->line != nullptr) s->line(s->context, a, b, pen);
 }
+// Hands a hotspot to the sink, when the host takes hotspots.
 void SinkHotspot(const LibPartDrawSink* s, API_Coord at, int32_t role, const char* param, int32_t index) {
     if (s->hotspot != nullptr) s->hotspot(s->context, at, role, param, index);
 }
@@ -123,7 +124,8 @@ void DrawEdgeLines(const LibPartDrawSink* sink, const SetterEdgeShape& e, int32_
     SinkHotspot(sink, b, LibPartHotspot_Plain, nullptr, 0);
     SinkLine(sink, a, b, st.penEdge);
     const bool withRidgeTiles = type == 2 || type == 4 || type == 6;
-    if (!withRidgeTiles || e.planLength < kSetterLengthTol) return;
+    const bool pointInPlan = e.planLength < kSetterLengthTol;  // no direction to offset along
+    if (!withRidgeTiles || pointInPlan) return;
     const double nx = -(b.y - a.y) / e.planLength * kTileLineOffset;
     const double ny = (b.x - a.x) / e.planLength * kTileLineOffset;
     SinkLine(sink, API_Coord{a.x + nx, a.y + ny}, API_Coord{b.x + nx, b.y + ny}, st.penEdge);

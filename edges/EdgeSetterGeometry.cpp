@@ -11,11 +11,14 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kDigitWidthPerHeight = 0.556;  // width of one digit cell of the number font
 constexpr double kMmPerMetre = 1000;
 constexpr int32_t kEdgeCoordColumns = 6;
+constexpr int32_t kEdgesPerNumberCell = 10;     // the number's width grows by one cell per ten edges
 
 // The plan direction of a vector in degrees, 0..360; 0 for a zero vector.
 double DirectionDegrees(double vx, double vy) {
-    if (std::fabs(vx) < kSetterLengthTol && std::fabs(vy) < kSetterLengthTol) return 0;
-    if (std::fabs(vx) < kSetterLengthTol) return vy > 0 ? 90 : 270;
+    const bool noX = std::fabs(vx) < kSetterLengthTol;
+    const bool noY = std::fabs(vy) < kSetterLengthTol;
+    if (noX && noY) return 0;
+    if (noX) return vy > 0 ? 90 : 270;
     double deg = std::atan2(vy, vx) * 180 / kPi;
     if (deg < 0) deg += 360;
     return deg;
@@ -58,7 +61,7 @@ SetterEdgeShape SetterEdgeGeometry(API_AddParType** params, int32_t index, doubl
         const double rad = shape.directionDeg * kPi / 180;
         const API_Coord left{-std::sin(rad), std::cos(rad)};
         const double textHeight = SetterParamValue(params, "fontSize", 3.0) * drawingScale / kMmPerMetre;
-        const int32_t digitCells = 1 + SetterEdgeCount(params) / 10;
+        const int32_t digitCells = 1 + SetterEdgeCount(params) / kEdgesPerNumberCell;
         const double textWidth = digitCells * kDigitWidthPerHeight * textHeight;
         shape.signCentre.x += left.x * shape.signSize / 2;
         shape.signCentre.y += left.y * shape.signSize / 2;

@@ -13,6 +13,7 @@ constexpr double kPenMin = 1;
 constexpr double kPenMax = 255;
 constexpr double kBackPenMin = -1;
 constexpr double kSmallestFontSize = 1.0;
+constexpr double kAnyDrawingScale = 100;  // sign sizes do not depend on the drawing scale
 
 // A pen parameter and its integer twin.
 struct PenPair {
@@ -141,7 +142,7 @@ GSErrCode EdgeSetterParameterScript(API_AddParType** params, const LibPartParamS
     // The per-edge values.
     std::vector<EdgeRow> rows(size_t(n > 0 ? n : 0));
     for (int32_t i = 0; i < n; ++i) {
-        const SetterEdgeShape shape = SetterEdgeGeometry(params, i, 100);
+        const SetterEdgeShape shape = SetterEdgeGeometry(params, i, kAnyDrawingScale);
         rows[i].signSize = shape.signSize;
         rows[i].edgeType = int32_t(SetterParamCell(params, "iEdgeStatus", i));
         rows[i].apiType = int32_t(SetterParamCell(params, "iApiStatus", i));

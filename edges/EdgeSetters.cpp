@@ -108,7 +108,9 @@ bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
     RoofPlaneTable& table = gState.roofPlanes;
     for (uint32_t r = 0; r < table.planes.count; ++r) {
         RoofPlane& plane = table.planes[r];
-        if (plane.group != group || plane.vertexCount == 1) continue;
+        const bool otherGroup = plane.group != group;
+        const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
+        if (otherGroup || noOutline) continue;
         uint32_t contourStart = 0;
         for (uint32_t v = 0; v + 1 < plane.vertexCount; ++v) {
             const API_Coord3D a = ToApi(plane.vertices[v]);
@@ -305,7 +307,9 @@ void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
         if (e.status <= 0) continue;
         for (uint32_t r = 0; r < table.planes.count; ++r) {
             RoofPlane& plane = table.planes[r];
-            if (plane.group != group || plane.vertexCount == 1) continue;
+            const bool otherGroup = plane.group != group;
+            const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
+            if (otherGroup || noOutline) continue;
             for (uint32_t v = 0; v + 1 < plane.vertexCount && v < plane.edgeStatus.count; ++v) {
                 if (!SameEdge(e.start, e.end, ToApi(plane.vertices[v]), ToApi(plane.vertices[v + 1]))) continue;
                 const int16_t kind = v < plane.edgeKind.count ? plane.edgeKind[v] : int16_t(kKindNone);

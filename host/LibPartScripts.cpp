@@ -83,8 +83,10 @@ double AngleToPlan(const Element& object, double angle) {
 
 // Adds one primitive to the collector's list.
 void Emit(void* context, DrawPrimitive p) { static_cast<PlanCollector*>(context)->out->push_back(std::move(p)); }
+// The object a collector draws.
 const Element& ObjectOf(void* context) { return *static_cast<PlanCollector*>(context)->object; }
 
+// Sink entry: a line.
 void SinkLine(void* ctx, API_Coord a, API_Coord b, int16_t pen) {
     DrawPrimitive p;
     p.kind = DrawPrimitive::Line;
@@ -93,6 +95,7 @@ void SinkLine(void* ctx, API_Coord a, API_Coord b, int16_t pen) {
     Emit(ctx, std::move(p));
 }
 
+// Sink entry: an arc; mirroring reverses its sweep.
 void SinkArc(void* ctx, API_Coord c, double r, double start, double end, int16_t pen) {
     DrawPrimitive p;
     p.kind = DrawPrimitive::Arc;
@@ -106,8 +109,10 @@ void SinkArc(void* ctx, API_Coord c, double r, double start, double end, int16_t
     Emit(ctx, std::move(p));
 }
 
+// Sink entry: a full circle.
 void SinkCircle(void* ctx, API_Coord c, double r, int16_t pen) { SinkArc(ctx, c, r, 0, 2 * kPi, pen); }
 
+// Sink entry: a filled polygon (the stand-in's plan keeps only its outline and contour pen).
 void SinkPolygon(void* ctx, const API_Coord* pts, int32_t n, int16_t contourPen, int32_t, int16_t, int16_t) {
     DrawPrimitive p;
     p.kind = DrawPrimitive::Polygon;
@@ -116,7 +121,7 @@ void SinkPolygon(void* ctx, const API_Coord* pts, int32_t n, int16_t contourPen,
     Emit(ctx, std::move(p));
 }
 
-// Texts keep their turn in startAngle and their size (mm) in radius.
+// Sink entry: a text; it keeps its turn in startAngle and its size (mm) in radius.
 void SinkText(void* ctx, API_Coord at, double angle, double sizeMm, const char* text, int16_t pen) {
     DrawPrimitive p;
     p.kind = DrawPrimitive::Text;
@@ -128,7 +133,8 @@ void SinkText(void* ctx, API_Coord at, double angle, double sizeMm, const char* 
     Emit(ctx, std::move(p));
 }
 
-// Editable hotspots name their parameter ("edgeHotspotsX[3]") and role in the text.
+// Sink entry: a hotspot; editable ones name their parameter and role in the text
+// ("edgeHotspotsX[3] moving").
 void SinkHotspot(void* ctx, API_Coord at, int32_t role, const char* param, int32_t index) {
     DrawPrimitive p;
     p.kind = DrawPrimitive::Hotspot;
