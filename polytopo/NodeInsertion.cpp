@@ -56,11 +56,27 @@ void ReportOriginLine(const char* tag, uint32_t s, uint32_t k, const InsPoint& r
     DBPrintf("%s\n", line);
 }
 
-// Shifts the target vertex of the not yet applied records on polygon p at or after vertex k.
+// Shifts the target vertex of the not yet applied records on polygon p that lie after vertex k.
 void ShiftTargets(InsPoint* records, uint32_t from, uint32_t count, uint32_t p, uint32_t k) {
     for (uint32_t j = from; j < count; ++j) {
-        if (records[j].targetPolygon == p && records[j].targetVertex >= k) ++records[j].targetVertex;
+        if (records[j].targetPolygon == p && records[j].targetVertex > k) ++records[j].targetVertex;
     }
+}
+
+// Inserts point x into the edge that starts at vertex `start` of polygon p, after the points
+// already inserted into that edge that lie between its start and x, so that several points put
+// into one edge keep their order along it.
+bool InsertInEdgeOrder(PolygonSet& set, uint32_t p, uint32_t start, const Coord3& x, uint32_t& at) {
+    at = start;
+    const TopoVertex* v = PolygonVertices(set, p);
+    if (v == nullptr) return false;
+    const Coord3 from = v[start].point;
+    const Segment3 toX{from, x};
+    while (at + 1 < set.polygons[p].vertexCount && v[at + 1].contourEnd != 1 &&
+           PointOnSegment(v[at + 1].point, toX) && Distance3(from, v[at + 1].point) < Distance3(from, x)) {
+        ++at;
+    }
+    return InsertVertex(set, p, at, x);
 }
 
 }  // namespace
@@ -233,20 +249,16 @@ bool InsertNodes(PolygonSet& set) {
             v = PolygonVertices(set, s);
         }
     }
+    // Apply in the order collected. A record's target vertex stays the start of its target edge
+    // while earlier points go into that edge; each point finds its place along the edge.
     bool result = true;
-    for (uint32_t i = 0; i < insPoints.count; ++i) {
-        InsPoint& rec = insPoints[i];
-        if (rec.count >= 1) {
-            const uint32_t at = rec.targetVertex;
-            result = InsertVertex(set, rec.targetPolygon, at, rec.point1);
-            if (!result) break;
-            ShiftTargets(insPoints.data(), i, insPoints.count, rec.targetPolygon, at);
-        }
-        if (rec.count == 2) {
-            const uint32_t at = rec.targetVertex;
-            result = InsertVertex(set, rec.targetPolygon, at, rec.point2);
-            if (!result) break;
-            ShiftTargets(insPoints.data(), i, insPoints.count, rec.targetPolygon, at);
+    for (uint32_t i = 0; i < insPoints.count && result; ++i) {
+        const InsPoint rec = insPoints[i];
+        const Coord3 points[2] = {rec.point1, rec.point2};
+        for (uint16_t n = 0; n < rec.count && n < 2 && result; ++n) {
+            uint32_t at = 0;
+            result = InsertInEdgeOrder(set, rec.targetPolygon, rec.targetVertex, points[n], at);
+            if (result) ShiftTargets(insPoints.data(), i + 1, insPoints.count, rec.targetPolygon, at);
         }
     }
     HostArrayFree(insPoints);

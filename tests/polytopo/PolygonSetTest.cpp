@@ -354,6 +354,22 @@ TEST_F(PolygonSetTest, TwoSourcesOnOneTargetShiftTheLaterInsertion) {
     EXPECT_TRUE(Near(p[4], Coord3{10, 5, 0}));
 }
 
+// Regression: two neighbours each putting one point into the same edge, the farther point found
+// first; shifting the second record past the first point put it after that point, and the edge
+// doubled back on itself (0, 7, 3, 10).
+TEST_F(PolygonSetTest, PointsFromSeveralNeighboursKeepTheirOrderAlongTheEdge) {
+    const Ring big{{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {0, 5, 0}};
+    const Ring right{{7, 0, 0}, {12, 0, 0}, {12, -2, 0}, {7, -2, 0}};
+    const Ring left{{-2, 0, 0}, {3, 0, 0}, {3, -2, 0}, {-2, -2, 0}};
+    set = MakeSet({{big}, {right}, {left}});
+    ASSERT_TRUE(InsertNodes(set));
+    const std::vector<Coord3> p = PointsOf(set, 0);
+    ASSERT_EQ(p.size(), 7u);
+    for (size_t i = 0; i + 1 < 4; ++i) EXPECT_LT(p[i].x, p[i + 1].x) << i;  // 0, 3, 7, 10 along the eave
+    EXPECT_TRUE(Near(p[1], Coord3{3, 0, 0}));
+    EXPECT_TRUE(Near(p[2], Coord3{7, 0, 0}));
+}
+
 TEST_F(PolygonSetTest, IdenticalSharedEdgesNeedNoInsertion) {
     const Ring left{{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 0}};
     const Ring right{{5, 0, 0}, {10, 0, 0}, {10, 5, 0}, {5, 5, 0}};
