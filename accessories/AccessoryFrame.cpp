@@ -34,7 +34,9 @@ AccessoryRowEnd ProjectAccessoryRowEnd(const Coord2& start, double angle, const 
     const double rho = NormalizedAngle(phi - angle);
     AccessoryRowEnd result;
     // Backwards when the cursor lies within a quarter turn of the roof's opposite direction.
-    result.sigma = (rho >= kPi / 2 && rho <= 3 * kPi / 2) ? -1.0 : 1.0;
+    const bool backwards = rho >= kPi / 2 &&     // at or past a quarter turn to the left
+                           rho <= 3 * kPi / 2;   // and at or before a quarter turn to the right
+    result.sigma = backwards ? -1.0 : 1.0;
     result.length = Distance2(start, cursor) * std::cos(rho);
     result.end = PointAlong(start, angle, result.length);
     return result;

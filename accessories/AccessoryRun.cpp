@@ -29,7 +29,8 @@ struct TileSurfaceRead {
 
 // The tile surface the mode works on.
 API_Guid TargetTileSurface(int32_t mode) {
-    const bool clearingModified = mode == AccessoryMode_ClearAll && !IsNullGuid(gState.modifiedTileSurface);
+    const bool clearingModified = mode == AccessoryMode_ClearAll &&             // clearing before a modification
+                                  !IsNullGuid(gState.modifiedTileSurface);  // of the surface the tile command found
     return clearingModified ? gState.modifiedTileSurface : gState.selectedTileSurface;
 }
 
@@ -45,16 +46,16 @@ bool ReadTileSurface(const API_Guid& guid, TileSurfaceRead& surface) {
     API_LibPart libPart{};
     libPart.typeID = APILib_ObjectID;
     std::snprintf(libPart.ownUnID, sizeof libPart.ownUnID, "%s%s", kTileSurfaceMainId, kNullRevisionSuffix);
-    API_AddParType** defaults = nullptr;
-    double aSize = 0, bSize = 0;
-    if (ACAPI_LibPart_Search(&libPart, false, false) != NoError ||
-        ACAPI_LibPart_GetParams(libPart.index, &aSize, &bSize, &surface.paramCount, &defaults) != NoError) {
-        if (defaults != nullptr) ACAPI_DisposeAddParHdl(&defaults);
+    if (ACAPI_LibPart_Search(&libPart, false, false) != NoError) {
         ACAPI_DisposeElemMemoHdls(&surface.memo);
         return false;
     }
+    API_AddParType** defaults = nullptr;
+    double aSize = 0, bSize = 0;
+    const GSErrCode err = ACAPI_LibPart_GetParams(libPart.index, &aSize, &bSize, &surface.paramCount, &defaults);
     if (defaults != nullptr) ACAPI_DisposeAddParHdl(&defaults);  // only the count is used
-    return true;
+    if (err != NoError) ACAPI_DisposeElemMemoHdls(&surface.memo);
+    return err == NoError;
 }
 
 // Writes the table onto the object, lets the host change its parameters and run its parameter
@@ -96,7 +97,8 @@ GSErrCode PickNewRow(const TileSurfaceRead& surface, double alpha, const TileTyp
     const AccessoryChoice& choice = gAccessoryChoice;
     const double angle = surface.element.object.angle;
     const bool singly = choice.singly == 1;
-    const bool betweenTwoPoints = !singly && choice.betweenTwoPoints == 1;
+    const bool betweenTwoPoints = !singly &&                       // a row
+                                  choice.betweenTwoPoints == 1;  // given by its two end points
     const double rowLength = choice.count * tileType.tileX * choice.everyNthTile;  // a row given by its count
 
     GSErrCode err = NoError;
@@ -141,7 +143,8 @@ GSErrCode PlaceOneAccessory(int32_t mode, TileSurfaceRead& surface, double alpha
     }
     // A dialog closed with OK but nothing chosen leaves this 0: nothing is placed then.
     gAccessoryChoice.accepted = 0;
-    if (OpenPlacementDialog(mode, &tileType) != DG_OK || gAccessoryChoice.accepted != 1) {
+    if (OpenPlacementDialog(mode, &tileType) != DG_OK ||  // cancelled
+        gAccessoryChoice.accepted != 1) {                 // or OK without a chosen row
         ACAPI_DisposeElemMemoHdls(&surface.memo);
         return NoError;
     }

@@ -2,11 +2,8 @@
 // by scripted answers instead of a person with a mouse.
 #include "host/PointInput.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <sstream>
 
 #include "host/Host.h"
 
@@ -38,14 +35,6 @@ double CurrentStoryLevel() {
     return 0;
 }
 
-// Reads one number of a point line; false when the word is not a whole number.
-bool ReadCoordinate(const std::string& word, double& value) {
-    if (word.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(word.c_str(), &end);
-    return end != nullptr && *end == '\0';
-}
-
 }  // namespace
 
 void QueuePointAnswer(const PointAnswer& answer) { gQueuedAnswers.push_back(answer); }
@@ -65,22 +54,6 @@ void ResetPointInput() {
     gActivePrompt.clear();
     gInputRunning = false;
     gDrawingFrame = nullptr;
-}
-
-bool ParsePointAnswer(const std::string& arguments, PointAnswer& answer, std::string& error) {
-    std::istringstream in(arguments);
-    std::vector<std::string> words;
-    for (std::string w; in >> w;) words.push_back(w);
-    answer = PointAnswer{};
-    if (words.size() == 1 && words[0] == "cancel") {
-        answer.cancel = true;
-        return true;
-    }
-    if (words.size() != 2 || !ReadCoordinate(words[0], answer.point.x) || !ReadCoordinate(words[1], answer.point.y)) {
-        error = "expected \"point X Y\" (metres) or \"point cancel\"";
-        return false;
-    }
-    return true;
 }
 
 GSErrCode GetPointInput(API_GetPointType* point, RubberLineInfoProc rubberBand) {
@@ -107,7 +80,8 @@ GSErrCode GetPointInput(API_GetPointType* point, RubberLineInfoProc rubberBand) 
     }
     gActivePrompt.clear();
     gInputRunning = false;
-    if (!answered || answer.cancel) {
+    if (!answered ||     // no answer left: nothing waits
+        answer.cancel) { // or the user pressed Esc
         running.cancelled = true;
         RecordCall("Interface/IPOI", APINULLGuid, 0);
         return APIERR_CANCEL;

@@ -51,9 +51,6 @@ const std::string& ActivePointPrompt();
 // Forgets queued answers, the answer source and the history.
 void ResetPointInput();
 
-// Reads the arguments of a session line "point X Y" ("X Y", or "cancel"); false with `error`.
-bool ParsePointAnswer(const std::string& arguments, PointAnswer& answer, std::string& error);
-
 // 'IPOI': asks for one point; `rubberBand` (may be null) is called for every cursor move.
 GSErrCode GetPointInput(API_GetPointType* point, RubberLineInfoProc rubberBand);
 // 'DRLI': draws one rubber line (recorded with the running point input's cursor frame).

@@ -1,5 +1,5 @@
 // Purpose: tests of the host's scripted point input: answers, cursor moves with the rubber-band
-// callback, the recorded rubber lines, cancelling, and the session line's arguments.
+// callback, the recorded rubber lines and cancelling.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -84,14 +84,6 @@ TEST_F(PointInput, EveryCursorMoveCallsTheCallbackAndItsLinesAreKeptPerCursor) {
     EXPECT_EQ(host::gSession.rubberLines.size(), 4u);  // and all of them in drawing order
 }
 
-TEST_F(PointInput, WithoutACallbackTheCursorMovesDrawNothing) {
-    host::QueuePointAnswer(Answer(0, 0, {{1, 0}}));
-    API_GetPointType point;
-    ASSERT_EQ(Ask("p", point), NoError);
-    EXPECT_TRUE(host::PointInputHistory()[0].frames.empty());
-    EXPECT_TRUE(host::gSession.rubberLines.empty());
-}
-
 TEST_F(PointInput, TheSourceIsAskedWithThePromptOnceTheQueueIsEmpty) {
     std::vector<std::string> prompts;
     host::SetPointAnswerSource([&](const std::string& prompt, host::PointAnswer& a) {
@@ -107,20 +99,6 @@ TEST_F(PointInput, TheSourceIsAskedWithThePromptOnceTheQueueIsEmpty) {
     EXPECT_DOUBLE_EQ(point.pos.x, 7);
     EXPECT_EQ(prompts, std::vector<std::string>{"masodik"});
     EXPECT_TRUE(host::ActivePointPrompt().empty());
-}
-
-TEST_F(PointInput, SessionLineArguments) {
-    host::PointAnswer a;
-    std::string error;
-    ASSERT_TRUE(host::ParsePointAnswer("2.5 -1e-1", a, error));
-    EXPECT_DOUBLE_EQ(a.point.x, 2.5);
-    EXPECT_DOUBLE_EQ(a.point.y, -0.1);
-    ASSERT_TRUE(host::ParsePointAnswer(" cancel ", a, error));
-    EXPECT_TRUE(a.cancel);
-    EXPECT_FALSE(host::ParsePointAnswer("2.5", a, error));
-    EXPECT_FALSE(host::ParsePointAnswer("2.5x 3", a, error));
-    EXPECT_FALSE(host::ParsePointAnswer("1 2 3", a, error));
-    EXPECT_FALSE(error.empty());
 }
 
 TEST_F(PointInput, AnInstalledHookTakesPrecedenceOverTheDriver) {
