@@ -9,13 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
 #include "dialogs/TileSettings.h"
+#include "common/AddOnFixture.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
-#include "host/HostApi.h"
 #include "host/Libraries.h"
 #include "host/MemoryHandles.h"
 #include "host/ParamLists.h"
@@ -84,10 +83,7 @@ inline std::string ChairPartJson() {
 class PlacementTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        host::ResetSession();
-        host::FillFunctionTable(table_);
-        SetImportedFuncAddrs(&table_);
-        host::gSession.resources = GetAddOnResourceFork();
+        tevaro_test::InstallHostOnly();
         std::snprintf(gState.libraryLocation, sizeof gState.libraryLocation, "%s", kLibraryLocation);
         gState.currentStory = 0;
         FillSettings();
@@ -96,6 +92,7 @@ protected:
     void TearDown() override {
         FreeRoofPlanes();
         host::DisarmHostFaults();
+        host::DisarmAllocationFault();
     }
 
     // Makes the object library active, with or without "wingtile" on the tile-surface part.
@@ -217,8 +214,6 @@ protected:
     }
 
     static bool NothingReported() { return host::gSession.reportLines.empty() && host::gSession.alerts.empty(); }
-
-    HostFunctionTable table_{};
 };
 
 }  // namespace placement_test
