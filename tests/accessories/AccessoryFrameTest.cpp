@@ -93,18 +93,6 @@ TEST(ProjectAccessoryRowEnd, SignAgreesWithTheLengthForAnyObjectAngle) {
     }
 }
 
-TEST(AccessoryRubberRectangle, CornersForAGivenCursor) {
-    // Cursor (2, 1), roof direction 90 degrees, 0.3 wide, 0.4 high: the rectangle runs up the
-    // y axis for its width and towards -x for its height.
-    Coord2 ring[5];
-    AccessoryRubberRectangle({2, 1}, kPi / 2, 0.3, 0.4, ring);
-    const Coord2 expected[5] = {{2, 1}, {2, 1.3}, {1.6, 1.3}, {1.6, 1}, {2, 1}};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_NEAR(ring[i].x, expected[i].x, 1e-12) << i;
-        EXPECT_NEAR(ring[i].y, expected[i].y, 1e-12) << i;
-    }
-}
-
 TEST(AccessoryRubberRectangle, IsARectangleOfTheGivenSidesAtAnyAngle) {
     for (double angle : {0.0, 0.7, 2.5, -1.2}) {
         Coord2 ring[5];

@@ -257,40 +257,34 @@ TEST_F(AccessoryRunTest, RubberBandRectanglesOfTheRowEnd) {
     EXPECT_NEAR(second[3].c1.x, kPos.x - kNagyaTileY, kCatalogueLengthTol);
 }
 
-TEST_F(AccessoryRunTest, ASolarPanelIsAlwaysASinglePiece) {
+TEST_F(AccessoryRunTest, SolarElementsAreSinglePiecesAddedBehindTheRowsAlreadyThere) {
     const API_Guid g = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
+    StoreRows(g, ThreeStoredRows());
     const API_Coord picked = Along(kPos, kAngle, 3);
+    QueuePick(6, 1);
+    QueueOk();
+    QueuePoint(kPos.x, kPos.y);
+    RunOn("T1", PlaceSolarCollector);
     QueuePick(6, 2);
     QueueOk();
     QueuePoint(picked.x, picked.y);
     RunOn("T1", PlaceSolarPanel);
 
-    ASSERT_EQ(StoredCount(g), 1);
-    const StoredRow r = Stored(g, 0);
-    EXPECT_EQ(r.values[0], 1);
-    EXPECT_NEAR(r.values[1], 3, 1e-9);
-    EXPECT_EQ(r.values[3], 0);
-    EXPECT_EQ(r.values[4], 0);
-    EXPECT_EQ(r.values[5], 0);
-    EXPECT_EQ(r.code, "NE400");
-    EXPECT_EQ(r.colour, "FEK");
-}
-
-TEST_F(AccessoryRunTest, ASolarCollectorIsAddedBehindTheRowsAlreadyThere) {
-    const API_Guid g = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
-    StoreRows(g, ThreeStoredRows());
-    QueuePick(6, 1);
-    QueueOk();
-    QueuePoint(kPos.x, kPos.y);
-    RunOn("T1", PlaceSolarCollector);
-
-    ASSERT_EQ(StoredCount(g), 4);
+    ASSERT_EQ(StoredCount(g), 5);
     EXPECT_EQ(Stored(g, 1).code, "SZELL");  // the old rows unchanged
     EXPECT_EQ(Stored(g, 1).values[3], 3);
     EXPECT_EQ(Stored(g, 3).code, "NK20");
     EXPECT_EQ(Stored(g, 3).colour, "ANT");
-    EXPECT_EQ(StoredParam(g, "acces").dim1, 4);
-    EXPECT_EQ(StoredParam(g, "cod_acc").dim1, 4);
+    const StoredRow panel = Stored(g, 4);
+    EXPECT_EQ(panel.values[0], 1);
+    EXPECT_NEAR(panel.values[1], 3, 1e-9);
+    EXPECT_EQ(panel.values[3], 0);
+    EXPECT_EQ(panel.values[4], 0);
+    EXPECT_EQ(panel.values[5], 0);
+    EXPECT_EQ(panel.code, "NE400");
+    EXPECT_EQ(panel.colour, "FEK");
+    EXPECT_EQ(StoredParam(g, "acces").dim1, 5);
+    EXPECT_EQ(StoredParam(g, "cod_acc").dim1, 5);
 }
 
 TEST_F(AccessoryRunTest, TheHundredthAccessoryIsPlacedAndTheNextRefusedWithMessage43) {
@@ -436,14 +430,6 @@ TEST_F(AccessoryRunTest, ACancelledPointInputReturnsTheCancelCodeAndChangesNothi
     EXPECT_EQ(CallCount("Goodies/RPAS"), 0u);
 }
 
-TEST_F(AccessoryRunTest, CancellingThePlacementDialogAsksForNoPoint) {
-    const API_Guid g = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
-    QueueCancel();
-    RunOn("T1", PlaceSolarPanel);
-    EXPECT_EQ(StoredCount(g), 0);
-    EXPECT_TRUE(host::PointInputHistory().empty());
-}
-
 TEST_F(AccessoryRunTest, OkWithNothingChosenAfterAnEarlierPlacementPlacesNothing) {
     const API_Guid g = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
     gState.selectedTileSurface = g;
@@ -497,24 +483,6 @@ TEST_F(AccessoryRunTest, ARefusedParameterChangeReturnsItsCodeAndKeepsTheOldTabl
     EXPECT_EQ(AccessoryRun(AccessoryMode_ClearAll), APIERR_REFUSEDPAR);
     EXPECT_EQ(StoredCount(g), 3);
     EXPECT_EQ(CallCount("Goodies/RPAS"), 0u);
-}
-
-TEST_F(AccessoryRunTest, NoMemoryHandleOutlivesARun) {
-    const API_Guid g = AddTileSurface("T1", "NAGYA", 30 * kDeg, kPos, kAngle);
-    StoreRows(g, ThreeStoredRows());
-    gState.selectedTileSurface = g;
-    const size_t live = LiveHandles();
-    ChooseAccessory(kRowVentilation, "2", "1");
-    QueuePoint(kPos.x, kPos.y);
-    EXPECT_EQ(AccessoryRun(AccessoryMode_Place), NoError);
-    QueueCancel();
-    EXPECT_EQ(AccessoryRun(AccessoryMode_Delete), NoError);
-    FailHostCall("Element_ChangeParameters", APIERR_REFUSEDPAR);
-    EXPECT_EQ(AccessoryRun(AccessoryMode_ClearAll), APIERR_REFUSEDPAR);
-    ChooseAccessory(kRowAntenna);
-    QueuePointCancel();
-    EXPECT_EQ(AccessoryRun(AccessoryMode_Place), APIERR_CANCEL);
-    EXPECT_EQ(LiveHandles(), live);
 }
 
 TEST_F(AccessoryRunTest, NoMemoryForTheWriteBackReportsMessage17AndKeepsTheTable) {

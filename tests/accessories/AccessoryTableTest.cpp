@@ -167,16 +167,6 @@ TEST_F(AccessoryTableTest, AnEmptyTableIsStoredAsOneRowOfZerosAndOneEmptyText) {
     }
 }
 
-TEST_F(AccessoryTableTest, HungarianTextsSurviveTheRoundTrip) {
-    params_ = {Real("num_acc", 1), RealArray("acces", 1, 6, {1, 0, 0, 0, 0, 0}), TextArray("cod_acc", {u"FŐ"}),
-               TextArray("mat_acc", {u"ÉÁ"})};
-    handle_ = host::ParamsToHandle(params_);
-    ReadAccessoryParams(handle_, 4, table_, info_);
-    EXPECT_STREQ(table_.codes, "FŐ");
-    ASSERT_TRUE(WriteAccessoryParams(handle_, 4, table_));
-    EXPECT_EQ(Named(WrittenBack(), "mat_acc").texts.at(0), u"ÉÁ");
-}
-
 TEST(AccessoryListText, AppendingAtATextNumberReplacesWhatFollows) {
     char list[16] = {};
     ASSERT_TRUE(AppendAccessoryListText(list, sizeof list, 0, "AB"));

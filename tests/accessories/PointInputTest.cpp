@@ -59,17 +59,6 @@ TEST_F(PointInput, QueuedAnswersArriveInOrderAndAnEmptyQueueCancels) {
     EXPECT_TRUE(history[2].cancelled);
 }
 
-TEST_F(PointInput, ExplicitCancelReturnsTheHostsCancelCodeAfterTheCursorMoves) {
-    host::PointAnswer a;
-    a.cancel = true;
-    a.cursorMoves = {{1, 1}};
-    host::QueuePointAnswer(a);
-    API_GetPointType point;
-    EXPECT_EQ(Ask("p", point, DrawTwoLinesToCursor), APIERR_CANCEL);
-    ASSERT_EQ(host::PointInputHistory().size(), 1u);
-    EXPECT_EQ(host::PointInputHistory()[0].frames.size(), 1u);  // the user moved, then pressed Esc
-}
-
 TEST_F(PointInput, EveryCursorMoveCallsTheCallbackAndItsLinesAreKeptPerCursor) {
     host::QueuePointAnswer(Answer(9, 9, {{1, 0}, {2, 5}}));
     API_GetPointType point;
