@@ -64,14 +64,23 @@ std::vector<ParamRow> TileSurfaceRows(const RoofPlane& plane, std::vector<double
     };
 }
 
-// Appends a plane's tile surface and the ridges of its edges to a group list; false without memory.
+// True when the group list already names this element (a ridge shared by two planes of the roof).
+bool Listed(const HostArray<API_Elem_Head>& list, const API_Guid& guid) {
+    for (uint32_t i = 0; i < list.count; ++i) {
+        if (list[i].guid == guid) return true;
+    }
+    return false;
+}
+
+// Appends a plane's tile surface and the ridges of its edges to a group list, each element once;
+// false without memory.
 bool AppendPlaneObjects(HostArray<API_Elem_Head>& list, const RoofPlane& plane) {
     if (IsNullGuid(plane.tileSurfaceGuid)) return true;  // no tile surface: not even its ridges
     API_Elem_Head head{};
     head.guid = plane.tileSurfaceGuid;
     if (!HostArrayAppend(list, head, kGroupListStep)) return false;
     for (uint32_t e = 0; e + 1 < plane.vertexCount; ++e) {
-        if (IsNullGuid(plane.ridgeGuids[e])) continue;
+        if (IsNullGuid(plane.ridgeGuids[e]) || Listed(list, plane.ridgeGuids[e])) continue;
         head.guid = plane.ridgeGuids[e];
         if (!HostArrayAppend(list, head, kGroupListStep)) return false;
     }

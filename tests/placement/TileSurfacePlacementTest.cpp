@@ -171,6 +171,12 @@ TEST_F(TileSurfacePlacement, TwoRoofsGiveTwoGroupsOfRoofTilesAndRidges) {
     }
     EXPECT_EQ(inA, 5u);
     EXPECT_EQ(inB, 4u);
+    // The ridge shared by two planes is listed once in its roof's group.
+    std::vector<int64_t> listSizes;
+    for (const host::CallRecord& c : host::gSession.calls) {
+        if (c.op == "Element_Tool/GRUP") listSizes.push_back(c.value);
+    }
+    EXPECT_EQ(listSizes, (std::vector<int64_t>{5, 4}));
 }
 
 TEST_F(TileSurfacePlacement, PlaneWithTileSurfaceGetsNoSecondButIsGroupedAgain) {
