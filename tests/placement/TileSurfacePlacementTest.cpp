@@ -264,6 +264,21 @@ TEST_F(TileSurfacePlacement, MissingPartSkipsThePlaneWithMessage31AndGoesOn) {
     EXPECT_EQ(gState.tileSurfaceIdCounter, 0u);   // no ID was handed out
 }
 
+TEST_F(TileSurfacePlacement, LibraryCheckFailureSkipsThePlaneWithMessage9AndGoesOn) {
+    LoadLibrary();
+    const API_Guid roof = AddRoof("R1");
+    const uint32_t skipped = AddShedPlane(roof);
+    const uint32_t placed = AddShedPlane(roof);
+    host::ArmHostFault("Environment/GLIB", APIERR_GENERAL, 1);  // the first plane's library check
+    RoofPlaceAll();
+    EXPECT_TRUE(IsNullGuid(Plane(skipped).tileSurfaceGuid));
+    EXPECT_FALSE(IsNullGuid(Plane(placed).tileSurfaceGuid));
+    ASSERT_EQ(host::gSession.reportLines.size(), 1u);
+    EXPECT_TRUE(host::gSession.reportLines[0].withDialog);
+    EXPECT_EQ(host::gSession.reportLines[0].text, "Hiányzik a szükséges könyvtár: TevaroTmp.lib");
+    EXPECT_EQ(ObjectsOf(kRidgeMainId).size(), 1u);  // only the placed plane's top edge
+}
+
 TEST_F(TileSurfacePlacement, MissingObjectDefaultsGiveMessage32) {
     LoadLibrary();
     AddShedPlane(AddRoof("R1"));
