@@ -268,6 +268,9 @@ void EchoNewMessages(SessionRunner& runner) {
     const auto& alerts = host::gSession.alerts;
     for (; runner.echoedReports < reports.size(); ++runner.echoedReports)
         if (runner.out != nullptr) *runner.out << "report: " << reports[runner.echoedReports].text << "\n";
+    const auto& links = host::gSession.shellOpens;
+    for (; runner.echoedLinks < links.size(); ++runner.echoedLinks)
+        if (runner.out != nullptr) *runner.out << "open link: " << links[runner.echoedLinks] << "\n";
     for (; runner.echoedAlerts < alerts.size(); ++runner.echoedAlerts)
         if (runner.out != nullptr)
             *runner.out << "alert: " << alerts[runner.echoedAlerts].title << ": " << alerts[runner.echoedAlerts].largeText

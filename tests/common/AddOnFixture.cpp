@@ -1,6 +1,8 @@
 // Purpose: the shared test fixture: host session, in-process add-on, menus, dialogs, faults.
 #include "AddOnFixture.h"
 
+#include <iostream>
+
 #include "Common_src/AddOnEntry.h"
 #include "host/ElementDatabase.h"
 #include "host/MemoryHandles.h"
@@ -43,6 +45,8 @@ void AddOnFixture::SetUp() {
 }
 
 void AddOnFixture::TearDown() {
+    // Scripted dialog actions that could not be done usually explain a failing test.
+    for (const std::string& problem : host::TakeDialogErrors()) std::cerr << "dialog: " << problem << "\n";
     StopAddOn();
     host::DisarmHostFaults();
     host::DisarmAllocationFault();
