@@ -131,6 +131,27 @@ TEST_F(RidgePlacement, RegularHippedRoofRidgeGetsHippedEndsAndHipsRunFromTheirEa
     EXPECT_EQ(CallCount("Goodies/RPAS"), 5u);
 }
 
+TEST_F(RidgePlacement, HippedEndsDoNotDependOnThePlanesOrder) {
+    LoadLibrary();
+    // The same regular hipped roof with the end planes read first and the contours started elsewhere.
+    const API_Guid roof = AddRoof("HIP2");
+    west_ = AddPlane(roof, {{4, 4, 7}, {0, 8, 3}, {0, 0, 3}}, {41, 11, 41});
+    east_ = AddPlane(roof, {{12, 0, 3}, {12, 8, 3}, {8, 4, 7}}, {11, 41, 41});
+    north_ = AddPlane(roof, {{4, 4, 7}, {8, 4, 7}, {12, 8, 3}, {0, 8, 3}}, {31, 41, 11, 41});
+    south_ = AddPlane(roof, {{8, 4, 7}, {4, 4, 7}, {0, 0, 3}, {12, 0, 3}}, {31, 41, 11, 41});
+    for (uint32_t p : {west_, east_, north_, south_}) {
+        for (int end = 0; end < 2; ++end) {
+            const int16_t status = Plane(p).edgeStatus[0];
+            if (status == 31) EXPECT_EQ(RidgeEndCode(p, 0, end), 3) << "plane " << p << " end " << end;
+        }
+    }
+    RoofPlaceAll();
+    EXPECT_EQ(ObjectsOf(kRidgeMainId).size(), 5u);
+    const host::Element& ridge = *ObjectOf(Plane(north_).ridgeGuids[0]);
+    EXPECT_EQ(Number(ridge, "stat1"), 3);
+    EXPECT_EQ(Number(ridge, "stat2"), 3);
+}
+
 TEST_F(RidgePlacement, HipEnteredTopFirstIsPlacedFromItsLowerEnd) {
     LoadLibrary();
     AddHippedRoof(4.0);
