@@ -285,7 +285,7 @@ TEST_F(DeleteDummiesTest, DeletesEverySetterAndNothingElse) {
     AddGable(1, 0);
     AddGable(2, 30);
     ASSERT_TRUE(PlaceDummies());
-    host::Element chair;
+    host::Element chair;  // its library is not loaded: the host answers "part missing", it is skipped
     chair.rec.header.typeID = API_ObjectID;
     chair.libPartUnId = "{0C0C0C0C-0000-4000-8000-00000000C4A1}-{00000000-0000-0000-0000-000000000000}";
     host::AddElement(chair);
@@ -302,6 +302,9 @@ TEST_F(DeleteDummiesTest, NoObjectsIsFineAndDeleteFailureIsMessage74) {
     host::ArmHostFault("Element_Delete", APIERR_GENERAL);
     EXPECT_FALSE(DeleteDummies());
     EXPECT_TRUE(Reported(GetMessage(74)));
+    host::ArmHostFault("LibPart_Get", APIERR_GENERAL);
+    EXPECT_FALSE(DeleteDummies());
+    EXPECT_TRUE(Reported(GetMessage(75)));
     EXPECT_EQ(Setters().size(), 1u);
 }
 
