@@ -159,13 +159,6 @@ TEST_F(AccessoryDialogTest, OkWithoutARowWritesNothing) {
     EXPECT_EQ(gAccessoryChoice.accepted, 0);
 }
 
-TEST_F(AccessoryDialogTest, CancelWritesNothing) {
-    user.Cancel();
-    EXPECT_EQ(AccessoryDialog(hula), 2);
-    EXPECT_EQ(gAccessoryChoice.accepted, 0);
-    EXPECT_STREQ(gAccessoryChoice.accessoryCode, "");
-}
-
 TEST_F(AccessoryDialogTest, SolarCollectorDialogListsTheCollectors) {
     user.Snap();
     user.Pick(6, 2);
