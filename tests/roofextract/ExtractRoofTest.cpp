@@ -283,18 +283,26 @@ TEST_F(ExtractRoofTest, RoofWhoseTopCannotBeToldApartGetsTemporaryMaterials) {
 }
 
 TEST_F(ExtractRoofTest, ThreeTemporaryMaterialsAreGivenBackExactly) {
-    // Chained surfaces with mixed overrides: chained, every face would show the same material,
-    // so only the top planes being read proves the reading was done unchained with three materials.
-    tevaro_test::LoadModel(RoofModel(R"("topOverride": false, "topMaterial": 5, "sideOverride": true, "sideMaterial": 2,
-        "bottomOverride": false, "bottomMaterial": 4, "materialsChained": true,
-        "shape": "gable", "footprint": [[0,0],[12,0],[12,8],[0,8]], "pitch": 30, "eaveLevel": 3)"));
-    const API_RoofType before = Roof().rec.roof;
-    ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
-    EXPECT_EQ(PlaneCount(), 2u);
-    ExpectSameSurfaces(Roof().rec.roof, before);
-    EXPECT_FALSE(AnythingShown());
-    // The gable's two planes face opposite ways.
-    EXPECT_NEAR(std::fabs(Plane(0).azimuth - Plane(1).azimuth), kPi, 1e-9);
+    // Mixed overrides on an unchained roof; and a chained roof (its three overrides alike), which
+    // shows only its top planes as the top material when it was unchained for the reading.
+    const char* roofs[] = {
+        R"("topOverride": false, "topMaterial": 5, "sideOverride": true, "sideMaterial": 2,
+           "bottomOverride": false, "bottomMaterial": 4, )",
+        R"("topOverride": true, "topMaterial": 3, "sideOverride": true, "sideMaterial": 3,
+           "bottomOverride": true, "bottomMaterial": 3, "materialsChained": true, )",
+    };
+    for (const char* members : roofs) {
+        FreeRoofPlanes();
+        tevaro_test::LoadModel(RoofModel(std::string(members) +
+            R"("shape": "gable", "footprint": [[0,0],[12,0],[12,8],[0,8]], "pitch": 30, "eaveLevel": 3)"));
+        const API_RoofType before = Roof().rec.roof;
+        ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError) << members;
+        EXPECT_EQ(PlaneCount(), 2u) << members;
+        ExpectSameSurfaces(Roof().rec.roof, before);
+        EXPECT_FALSE(AnythingShown());
+        // The gable's two planes face opposite ways.
+        EXPECT_NEAR(std::fabs(Plane(0).azimuth - Plane(1).azimuth), kPi, 1e-9);
+    }
 }
 
 // ---- The fault dialog --------------------------------------------------------------------------
@@ -337,11 +345,12 @@ TEST_F(ExtractRoofTest, FaultDialogAfterTheRoofWasChangedGivesTheRoofBack) {
     const Case cases[] = {
         {"Element_Change", 2, "unchained, then the three materials cannot be set"},
         {"Element_Change", 1, "unchaining fails, the three materials are set"},
-        {"Attribute_Get", 4, "materials set, the top material cannot be read"},
+        {"Attribute_Get", 5, "materials set, the top material cannot be read"},  // after the building material and three materials
     };
     for (const Case& c : cases) {
         FreeRoofPlanes();
-        tevaro_test::LoadModel(RoofModel(R"("sideOverride": true, "sideMaterial": 2, "materialsChained": true, )" + kSouthPlane));
+        tevaro_test::LoadModel(RoofModel(R"("topOverride": true, "topMaterial": 2, "sideOverride": true, "sideMaterial": 2,
+            "bottomOverride": true, "bottomMaterial": 2, "materialsChained": true, )" + kSouthPlane));
         const API_RoofType before = Roof().rec.roof;
         host::ArmHostFault(c.op, APIERR_GENERAL, c.nth);
         QueueButton(2);
