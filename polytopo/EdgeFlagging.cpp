@@ -11,13 +11,11 @@ constexpr double kAlmostHorizontalTol = 0.01;     // ... with this much to spare
 constexpr double kShortEdgeLength = 0.01;         // CheckFallLine: a shorter edge has no direction
 constexpr double kUpwardSideTol = 0.01;           // ClassifySide: z share of n x d meaning "upward"
 constexpr double kShortVectorLength = 0.01;       // ClassifySide: n x d shorter than this: no side
-constexpr double kFallLineTolDeg = 0.01;          // CheckFallLine: angle to the fall line, degrees
-constexpr double kFlatTol = 0.00017453292519943296;    // 0.01 degree
-constexpr double kAlmostFlatTol = 0.03490658503988659;  // 2 degrees
+constexpr double kAlmostFlatTol = 0.03490658503988659;  // fold within 2 degrees of flat
 
 // Distance d of a fold from a reference is within the almost-flat window: d - 2 deg is below
 // -0.01 deg, or differs from 2 deg by less than 0.01 deg.
-bool WithinAlmostFlat(double d) { return d - kAlmostFlatTol < -kFlatTol || std::fabs(d - kAlmostFlatTol) < kFlatTol; }
+bool WithinAlmostFlat(double d) { return d - kAlmostFlatTol < -kAngleEqualTolRad || std::fabs(d - kAlmostFlatTol) < kAngleEqualTolRad; }
 
 // Records the neighbour edge v of polygon q as the match of edge k of polygon p.
 void LinkNeighbour(PolygonSet& set, TopoVertex& edge, uint32_t q, uint32_t v) {
@@ -41,10 +39,10 @@ void LinkNeighbour(PolygonSet& set, TopoVertex& edge, uint32_t q, uint32_t v) {
 uint32_t FoldFlagOf(double d) {
     const double fromStraight = std::fabs(d - kPi);
     const double fromZero = std::fabs(d);
-    if (fromStraight < kFlatTol || fromZero < kFlatTol) return kFoldFlat;
+    if (fromStraight < kAngleEqualTolRad || fromZero < kAngleEqualTolRad) return kFoldFlat;
     if (WithinAlmostFlat(fromStraight) || WithinAlmostFlat(fromZero)) return kFoldAlmostFlat;
-    if (d - kPi < -kFlatTol) return kFoldConcave;
-    if (d - kPi > kFlatTol) return kFoldConvex;
+    if (d - kPi < -kAngleEqualTolRad) return kFoldConcave;
+    if (d - kPi > kAngleEqualTolRad) return kFoldConvex;
     return kFoldUnset;
 }
 
@@ -76,14 +74,16 @@ void CheckFallLine(PolygonSet& set, uint32_t p, uint32_t k) {
     if (length >= kShortEdgeLength) d = Coord3{delta.x / length, delta.y / length, 0};
     const Coord3& up = set.polygons[p].upNormal;
     const Coord3 m{up.x, up.y, 0};
-    const double a = VectorAngle(d, m) * 180.0 / kPi;
-    if (a < kFallLineTolDeg || std::fabs(a - 180.0) < kFallLineTolDeg) v[k].slopeClass = kSlopeFallLine;
+    const double a = VectorAngle(d, m);
+    // The edge runs down the slope or up it (or has no direction, or the plane has no slope).
+    if (a < kAngleEqualTolRad || std::fabs(a - kPi) < kAngleEqualTolRad) v[k].slopeClass = kSlopeFallLine;
 }
 
 bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint32_t p, uint32_t k, InsPoint& r) {
     {
         TopoVertex& edge = PolygonVertices(set, p)[k];
         edge.slopeClass = kSlopeSloped;
+        // Level within a centimetre; or rising less than 2.5 % of its length plus a centimetre.
         const double dz = std::fabs(a0.z - a1.z);
         if (dz < kHorizontalEdgeDz) {
             edge.slopeClass = kSlopeHorizontal;

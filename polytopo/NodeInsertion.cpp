@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;       // two points are one, per coordinate, strict
 constexpr double kShortComponentTol = 0.01;     // a segment whose components are all below: no segment
 constexpr double kParallelDeterminantTol = 0.01;// SegmentCrossing: smaller determinant means parallel
 constexpr double kCrossingGapTol = 0.01;        // the two lines' closest points must be nearer (m)
@@ -16,14 +15,6 @@ constexpr double kEndZoneFraction = 0.01;       // crossing parameters must be i
 constexpr double kCoincidentDistance = 0.01;    // consecutive vertices nearer than this are one
 constexpr double kZeroVectorLength = 1e-5;      // PointOnSegment: shorter vectors make angle 0
 constexpr double kOriginTol = 1e-5;             // a vertex at the model origin, per coordinate
-constexpr double kAngleTolRad = 0.00017453292519943296;  // 0.01 degree
-constexpr double kAngleTolDeg = 0.01;
-
-// Every coordinate of a and b differs by less than 0.01.
-bool SamePoint(const Coord3& a, const Coord3& b) {
-    return std::fabs(a.x - b.x) < kPointEqualTol3D && std::fabs(a.y - b.y) < kPointEqualTol3D &&
-           std::fabs(a.z - b.z) < kPointEqualTol3D;
-}
 
 // All three components of d are below 0.01 in magnitude.
 bool TooShort(const Coord3& d) {
@@ -72,6 +63,8 @@ bool InsertInEdgeOrder(PolygonSet& set, uint32_t p, uint32_t start, const Coord3
     if (v == nullptr) return false;
     const Coord3 from = v[start].point;
     const Segment3 toX{from, x};
+    // Step over the next vertex while it is a real vertex of the contour (not its closing one),
+    // lies on the way from the edge's start to x, and is nearer to the start than x.
     while (at + 1 < set.polygons[p].vertexCount && v[at + 1].contourEnd != 1 &&
            PointOnSegment(v[at + 1].point, toX) && Distance3(from, v[at + 1].point) < Distance3(from, x)) {
         ++at;
@@ -105,13 +98,13 @@ bool SegmentCrossing(const Segment3& a, const Segment3& b, Coord3& out) {
 }
 
 bool PointOnSegment(const Coord3& p, const Segment3& b) {
-    if (SamePoint(p, b.p0) || SamePoint(p, b.p1)) return true;
+    if (PointsCoincide3D(p, b.p0) || PointsCoincide3D(p, b.p1)) return true;
     const Coord3 axis = Sub3(b.p0, b.p1);
     const double alpha = ClampedAngle(Sub3(p, b.p0), axis);
     const double beta = ClampedAngle(Sub3(p, b.p1), axis);
     // Seen from b0 the point lies along b0 -> b1 and seen from b1 along b1 -> b0 (or the mirror).
-    const bool forward = alpha < kAngleTolRad && std::fabs(beta - kPi) < kAngleTolRad;
-    const bool backward = std::fabs(alpha - kPi) < kAngleTolRad && beta < kAngleTolRad;
+    const bool forward = alpha < kAngleEqualTolRad && std::fabs(beta - kPi) < kAngleEqualTolRad;
+    const bool backward = std::fabs(alpha - kPi) < kAngleEqualTolRad && beta < kAngleEqualTolRad;
     return forward || backward;
 }
 
@@ -120,24 +113,24 @@ bool SegmentOverlap(const Segment3& a, const Segment3& b, InsPoint& r) {
     Coord3 uB = Sub3(b.p0, b.p1);
     NormalizeVec(uA);
     NormalizeVec(uB);
-    const double theta = VectorAngle(uA, uB) * 180.0 / kPi;
-    const bool sameDirection = theta < kAngleTolDeg;
-    const bool oppositeDirection = std::fabs(theta - 180.0) < kAngleTolDeg;
+    const double theta = VectorAngle(uA, uB);
+    const bool sameDirection = theta < kAngleEqualTolRad;
+    const bool oppositeDirection = std::fabs(theta - kPi) < kAngleEqualTolRad;
     if (!sameDirection && !oppositeDirection) return false;
-    if (SamePoint(a.p0, b.p1) && SamePoint(a.p1, b.p0)) {
+    if (PointsCoincide3D(a.p0, b.p1) && PointsCoincide3D(a.p1, b.p0)) {
         r.code = kInsSameReversed;
         r.count = 0;
         return true;
     }
-    if (SamePoint(a.p0, b.p0) && SamePoint(a.p1, b.p1)) {
+    if (PointsCoincide3D(a.p0, b.p0) && PointsCoincide3D(a.p1, b.p1)) {
         r.code = kInsSameForward;
         r.count = 0;
         return true;
     }
     const bool c0 = PointOnSegment(a.p0, b);
     const bool c1 = PointOnSegment(a.p1, b);
-    const bool a0AtEnd = SamePoint(a.p0, b.p0) || SamePoint(a.p0, b.p1);
-    const bool a1AtEnd = SamePoint(a.p1, b.p0) || SamePoint(a.p1, b.p1);
+    const bool a0AtEnd = PointsCoincide3D(a.p0, b.p0) || PointsCoincide3D(a.p0, b.p1);
+    const bool a1AtEnd = PointsCoincide3D(a.p1, b.p0) || PointsCoincide3D(a.p1, b.p1);
     if (c0 && c1) {
         if (a0AtEnd) {
             r.code = kInsOneEnd;
@@ -272,6 +265,8 @@ bool RemoveCoincidentVertices(PolygonSet& set) {
         while (k + 1 < set.polygons[p].vertexCount) {
             TopoVertex* v = PolygonVertices(set, p);
             if (v == nullptr) break;
+            // Vertex k starts a real edge (it does not close its contour) and that edge is
+            // shorter than a centimetre.
             const bool coincide = v[k].contourEnd != 1 && Distance3(v[k].point, v[k + 1].point) < kCoincidentDistance;
             if (!coincide) {
                 ++k;

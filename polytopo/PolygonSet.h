@@ -8,6 +8,9 @@
 
 constexpr uint32_t kNoIndex = 0xFFFFFFFFu;
 
+// Two directions of the engine are the same (or opposite) within 0.01 degree.
+constexpr double kAngleEqualTolRad = 0.00017453292519943296;
+
 // linkState: the neighbour search's verdict on an edge.
 enum LinkState : uint32_t { kLinkNotExamined = 0, kLinkFree = 1, kLinkShared = 2, kLinkMultiple = 3 };
 // slopeClass of an edge.

@@ -45,6 +45,8 @@ bool SlopeTheSameWay(const Coord3& n, const Coord3& m) {
 // its earlier value where no rule names one.
 void DeriveEdgeCodes(PolygonSet& set, uint32_t p, uint32_t k, int16_t& status, int16_t& kind) {
     const TopoVertex& e = PolygonVertices(set, p)[k];
+    // Level or almost level edges are eaves, tops, ridges and breaks; every other class (fall line,
+    // the unused class 4, sloped) makes verges, hips, valleys and sloped hole edges.
     const bool horizontal = e.slopeClass == kSlopeHorizontal || e.slopeClass == kSlopeAlmostHorizontal;
     const bool slopedOrFallLine = e.slopeClass == kSlopeFallLine || e.slopeClass == 4 || e.slopeClass == kSlopeSloped;
     status = kStatusUnclassified;

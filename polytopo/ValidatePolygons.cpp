@@ -9,16 +9,9 @@
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;     // duplicate vertices, per coordinate, strict
 constexpr double kUpNormalEqualTol = 1e-5;    // two upward normals of one plane, per component
 constexpr double kVerticalNormalZ = 1e-5;     // |nz| below this: the triple's plane is vertical
 constexpr double kDegenerateAreaTol = 0.0001; // a contour with less area (m2) has no orientation
-
-// Every coordinate of a and b differs by less than 0.01.
-bool SamePoint(const Coord3& a, const Coord3& b) {
-    return std::fabs(a.x - b.x) < kPointEqualTol3D && std::fabs(a.y - b.y) < kPointEqualTol3D &&
-           std::fabs(a.z - b.z) < kPointEqualTol3D;
-}
 
 // Polygons a and b list the same number of vertices, equal one by one.
 bool SameVertexSequence(PolygonSet& set, uint32_t a, uint32_t b) {
@@ -30,7 +23,7 @@ bool SameVertexSequence(PolygonSet& set, uint32_t a, uint32_t b) {
     const TopoVertex* vb = PolygonVertices(set, b);
     if (va == nullptr || vb == nullptr) return false;
     for (uint32_t k = 0; k < pa.vertexCount; ++k) {
-        if (!SamePoint(va[k].point, vb[k].point)) return false;
+        if (!PointsCoincide3D(va[k].point, vb[k].point)) return false;
     }
     return true;
 }

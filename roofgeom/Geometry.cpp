@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr double kPointEqualTol3D = 0.01;        // PointsCoincide3D, per coordinate, strict
 constexpr double kNearlyEqualTol = 0.001;        // NearlyEqual, inclusive
 constexpr double kPlanPointEqualTol = 0.001;     // plan points in DirAngle2D / SegmentRelation, strict
 constexpr double kSameDirectionTol = 0.001;      // unwrapped direction difference, radians
@@ -30,6 +31,11 @@ Coord3 GradientOf(const Coord3& n) { return {n.x / n.z, n.y / n.z, 1.0}; }
 double Length3(const Coord3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
 double Distance3(const Coord3& a, const Coord3& b) { return Length3(Sub3(a, b)); }
 double Distance2(const Coord2& a, const Coord2& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+bool PointsCoincide3D(const Coord3& a, const Coord3& b) {
+    return std::fabs(a.x - b.x) < kPointEqualTol3D && std::fabs(a.y - b.y) < kPointEqualTol3D &&
+           std::fabs(a.z - b.z) < kPointEqualTol3D;
+}
 
 bool NearlyEqual(double a, double b) { return std::fabs(a - b) <= kNearlyEqualTol; }
 

@@ -34,6 +34,9 @@ double Distance3(const Coord3& a, const Coord3& b);
 double Distance2(const Coord2& a, const Coord2& b);
 inline Coord2 PlanOf(const Coord3& p) { return {p.x, p.y}; }
 
+// True when two 3D points are one: every coordinate differs by less than 0.01.
+bool PointsCoincide3D(const Coord3& a, const Coord3& b);
+
 // True when a and b differ by at most 0.001 (inclusive).
 bool NearlyEqual(double a, double b);
 

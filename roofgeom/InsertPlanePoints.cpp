@@ -8,15 +8,8 @@
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;       // two vertices are one point, per coordinate, strict
 constexpr double kZeroDirectionLength = 0.001;  // a difference this short has no direction
 constexpr double kDirectionEqualTol = 0.01;     // two unit directions agree, per component, strict
-
-// Every coordinate of a and b differs by less than 0.01.
-bool SamePoint(const Coord3& a, const Coord3& b) {
-    return std::fabs(a.x - b.x) < kPointEqualTol3D && std::fabs(a.y - b.y) < kPointEqualTol3D &&
-           std::fabs(a.z - b.z) < kPointEqualTol3D;
-}
 
 // Unit direction from a to b; (0, 0, 0) when the two are at most 0.001 apart.
 Coord3 Direction(const Coord3& a, const Coord3& b) {
@@ -96,7 +89,7 @@ ScanResult ScanEdge(uint32_t a, uint32_t i) {
             const Coord3 r0 = other.vertices[k];
             const Coord3 r1 = other.vertices[k + 1];
             // The same edge, in either direction.
-            if ((SamePoint(p, r0) && SamePoint(q, r1)) || (SamePoint(p, r1) && SamePoint(q, r0))) {
+            if ((PointsCoincide3D(p, r0) && PointsCoincide3D(q, r1)) || (PointsCoincide3D(p, r1) && PointsCoincide3D(q, r0))) {
                 sharing = true;
                 continue;
             }
@@ -142,7 +135,7 @@ bool InsertPlanePoints(uint32_t a) {
             if (contourStarts) {
                 contourStart = p;
                 contourStarts = false;
-            } else if (SamePoint(p, contourStart)) {
+            } else if (PointsCoincide3D(p, contourStart)) {
                 // The closing vertex: the edge from it jumps to the next contour and is no edge.
                 contourStarts = true;
                 ++i;

@@ -9,14 +9,6 @@
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;  // two roof vertices are one point, per coordinate
-
-// Every coordinate of a and b differs by at most 0.01.
-bool SamePoint3D(const Coord3& a, const Coord3& b) {
-    return std::fabs(a.x - b.x) <= kPointEqualTol3D && std::fabs(a.y - b.y) <= kPointEqualTol3D &&
-           std::fabs(a.z - b.z) <= kPointEqualTol3D;
-}
-
 // Moves entries p .. oldCount-1 of an array up by one place and makes sure it counts newCount.
 template <typename T>
 void OpenSlot(HostArray<T>& a, uint32_t p, uint32_t oldCount) {
@@ -60,7 +52,7 @@ bool EdgesCoincide(uint32_t a, uint32_t i, uint32_t b, uint32_t j) {
     const Coord3& p2 = pa.vertices[(i + 1) % pa.vertexCount];
     const Coord3& q1 = pb.vertices[j];
     const Coord3& q2 = pb.vertices[(j + 1) % pb.vertexCount];
-    return (SamePoint3D(p1, q1) && SamePoint3D(p2, q2)) || (SamePoint3D(p1, q2) && SamePoint3D(p2, q1));
+    return (PointsCoincide3D(p1, q1) && PointsCoincide3D(p2, q2)) || (PointsCoincide3D(p1, q2) && PointsCoincide3D(p2, q1));
 }
 
 void FreeRoofPlanes() {
