@@ -39,6 +39,9 @@ TEST_F(PlaceDummiesTest, GableRoofGivesOneSetterWithSevenEdgesAndTheRidgeOnce) {
     EXPECT_EQ(eaves, 2);
     EXPECT_EQ(verges, 4);
     EXPECT_EQ(ridges, 1);
+    // The program's listing: the ridge, 10 long, with its label.
+    EXPECT_NE(host::DescribeEdgeSetters().find(" 3. h=10.00 m   2 gerinc (gerincelemmel)"), std::string::npos)
+        << host::DescribeEdgeSetters();
     ASSERT_EQ(gState.edgeSetterRecords.count, 1u);
     EXPECT_EQ(gState.edgeSetterRecords[0].edgeCount, 7u);
     EXPECT_EQ(gState.edgeSetterRecords[0].guid, s.rec.header.guid);
