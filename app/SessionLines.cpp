@@ -1,6 +1,7 @@
 // Purpose: the session lines: parsing, running, and the dialog and point-input drivers.
 #include "app/SessionLines.h"
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -12,6 +13,8 @@
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
 #include "host/ModelFile.h"
+#include "host/ParamLists.h"
+#include "host/PointInput.h"
 
 namespace app {
 namespace {
@@ -115,6 +118,15 @@ bool ParsePointLine(const std::string& line, API_Coord& p, std::string& error) {
         return false;
     }
     return true;
+}
+
+// The answer of a "point" line: the cursor reaches the point, then the user clicks there.
+host::PointAnswer PointAt(const API_Coord& p, int lineNo) {
+    host::PointAnswer answer;
+    answer.cursorMoves = {p};
+    answer.point = p;
+    answer.line = lineNo;
+    return answer;
 }
 
 // Every error the dialog manager collected, joined; empty when none.
@@ -232,35 +244,24 @@ void InstallDrivers(SessionRunner& runner) {
             if (runner.out != nullptr) *runner.out << error << "\n";
         }
     });
-    host::gSession.pointInput = [&runner](API_GetPointType* point, RubberLineInfoProc rubberBand) -> GSErrCode {
+    host::SetPointAnswerSource([&runner](const std::string& prompt, host::PointAnswer& answer) {
+        if (runner.interactive && runner.out != nullptr) *runner.out << prompt << " (point X Y)\n" << std::flush;
+        std::string line, error;
+        int lineNo = 0;
+        if (!ReadLine(runner, line, lineNo)) return false;
         API_Coord p;
-        if (!runner.queuedPoints.empty()) {
-            p = runner.queuedPoints.front();
-            runner.queuedPoints.pop_front();
-        } else {
-            if (runner.interactive && runner.out != nullptr) *runner.out << point->prompt << " (point X Y)\n" << std::flush;
-            std::string line, error;
-            int lineNo = 0;
-            if (!ReadLine(runner, line, lineNo)) return APIERR_CANCEL;
-            if (Words(line)[0] != "point" || !ParsePointLine(line, p, error)) {
-                runner.pushedBack.emplace_front(line, lineNo);  // the user did something else: a cancel
-                return APIERR_CANCEL;
-            }
+        if (Words(line)[0] != "point" || !ParsePointLine(line, p, error)) {
+            runner.pushedBack.emplace_front(line, lineNo);  // the user did something else: a cancel
+            return false;
         }
-        if (rubberBand != nullptr) {
-            // The cursor reaches the point before the click, so the feedback is drawn there once.
-            API_RubberLineInfo info;
-            info.actCoord = API_Coord3D{p.x, p.y, 0};
-            rubberBand(&info);
-        }
-        point->pos = API_Coord3D{p.x, p.y, 0};
-        return NoError;
-    };
+        answer = PointAt(p, lineNo);
+        return true;
+    });
 }
 
 void RemoveDrivers() {
     host::SetDialogActionSource(nullptr);
-    host::gSession.pointInput = nullptr;
+    host::SetPointAnswerSource(nullptr);
 }
 
 void EchoNewMessages(SessionRunner& runner) {
@@ -312,7 +313,7 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
     } else if (cmd == "point") {
         API_Coord p;
         ok = ParsePointLine(line, p, error);
-        if (ok) runner.queuedPoints.push_back(p);
+        if (ok) host::QueuePointAnswer(PointAt(p, lineNo));
     } else if (cmd == "undo") {
         ok = host::UndoLastStep();
         if (!ok) error = "nothing to undo";
@@ -345,6 +346,26 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
             n += w[1] == "all" || (kinds.count(w[1]) != 0 && e.rec.header.typeID == kinds.at(w[1])) ? 1 : 0;
         ok = n == size_t(wanted);
         if (!ok) error = "expected " + w[2] + " " + w[1] + ", there are " + std::to_string(n);
+    } else if (cmd == "expect-param") {
+        // expect-param ID NAME VALUE: the object's parameter (its first value) is VALUE, a number
+        // compared within 1e-9 or a text compared exactly.
+        if (w.size() < 4) { error = "expect-param needs ID NAME VALUE"; return false; }
+        const host::Element* e = host::FindElementByText(w[1]);
+        if (e == nullptr) { error = "no element " + w[1]; return false; }
+        const host::ParamValue* p = host::FindParam(e->params, w[2]);
+        if (p == nullptr) { error = w[1] + " has no parameter " + w[2]; return false; }
+        const std::string wanted = RestAfter(line, 3);
+        double number = 0;
+        std::string shown;
+        if (host::IsTextParam(*p)) {
+            shown = p->texts.empty() ? "" : host::Utf16ToUtf8(p->texts[0]);
+            ok = shown == wanted;
+        } else {
+            const double value = p->numbers.empty() ? 0.0 : p->numbers[0];
+            shown = std::to_string(value);
+            ok = ToDouble(wanted, number) && std::fabs(value - number) <= 1e-9;
+        }
+        if (!ok) error = w[1] + " " + w[2] + " is " + shown + ", not " + wanted;
     } else if (cmd == "finalize" || cmd == "close-palette") {
         host::DialogAction a;
         a.kind = host::DialogAction::Click;
@@ -424,6 +445,7 @@ std::string SessionHelp() {
            "  save FILE | report FILE             write the model / the report window\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
+           "  expect-param ID NAME VALUE          fail unless the object's parameter has that value\n"
            "  show                                (shell) draw the open dialog or palette again\n"
            "Dialog lines given while no dialog is open wait for the next dialog (or act on the open palette).\n";
 }

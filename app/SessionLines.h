@@ -22,7 +22,6 @@ struct SessionRunner {
     std::ostream* out = nullptr;  // where reports, alerts and dumps are echoed (may be null)
     bool interactive = false;     // the shell: dialogs are shown before each line is read
     std::deque<std::pair<std::string, int>> pushedBack;  // lines read ahead and given back
-    std::deque<API_Coord> queuedPoints;                  // "point" lines given before the input
     size_t echoedReports = 0, echoedAlerts = 0, echoedLinks = 0;
     int16_t shownDialog = 0;  // the shell has drawn this dialog already
     std::string driverError;  // a malformed dialog line a dialog read, reported with its line

@@ -5,6 +5,7 @@
 #include "host/DialogManager.h"
 #include "host/LibPartScripts.h"
 #include "host/MemoryHandles.h"
+#include "host/PointInput.h"
 
 namespace host {
 
@@ -64,6 +65,7 @@ void ResetSession() {
     DisarmAllocationFault();
     ResetDialogs();
     ForgetLibPartScripts();
+    ResetPointInput();
 }
 
 void BeginUndoStep() { gSession.undoSteps.push_back(UndoStep{gSession.model}); }

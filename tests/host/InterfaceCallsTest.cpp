@@ -14,9 +14,9 @@ void DrawToCursor(const API_RubberLineInfo* info) {
     gTable->Interface(APIIo_DrawRubberLineID, &line, nullptr);
 }
 
-TEST_F(InterfaceCalls, PointInputNeedsADriverAndDrawsThroughTheCallback) {
+TEST_F(InterfaceCalls, PointInputWithoutAnswersIsCancelledAndAHookAnswersThroughTheCallback) {
     API_GetPointType point;
-    EXPECT_EQ(t.Interface(APIIo_GetPointID, &point, nullptr), APIERR_NOTSUPPORTED);
+    EXPECT_EQ(t.Interface(APIIo_GetPointID, &point, nullptr), APIERR_CANCEL);  // nothing ever waits
 
     gTable = &t;
     host::gSession.pointInput = [](API_GetPointType* p, RubberLineInfoProc rubber) -> GSErrCode {
