@@ -8,7 +8,6 @@
 #include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
-#include "accessories/AccessoryRun.h"
 #include "dialogs/TileSettings.h"
 #include "placement/LibraryObjects.h"
 
@@ -194,13 +193,6 @@ int32_t getCserep() {
     gTileSettings.layer = found.header.layer;
     ACAPI_DisposeElemMemoHdls(&memo);
     return 1;
-}
-
-void ClearModifiedSurfaceAccessories() {
-    const API_Guid lastAccessorySurface = gState.selectedTileSurface;
-    gState.selectedTileSurface = gState.modifiedTileSurface;
-    AccessoryRun(AccessoryMode_ClearAll);
-    gState.selectedTileSurface = lastAccessorySurface;
 }
 
 void DoModify() {

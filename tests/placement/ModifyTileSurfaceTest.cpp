@@ -90,8 +90,6 @@ TEST_F(ModifyTileSurface, SelectedTileSurfaceLoadsItsSettingsAndIsRemembered) {
 
     EXPECT_EQ(gState.modifiedTileSurface, tileA_);
     EXPECT_EQ(gState.selectedTileSurface, tileB_);  // the tile command does not change it
-    ClearModifiedSurfaceAccessories();
-    EXPECT_EQ(gState.selectedTileSurface, tileB_);
 }
 
 TEST_F(ModifyTileSurface, TileSurfaceWithItsRidgeIsRewrittenAndTheRestKeepsItsCodes) {

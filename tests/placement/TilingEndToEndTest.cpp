@@ -130,4 +130,43 @@ TEST_F(HippedRoofTiling, SelectedTileSurfaceIsModifiedThroughTheTileCommand) {
     EXPECT_EQ(gState.modifiedTileSurface, modified->rec.header.guid);
 }
 
+// Gives a tile surface one accessory row with the code `code`.
+void GiveOneAccessory(host::Element& tile, const char16_t* code) {
+    host::FindParam(tile.params, "num_acc")->numbers = {1};
+    host::ParamValue* rows = host::FindParam(tile.params, "acces");
+    rows->dim1 = 1;
+    rows->numbers = {1.0, 1.0, 0.0, 0.0, 1.0, 1.0};
+    for (const char* name : {"cod_acc", "mat_acc"}) {
+        host::ParamValue* texts = host::FindParam(tile.params, name);
+        texts->dim1 = 1;
+        texts->texts = {code};
+    }
+}
+
+// True when the tile surface's accessory codes include `code`.
+bool HasAccessory(const host::Element& tile, const char16_t* code) {
+    const host::ParamValue* texts = host::FindParam(tile.params, "cod_acc");
+    for (const std::u16string& t : texts->texts) {
+        if (t == code) return true;
+    }
+    return false;
+}
+
+TEST_F(HippedRoofTiling, ModificationClearsTheModifiedSurfacesAccessoriesNotTheLastAccessoryCommands) {
+    TileTheRoof();
+    host::Element& modified = *Element("Tevaro_001");
+    host::Element& other = *Element("Tevaro_002");
+    GiveOneAccessory(modified, u"KX1");
+    GiveOneAccessory(other, u"KX2");
+    gState.selectedTileSurface = other.rec.header.guid;  // the last accessory command worked on it
+    host::gSession.model.selection = {modified.rec.header.guid};
+    QueueOk();
+    ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+
+    EXPECT_FALSE(HasAccessory(*Element("Tevaro_001"), u"KX1"));
+    EXPECT_TRUE(HasAccessory(*Element("Tevaro_002"), u"KX2"));
+    EXPECT_EQ(host::ParamNumber(Element("Tevaro_002")->params, "num_acc"), 1);
+    EXPECT_EQ(gState.selectedTileSurface, Element("Tevaro_002")->rec.header.guid);
+}
+
 }  // namespace
