@@ -527,13 +527,18 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
             hasGuid.push_back(given);
         }
     }
-    // Unique element IDs and GUIDs; missing ones are given out without clashing with given ones.
-    std::set<std::string> ids;
+    // Unique GUIDs; element IDs unique among roofs, walls and fills (people name them in sessions),
+    // while placed objects may share one, as the add-on's ridge objects do. Missing ones are given
+    // out without clashing with those of the file.
+    std::set<std::string> ids, drawnIds;
     std::set<std::pair<uint64_t, uint64_t>> guids;
     for (size_t i = 0; i < m.elements.size(); ++i) {
         const Element& e = m.elements[i];
         const std::string at = source + ": element " + std::to_string(i + 1);
-        if (!e.elementId.empty() && !ids.insert(e.elementId).second)
+        const API_ElemTypeID t = e.rec.header.typeID;
+        const bool drawn = t == API_RoofID || t == API_WallID || t == API_HatchID;
+        if (!e.elementId.empty()) ids.insert(e.elementId);
+        if (drawn && !e.elementId.empty() && !drawnIds.insert(e.elementId).second)
             Fail(at + " (" + Quoted(e.elementId) + ")", "element ID " + Quoted(e.elementId) + " is used twice");
         if (hasGuid[i] && !guids.insert({e.rec.header.guid.hi, e.rec.header.guid.lo}).second)
             Fail(at, "GUID " + GuidToString(e.rec.header.guid) + " is used twice");
@@ -568,9 +573,11 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
             API_Guid asGuid;
             const bool isGuid = GuidFromString(name, asGuid);
             const Element* found = nullptr;
+            int matches = 0;
             for (const Element& e : m.elements)
-                if (e.elementId == name || (isGuid && e.rec.header.guid == asGuid)) found = &e;
+                if (e.elementId == name || (isGuid && e.rec.header.guid == asGuid)) found = &e, ++matches;
             if (found == nullptr) Fail(at, "no element " + Quoted(name));
+            if (matches > 1) Fail(at, "element ID " + Quoted(name) + " names " + std::to_string(matches) + " elements; give the GUID");
             for (const API_Guid& g : m.selection)
                 if (g == found->rec.header.guid) Fail(at, "element " + Quoted(name) + " is selected twice");
             m.selection.push_back(found->rec.header.guid);
@@ -723,10 +730,13 @@ std::string ModelToText(const Model& model) {
     doc["elements"] = elements;
     Json selection = Json::array();
     for (const API_Guid& g : model.selection) {
-        std::string name = GuidToString(g);
+        // by element ID when that names this element alone, by GUID otherwise
+        std::string id;
         for (const Element& e : model.elements)
-            if (e.rec.header.guid == g && !e.elementId.empty()) name = e.elementId;
-        selection.push_back(name);
+            if (e.rec.header.guid == g) id = e.elementId;
+        int named = 0;
+        for (const Element& e : model.elements) named += !id.empty() && e.elementId == id ? 1 : 0;
+        selection.push_back(named == 1 ? id : GuidToString(g));
     }
     doc["selection"] = selection;
     doc["groupsSuspended"] = model.groupsSuspended;

@@ -316,6 +316,22 @@ TEST(ModelFileBad, MessagesNameTheFileThePlaceAndTheFault) {
     }
 }
 
+TEST(ModelFileRoundTrip, PlacedObjectsMayShareAnElementIdAndAreSelectedByGuid) {
+    // The regression: a model with several ridge objects of one element ID could not be loaded back.
+    const char* part = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}-{22222222-2222-2222-2222-222222222222}";
+    const Model m = Load(std::string(R"({"elements": [{"type": "object", "id": "Tevaro_kup", "libPart": ")") + part +
+                         R"("}, {"type": "object", "id": "Tevaro_kup", "libPart": ")" + part + R"("}]})");
+    Model selected = m;
+    selected.selection = {m.elements[1].rec.header.guid};
+    const Model back = Load(host::ModelToText(selected));
+    ASSERT_EQ(back.selection.size(), 1u);
+    EXPECT_EQ(back.selection[0], m.elements[1].rec.header.guid);
+    EXPECT_NE(LoadError(std::string(R"({"elements": [{"type": "object", "id": "K", "libPart": ")") + part +
+                        R"("}, {"type": "object", "id": "K", "libPart": ")" + part + R"("}], "selection": ["K"]})")
+                  .find("names 2 elements"),
+              std::string::npos);
+}
+
 TEST(ModelFileBad, AFailedLoadLeavesTheModelAsItWas) {
     Model m = Load(kHandWritten);
     const std::string before = host::ModelToText(m);
