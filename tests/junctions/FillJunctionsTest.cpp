@@ -25,27 +25,14 @@ TEST_F(FillJunctions, HorizontalEdgesOnAFillChangeInTheFirstPassOnly) {
     AddFill(4, 3, 5, 3);
     AddFill(4, 4, 5, 4);
     AddFill(10, 0, 10, 8);
-    for (uint32_t i = 0; i < Count(a); ++i)
+    for (uint32_t i = 0; i < Count(a); ++i) {
         if (Status(a, i) > 0) ASSERT_TRUE(SplitEdgeAtFills(a, i));
+    }
     EXPECT_EQ(Status(a, 2), 132);
     EXPECT_EQ(Status(a, 7), 231);
     EXPECT_EQ(Status(a, 5), 232);
     EXPECT_EQ(Status(a, 1), 21);
     EXPECT_EQ(Count(a), 10u);
-}
-
-TEST_F(FillJunctions, FillAlongTheMiddleOfAnEaveCutsItAndMarksTheMiddle) {
-    const uint32_t a = AddPlane({SouthPlaneContour()});
-    AddFill(6, 0, 2, 0);
-    ASSERT_TRUE(ApplyFillJunctions());
-    ASSERT_EQ(Count(a), 7u);
-    EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 2);
-    EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 6);
-    EXPECT_EQ(Status(a, 0), 11);
-    EXPECT_EQ(Status(a, 1), 131);
-    EXPECT_EQ(Status(a, 2), 11);
-    ExpectPlaneCoordsFollowVertices(a);
-    ExpectArraysAligned(a);
 }
 
 TEST_F(FillJunctions, FillCountsAtAnyHeight) {
@@ -58,26 +45,6 @@ TEST_F(FillJunctions, FillCountsAtAnyHeight) {
     EXPECT_NEAR(Vertex(a, 2).z, 31, 1e-12);
     EXPECT_EQ(Status(a, 1), 141);  // looking downhill, the fill at x 10 is on the left
     EXPECT_EQ(Status(a, 2), 21);
-}
-
-TEST_F(FillJunctions, FillOnTheRightOfAVergeGives142) {
-    const uint32_t a = AddPlane({SouthPlaneContour()});
-    AddFill(0, 5, 0, -1);
-    ASSERT_TRUE(ApplyFillJunctions());
-    EXPECT_EQ(Status(a, 3), 142);
-    EXPECT_EQ(Count(a), 5u);
-}
-
-TEST_F(FillJunctions, RidgesAndValleysOnAFillStayAsTheyAre) {
-    const uint32_t a = AddPlane({{{{0, 0, 5}, {10, 0, 5}, {10, 4, 7}, {0, 4, 7}}, {31, 41, 42, 21}}});
-    AddFill(-1, 0, 12, 0);
-    AddFill(10, -1, 10, 2);
-    AddFill(8, 4, 2, 4);
-    ASSERT_TRUE(ApplyFillJunctions());
-    EXPECT_EQ(Count(a), 5u);
-    EXPECT_EQ(Status(a, 0), 31);
-    EXPECT_EQ(Status(a, 1), 41);
-    EXPECT_EQ(Status(a, 2), 42);
 }
 
 TEST_F(FillJunctions, EdgeAlreadyAlongAWallIsLeftToTheWall) {

@@ -102,16 +102,4 @@ TEST_F(JunctionPipeline, GableWallAndChimneyGetTheirJunctionStatuses) {
     EXPECT_EQ(StatusBetween(south, {4, 1}, {4, 2}), 241);
 }
 
-TEST_F(JunctionPipeline, LowGableWallCutsTheVergesAtItsTop) {
-    ReadAndClassifyRoof();
-    const uint32_t south = PlaneOnSide(true);
-    AddWall(0, -0.5, 0, 8.5, 0, 4);  // the verges run from z 3 to z 5: cut at z 4, y 2 and y 6
-    ASSERT_TRUE(ApplyWallJunctions());
-    EXPECT_EQ(StatusBetween(south, {0, 2}, {0, 0}), 142);
-    EXPECT_EQ(StatusBetween(south, {0, 4}, {0, 2}), 21);
-    const uint32_t north = PlaneOnSide(false);
-    EXPECT_EQ(StatusBetween(north, {0, 8}, {0, 6}), 141);
-    EXPECT_EQ(StatusBetween(north, {0, 6}, {0, 4}), 21);
-}
-
 }  // namespace
