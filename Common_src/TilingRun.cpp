@@ -195,9 +195,8 @@ void DoTiles() {
         CleanUpRun();
         return;
     }
-    // 12. Edges along walls and fills; cutting an edge can only fail for want of memory.
+    // 12. Edges along walls and fills; cutting an edge fails only for want of memory (reported there).
     if (!ApplyWallJunctions() || !ApplyFillJunctions()) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
         CleanUpRun();
         return;
     }
