@@ -250,12 +250,15 @@ TEST_F(ExtractRoofTest, RoofWhoseTopOverrideStandsOutIsReadWithoutBeingTouched) 
         FreeRoofPlanes();
         tevaro_test::LoadModel(RoofModel(std::string(members) + R"("materialsChained": true, )" + kSouthPlane));
         const API_RoofType before = Roof().rec.roof;
+        const size_t live = host::LiveHandleCount();
         host::ArmHostFault("Element_Change", APIERR_GENERAL);
         EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError) << members;
         EXPECT_EQ(PlaneCount(), 1u) << members;
         ExpectSameSurfaces(Roof().rec.roof, before);
         EXPECT_FALSE(AnythingShown());
         host::DisarmHostFaults();
+        FreeRoofPlanes();
+        EXPECT_EQ(host::LiveHandleCount(), live) << members;  // the skin list and story list released
     }
 }
 
