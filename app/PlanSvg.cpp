@@ -1,0 +1,493 @@
+// Purpose: the plan drawing of the project as an SVG file a person reads at a glance.
+//
+// Layers from bottom to top: fills, roof planes (shaded by the direction they face, holes cut
+// out), walls, roof edges coloured by their type, the placed objects' own plan drawing, labels;
+// then the legend, the scale bar and the north arrow in the margin. The plan's y axis points
+// north; SVG's points down, so y is mirrored.
+#include "app/PlanSvg.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "app/PlaneDump.h"
+#include "edges/EdgeSetterPart.h"
+#include "host/Host.h"
+#include "host/LibPartScripts.h"
+#include "host/ParamLists.h"
+#include "polytopo/EdgeCodes.h"
+
+namespace app {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDrawingWidthPx = 1100;   // the plan's share of the picture
+constexpr double kLegendWidthPx = 330;     // the legend column on the right
+constexpr double kMarginPx = 40;
+constexpr double kMinPictureHeightPx = 620;  // room for the legend
+constexpr double kEdgeMatchTol = 0.02;       // plan distance at which a drawn edge is the roof's edge (m)
+constexpr double kTextMmToModel = 0.1;       // the plan is drawn at 1:100: 1 mm of text is 0.1 m
+constexpr double kLightDirection = 115 * kPi / 180;  // light from north-north-west: the four sides differ
+
+// Edge-type colours, 1..14: ridges warm, hips orange, verges blue, eaves green, valley violet,
+// walls dark red, holes cyan, free grey.
+const char* const kEdgeColours[kEdgeTypeCount + 1] = {
+    "#9e9e9e",                       // 0: unknown
+    "#e6a100", "#b35900",            // ridge without / with tiles
+    "#f0c75e", "#8a6d00",            // shed top without / with tiles
+    "#ff9b73", "#d1421b",            // hip without / with tiles
+    "#2f6fd6",                       // verge (gable)
+    "#2e9e44",                       // eaves
+    "#8e3fc4",                       // valley
+    "#7a1020",                       // wall
+    "#e052a8",                       // dome
+    "#00a0a8",                       // hollow
+    "#1ec8e6",                       // skylight
+    "#6b6b6b",                       // free
+};
+
+// Plan bounds of everything drawn.
+struct Bounds {
+    double minX = 1e300, minY = 1e300, maxX = -1e300, maxY = -1e300;
+    void Add(double x, double y) {
+        minX = std::min(minX, x); minY = std::min(minY, y);
+        maxX = std::max(maxX, x); maxY = std::max(maxY, y);
+    }
+    bool Empty() const { return minX > maxX; }
+};
+
+// One roof edge in plan with its type (1..14, 0 unknown).
+struct PlanEdge {
+    API_Coord a, b;
+    int type = 0;
+};
+
+// The model-to-picture mapping.
+struct View {
+    double scale = 1;  // pixels per metre
+    double offX = 0, offY = 0;
+    double X(double x) const { return offX + x * scale; }
+    double Y(double y) const { return offY - y * scale; }
+};
+
+// A number written briefly for SVG coordinates.
+std::string Num(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
+
+// Text made safe inside an SVG element or attribute.
+std::string Escape(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '"') out += "&quot;";
+        else out += c;
+    }
+    return out;
+}
+
+// An SVG path ring "M x y L ... Z" of plan points.
+std::string Ring(const View& v, const std::vector<API_Coord>& pts) {
+    std::string d;
+    for (size_t i = 0; i < pts.size(); ++i) d += (i == 0 ? "M" : " L") + Num(v.X(pts[i].x)) + " " + Num(v.Y(pts[i].y));
+    return d + " Z";
+}
+
+// The plan points of a 3D ring.
+std::vector<API_Coord> Flat(const host::Ring3& ring) {
+    std::vector<API_Coord> pts;
+    for (const API_Coord3D& p : ring) pts.push_back(API_Coord{p.x, p.y});
+    return pts;
+}
+
+// The downhill plan direction of a roof plane (radians from +x), from its ring's normal.
+double DownhillDirection(const host::Ring3& ring) {
+    double nx = 0, ny = 0, nz = 0;  // Newell's normal of the ring
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const API_Coord3D& p = ring[i];
+        const API_Coord3D& q = ring[(i + 1) % ring.size()];
+        nx += (p.y - q.y) * (p.z + q.z);
+        ny += (p.z - q.z) * (p.x + q.x);
+        nz += (p.x - q.x) * (p.y + q.y);
+    }
+    if (nz < 0) { nx = -nx; ny = -ny; }  // the normal pointing up leans the way water runs
+    return std::atan2(ny, nx);
+}
+
+// The fill of a roof plane facing `dir`: terracotta, lighter the more it faces the light.
+std::string PlaneShade(double dir) {
+    const double lit = 0.5 + 0.5 * std::cos(dir - kLightDirection);  // 1 facing the light, 0 away
+    const int r = int(150 + 95 * lit), g = int(80 + 105 * lit), b = int(55 + 95 * lit);
+    char text[16];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", r, g, b);
+    return text;
+}
+
+// The centroid of a plan ring (its vertex mean when the area vanishes).
+API_Coord Centroid(const std::vector<API_Coord>& pts) {
+    double a = 0, cx = 0, cy = 0, mx = 0, my = 0;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        const API_Coord& p = pts[i];
+        const API_Coord& q = pts[(i + 1) % pts.size()];
+        const double cross = p.x * q.y - q.x * p.y;
+        a += cross;
+        cx += (p.x + q.x) * cross;
+        cy += (p.y + q.y) * cross;
+        mx += p.x;
+        my += p.y;
+    }
+    if (std::fabs(a) < 1e-9) return API_Coord{mx / double(pts.size()), my / double(pts.size())};
+    return API_Coord{cx / (3 * a), cy / (3 * a)};
+}
+
+// The plan drawing an object's library part makes of it (empty when its part draws nothing).
+std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e) {
+    std::vector<host::DrawPrimitive> prims;
+    host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
+    for (const host::LibPart& part : host::gSession.libParts)
+        if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
+    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
+    return prims;
+}
+
+// What a placed object is, by its library part.
+enum class ObjectKind { TileSurface, Ridge, EdgeSetter, Other };
+ObjectKind KindOf(const host::Element& e) {
+    const std::string main = e.libPartUnId.substr(0, 38);
+    if (main == "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}") return ObjectKind::TileSurface;
+    if (main == "{9B413C5B-C63B-4027-BE0A-00222534F9FF}") return ObjectKind::Ridge;
+    if (host::IsEdgeSetter(e)) return ObjectKind::EdgeSetter;
+    return ObjectKind::Other;
+}
+
+// The roof edges with their types: from the roof model the add-on holds (while the palette is
+// open), else from the placed tile surfaces' outlines and their per-node "stat" values.
+std::vector<PlanEdge> TypedEdges() {
+    std::vector<PlanEdge> edges;
+    for (const HeldPlane& p : HeldRoofPlanes())
+        for (size_t i = 0; i + 1 < p.vertices.size(); ++i) {
+            if (p.edgeStatus[i] == kStatusNoEdge) continue;  // the repeat that closes a contour
+            edges.push_back({API_Coord{p.vertices[i].x, p.vertices[i].y},
+                             API_Coord{p.vertices[i + 1].x, p.vertices[i + 1].y}, DummyStatusOf(p.edgeStatus[i])});
+        }
+    if (!edges.empty()) return edges;
+    for (const host::Element& e : host::gSession.model.elements) {
+        if (e.rec.header.typeID != API_ObjectID || KindOf(e) != ObjectKind::TileSurface) continue;
+        const host::ParamValue* stat = host::FindParam(e.params, "stat");
+        for (const host::DrawPrimitive& prim : ObjectDrawing(e)) {
+            if (prim.kind != host::DrawPrimitive::Polygon || stat == nullptr) continue;
+            for (size_t i = 0; i + 1 < prim.points.size() && i < stat->numbers.size(); ++i) {
+                const int16_t status = int16_t(stat->numbers[i]);
+                if (status == kStatusNoEdge || status == 0) continue;
+                edges.push_back({prim.points[i], prim.points[i + 1], DummyStatusOf(status)});
+            }
+        }
+    }
+    return edges;
+}
+
+// The edges of every roof plane in plan, typed where a typed edge lies on them.
+std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
+    std::vector<PlanEdge> out;
+    auto near = [](const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kEdgeMatchTol; };
+    auto addRing = [&](const host::Ring3& ring) {
+        for (size_t i = 0; i < ring.size(); ++i) {
+            PlanEdge e{API_Coord{ring[i].x, ring[i].y},
+                       API_Coord{ring[(i + 1) % ring.size()].x, ring[(i + 1) % ring.size()].y}, 0};
+            for (const PlanEdge& t : typed)
+                // the same two end points, in either direction
+                if ((near(t.a, e.a) && near(t.b, e.b)) || (near(t.a, e.b) && near(t.b, e.a))) e.type = t.type;
+            out.push_back(e);
+        }
+    };
+    for (const host::Element& el : host::gSession.model.elements) {
+        if (el.rec.header.typeID != API_RoofID) continue;
+        for (const host::RoofPlaneShape& plane : el.roofPlanes) {
+            addRing(plane.outer);
+            for (const host::Ring3& hole : plane.holes) addRing(hole);
+        }
+    }
+    // Typed edges the roofs' own edges do not hold (nodes the add-on inserted) are drawn as they are.
+    for (const PlanEdge& t : typed) {
+        bool held = false;
+        for (const PlanEdge& e : out)
+            held = held || (near(t.a, e.a) && near(t.b, e.b)) || (near(t.a, e.b) && near(t.b, e.a));
+        if (!held) out.push_back(t);
+    }
+    // Edges split by inserted nodes take the type of the typed piece lying on them.
+    for (PlanEdge& e : out) {
+        if (e.type != 0) continue;
+        const double len = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
+        if (len < kEdgeMatchTol) continue;
+        for (const PlanEdge& t : typed) {
+            const API_Coord mid{(t.a.x + t.b.x) / 2, (t.a.y + t.b.y) / 2};
+            const double cross = ((e.b.x - e.a.x) * (mid.y - e.a.y) - (e.b.y - e.a.y) * (mid.x - e.a.x)) / len;
+            const double along = ((e.b.x - e.a.x) * (mid.x - e.a.x) + (e.b.y - e.a.y) * (mid.y - e.a.y)) / (len * len);
+            // the typed piece's middle lies on the edge's line, between its ends
+            if (std::fabs(cross) < kEdgeMatchTol && along > 0 && along < 1) e.type = t.type;
+        }
+    }
+    return out;
+}
+
+// The colour of an object kind's own drawing.
+const char* ObjectColour(ObjectKind kind) {
+    switch (kind) {
+        case ObjectKind::TileSurface: return "#3b2a20";
+        case ObjectKind::Ridge: return "#5a1e00";
+        case ObjectKind::EdgeSetter: return "#1d3f8f";
+        default: return "#0b6e4f";
+    }
+}
+
+// One primitive of an object's plan drawing as SVG.
+void DrawPrimitiveSvg(std::ostream& s, const View& v, const host::DrawPrimitive& p, const char* colour, double width) {
+    switch (p.kind) {
+        case host::DrawPrimitive::Line:
+            if (p.points.size() == 2)
+                s << "<line x1=\"" << Num(v.X(p.points[0].x)) << "\" y1=\"" << Num(v.Y(p.points[0].y)) << "\" x2=\""
+                  << Num(v.X(p.points[1].x)) << "\" y2=\"" << Num(v.Y(p.points[1].y)) << "\" stroke=\"" << colour
+                  << "\" stroke-width=\"" << Num(width) << "\"/>\n";
+            break;
+        case host::DrawPrimitive::Polygon:
+            if (p.points.size() >= 2)
+                s << "<path d=\"" << Ring(v, p.points) << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\""
+                  << Num(width) << "\"/>\n";
+            break;
+        case host::DrawPrimitive::Arc: {
+            if (p.points.empty()) break;
+            const API_Coord c = p.points[0];
+            const double sweep = p.endAngle - p.startAngle;
+            if (std::fabs(sweep) >= 2 * kPi - 1e-6) {
+                s << "<circle cx=\"" << Num(v.X(c.x)) << "\" cy=\"" << Num(v.Y(c.y)) << "\" r=\"" << Num(p.radius * v.scale)
+                  << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"" << Num(width) << "\"/>\n";
+                break;
+            }
+            const double x1 = c.x + p.radius * std::cos(p.startAngle), y1 = c.y + p.radius * std::sin(p.startAngle);
+            const double x2 = c.x + p.radius * std::cos(p.endAngle), y2 = c.y + p.radius * std::sin(p.endAngle);
+            const int large = std::fabs(sweep) > kPi ? 1 : 0;
+            const int sweepFlag = sweep > 0 ? 0 : 1;  // counterclockwise in plan is clockwise on screen
+            s << "<path d=\"M" << Num(v.X(x1)) << " " << Num(v.Y(y1)) << " A" << Num(p.radius * v.scale) << " "
+              << Num(p.radius * v.scale) << " 0 " << large << " " << sweepFlag << " " << Num(v.X(x2)) << " " << Num(v.Y(y2))
+              << "\" fill=\"none\" stroke=\"" << colour << "\" stroke-width=\"" << Num(width) << "\"/>\n";
+            break;
+        }
+        case host::DrawPrimitive::Text: {
+            if (p.points.empty()) break;
+            const double size = std::max(6.0, (p.radius > 0 ? p.radius : 2.0) * kTextMmToModel * v.scale);
+            s << "<text x=\"" << Num(v.X(p.points[0].x)) << "\" y=\"" << Num(v.Y(p.points[0].y)) << "\" font-size=\""
+              << Num(size) << "\" fill=\"" << colour << "\" transform=\"rotate(" << Num(-p.startAngle * 180 / kPi) << " "
+              << Num(v.X(p.points[0].x)) << " " << Num(v.Y(p.points[0].y)) << ")\">" << Escape(p.text) << "</text>\n";
+            break;
+        }
+        case host::DrawPrimitive::Hotspot:
+            if (!p.points.empty())
+                s << "<rect x=\"" << Num(v.X(p.points[0].x) - 1.5) << "\" y=\"" << Num(v.Y(p.points[0].y) - 1.5)
+                  << "\" width=\"3\" height=\"3\" fill=\"" << colour << "\"/>\n";
+            break;
+    }
+}
+
+// A text label with a pale halo so it reads over any colour.
+void Label(std::ostream& s, double x, double y, const std::string& text, double size, const char* colour,
+           const char* anchor = "middle") {
+    s << "<text x=\"" << Num(x) << "\" y=\"" << Num(y) << "\" font-size=\"" << Num(size) << "\" text-anchor=\"" << anchor
+      << "\" fill=\"" << colour << "\" stroke=\"#ffffff\" stroke-width=\"3\" paint-order=\"stroke\">" << Escape(text)
+      << "</text>\n";
+}
+
+// The legend: edge types, the plane shades by facing, and the other symbols.
+void Legend(std::ostream& s, double x, double y) {
+    s << "<g font-size=\"13\" fill=\"#222\">\n";
+    s << "<text x=\"" << Num(x) << "\" y=\"" << Num(y) << "\" font-size=\"15\" font-weight=\"bold\">Éltípusok</text>\n";
+    for (int t = 1; t <= kEdgeTypeCount; ++t) {
+        const double ty = y + 8 + 20 * t;
+        s << "<line x1=\"" << Num(x) << "\" y1=\"" << Num(ty - 4) << "\" x2=\"" << Num(x + 34) << "\" y2=\"" << Num(ty - 4)
+          << "\" stroke=\"" << EdgeTypeColour(t) << "\" stroke-width=\"5\" stroke-linecap=\"round\"/>\n";
+        s << "<text x=\"" << Num(x + 44) << "\" y=\"" << Num(ty) << "\">" << t << " " << Escape(EdgeTypeLabel(t))
+          << "</text>\n";
+    }
+    double ty = y + 8 + 20 * (kEdgeTypeCount + 1) + 14;
+    s << "<text x=\"" << Num(x) << "\" y=\"" << Num(ty) << "\" font-size=\"15\" font-weight=\"bold\">Tetősíkok lejtése</text>\n";
+    const double dirs[4] = {kPi / 2, 0, -kPi / 2, kPi};
+    for (int k = 0; k < 4; ++k) {
+        const double bx = x + 78 * k;
+        s << "<rect x=\"" << Num(bx) << "\" y=\"" << Num(ty + 8) << "\" width=\"22\" height=\"16\" fill=\""
+          << PlaneShade(dirs[k]) << "\" stroke=\"#666\"/>\n";
+        s << "<text x=\"" << Num(bx + 27) << "\" y=\"" << Num(ty + 21) << "\">" << CompassWord(dirs[k]) << "</text>\n";
+    }
+    ty += 44;
+    const struct { const char* colour; const char* text; bool box; } others[] = {
+        {"#8c8c8c", "Fal", true},
+        {"#e9e4d4", "Kitöltés", true},
+        {ObjectColour(ObjectKind::TileSurface), "Cserépfelület (azonosító)", false},
+        {ObjectColour(ObjectKind::Ridge), "Gerinc- és élgerinc-elem", false},
+        {ObjectColour(ObjectKind::EdgeSetter), "Élbeállító (paletta nyitva)", false},
+        {ObjectColour(ObjectKind::Other), "Kiegészítő, napkollektor, napelem", false},
+    };
+    for (const auto& o : others) {
+        if (o.box)
+            s << "<rect x=\"" << Num(x) << "\" y=\"" << Num(ty - 11) << "\" width=\"34\" height=\"12\" fill=\"" << o.colour
+              << "\" stroke=\"#555\"/>\n";
+        else
+            s << "<line x1=\"" << Num(x) << "\" y1=\"" << Num(ty - 4) << "\" x2=\"" << Num(x + 34) << "\" y2=\"" << Num(ty - 4)
+              << "\" stroke=\"" << o.colour << "\" stroke-width=\"" << (std::string(o.text).rfind("Gerinc", 0) == 0 ? 4 : 1.5)
+              << "\"/>\n";
+        s << "<text x=\"" << Num(x + 44) << "\" y=\"" << Num(ty) << "\">" << o.text << "</text>\n";
+        ty += 20;
+    }
+    s << "</g>\n";
+}
+
+// A scale bar of a round length and a north arrow, bottom left of the plan.
+void ScaleAndNorth(std::ostream& s, const View& v, double left, double bottom) {
+    const double steps[] = {1, 2, 5, 10, 20, 50, 100};
+    double len = steps[0];
+    for (double st : steps)
+        if (st * v.scale <= 220) len = st;
+    const double px = len * v.scale;
+    s << "<g font-size=\"12\" fill=\"#222\">\n";
+    for (int k = 0; k < 4; ++k)
+        s << "<rect x=\"" << Num(left + px * k / 4) << "\" y=\"" << Num(bottom - 8) << "\" width=\"" << Num(px / 4)
+          << "\" height=\"8\" fill=\"" << (k % 2 == 0 ? "#222" : "#fff") << "\" stroke=\"#222\"/>\n";
+    s << "<text x=\"" << Num(left) << "\" y=\"" << Num(bottom - 13) << "\">0</text>\n";
+    s << "<text x=\"" << Num(left + px) << "\" y=\"" << Num(bottom - 13) << "\" text-anchor=\"middle\">" << len
+      << " m</text>\n";
+    const double nx = left + px + 60, ny = bottom - 4;
+    s << "<path d=\"M" << Num(nx) << " " << Num(ny - 46) << " L" << Num(nx + 11) << " " << Num(ny) << " L" << Num(nx) << " "
+      << Num(ny - 10) << " L" << Num(nx - 11) << " " << Num(ny) << " Z\" fill=\"#222\"/>\n";
+    s << "<text x=\"" << Num(nx) << "\" y=\"" << Num(ny - 50) << "\" text-anchor=\"middle\" font-weight=\"bold\">É</text>\n";
+    s << "</g>\n";
+}
+
+}  // namespace
+
+std::string EdgeTypeColour(int type) { return kEdgeColours[type >= 1 && type <= kEdgeTypeCount ? type : 0]; }
+
+std::string CompassWord(double planDirection) {
+    static const char* const kWords[8] = {"K", "ÉK", "É", "ÉNy", "Ny", "DNy", "D", "DK"};
+    double a = std::fmod(planDirection, 2 * kPi);
+    if (a < 0) a += 2 * kPi;
+    return kWords[int(std::lround(a / (kPi / 4))) % 8];
+}
+
+std::string PlanSvgText() {
+    const auto& elements = host::gSession.model.elements;
+    Bounds b;
+    std::vector<std::pair<const host::Element*, std::vector<host::DrawPrimitive>>> drawings;
+    for (const host::Element& e : elements) {
+        for (const host::RoofPlaneShape& p : e.roofPlanes)
+            for (const API_Coord3D& c : p.outer) b.Add(c.x, c.y);
+        for (const API_Coord& c : e.polygon) b.Add(c.x, c.y);
+        if (e.rec.header.typeID != API_ObjectID) continue;
+        drawings.emplace_back(&e, ObjectDrawing(e));
+        b.Add(e.rec.object.pos.x, e.rec.object.pos.y);
+        for (const host::DrawPrimitive& p : drawings.back().second)
+            for (const API_Coord& c : p.points) b.Add(c.x, c.y);
+    }
+    if (b.Empty()) { b.Add(0, 0); b.Add(10, 10); }
+    const double w = std::max(b.maxX - b.minX, 1.0), h = std::max(b.maxY - b.minY, 1.0);
+    View v;
+    v.scale = std::min((kDrawingWidthPx - 2 * kMarginPx) / w, 900.0 / h);
+    const double planHeight = h * v.scale + 2 * kMarginPx + 70;  // 70: scale bar and north arrow below
+    const double height = std::max(planHeight, kMinPictureHeightPx);
+    v.offX = kMarginPx - b.minX * v.scale;
+    v.offY = kMarginPx + b.maxY * v.scale;
+    const double width = kDrawingWidthPx + kLegendWidthPx;
+
+    std::ostringstream s;
+    s << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    s << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Num(width) << "\" height=\"" << Num(height)
+      << "\" viewBox=\"0 0 " << Num(width) << " " << Num(height) << "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n";
+    s << "<rect width=\"100%\" height=\"100%\" fill=\"#fbfaf7\"/>\n";
+    s << "<text x=\"" << Num(kMarginPx) << "\" y=\"24\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">Tevaro – tetőalaprajz</text>\n";
+
+    // Fills.
+    for (const host::Element& e : elements)
+        if (e.rec.header.typeID == API_HatchID && e.polygon.size() >= 3)
+            s << "<path d=\"" << Ring(v, e.polygon) << "\" fill=\"#e9e4d4\" stroke=\"#b5ad95\" stroke-width=\"1\"/>\n";
+    // Roof planes, shaded by the way they face, holes cut out.
+    for (const host::Element& e : elements) {
+        if (e.rec.header.typeID != API_RoofID) continue;
+        for (const host::RoofPlaneShape& p : e.roofPlanes) {
+            std::string d = Ring(v, Flat(p.outer));
+            for (const host::Ring3& hole : p.holes) d += " " + Ring(v, Flat(hole));
+            s << "<path d=\"" << d << "\" fill=\"" << PlaneShade(DownhillDirection(p.outer))
+              << "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
+        }
+    }
+    // Walls above the roofs' shading: the chimney and the gable walls stand out of the roof.
+    for (const host::Element& e : elements)
+        if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 3)
+            s << "<path d=\"" << Ring(v, e.polygon) << "\" fill=\"#8c8c8c\" stroke=\"#404040\" stroke-width=\"1\"/>\n";
+    // Roof edges by type.
+    for (const PlanEdge& e : RoofEdges(TypedEdges()))
+        s << "<line x1=\"" << Num(v.X(e.a.x)) << "\" y1=\"" << Num(v.Y(e.a.y)) << "\" x2=\"" << Num(v.X(e.b.x)) << "\" y2=\""
+          << Num(v.Y(e.b.y)) << "\" stroke=\"" << EdgeTypeColour(e.type) << "\" stroke-width=\"" << (e.type ? 4 : 2)
+          << "\" stroke-linecap=\"round\"/>\n";
+    // The objects' own plan drawing.
+    for (const auto& [e, prims] : drawings) {
+        const ObjectKind kind = KindOf(*e);
+        const char* colour = ObjectColour(kind);
+        const double width = kind == ObjectKind::Ridge ? 3 : kind == ObjectKind::TileSurface ? 1 : 1.3;
+        s << "<g>\n";
+        for (const host::DrawPrimitive& p : prims) DrawPrimitiveSvg(s, v, p, colour, width);
+        if (prims.empty()) {
+            // A part without a plan drawing shows as a marker at its position.
+            s << "<circle cx=\"" << Num(v.X(e->rec.object.pos.x)) << "\" cy=\"" << Num(v.Y(e->rec.object.pos.y))
+              << "\" r=\"5\" fill=\"" << colour << "\" stroke=\"#fff\" stroke-width=\"1.5\"/>\n";
+            Label(s, v.X(e->rec.object.pos.x) + 8, v.Y(e->rec.object.pos.y) + 4, e->elementId, 10, colour, "start");
+        }
+        s << "</g>\n";
+    }
+    // Roof labels: the roof's ID and each plane's fall direction and pitch.
+    for (const host::Element& e : elements) {
+        if (e.rec.header.typeID != API_RoofID) continue;
+        for (const host::RoofPlaneShape& p : e.roofPlanes) {
+            const API_Coord c = Centroid(Flat(p.outer));
+            const double dir = DownhillDirection(p.outer);
+            const double ax = v.X(c.x), ay = v.Y(c.y);
+            const double ux = std::cos(dir), uy = -std::sin(dir);
+            s << "<line x1=\"" << Num(ax - 12 * ux) << "\" y1=\"" << Num(ay - 12 * uy) << "\" x2=\"" << Num(ax + 12 * ux)
+              << "\" y2=\"" << Num(ay + 12 * uy) << "\" stroke=\"#3a2418\" stroke-width=\"1.5\"/>\n";
+            s << "<circle cx=\"" << Num(ax + 12 * ux) << "\" cy=\"" << Num(ay + 12 * uy) << "\" r=\"2.5\" fill=\"#3a2418\"/>\n";
+        }
+    }
+    for (const auto& [e, prims] : drawings) {
+        if (KindOf(*e) != ObjectKind::TileSurface) continue;
+        for (const host::DrawPrimitive& p : prims)
+            if (p.kind == host::DrawPrimitive::Polygon && p.points.size() >= 3) {
+                const API_Coord c = Centroid(p.points);
+                Label(s, v.X(c.x), v.Y(c.y) + 18, e->elementId, 11, ObjectColour(ObjectKind::TileSurface));
+                break;
+            }
+    }
+    std::vector<std::string> roofIds;
+    for (const host::Element& e : elements) {
+        if (e.rec.header.typeID != API_RoofID || e.roofPlanes.empty()) continue;
+        Bounds rb;
+        for (const host::RoofPlaneShape& p : e.roofPlanes)
+            for (const API_Coord3D& c : p.outer) rb.Add(c.x, c.y);
+        Label(s, v.X(rb.minX) + 4, v.Y(rb.maxY) + 14, e.elementId, 12, "#222", "start");
+    }
+    ScaleAndNorth(s, v, kMarginPx, height - 20);
+    Legend(s, kDrawingWidthPx + 10, 50);
+    s << "</svg>\n";
+    return s.str();
+}
+
+bool WritePlanSvg(const std::string& path, std::string& error) {
+    std::ofstream out(path, std::ios::binary);
+    out << PlanSvgText();
+    if (!out) { error = "cannot write " + path; return false; }
+    return true;
+}
+
+}  // namespace app
