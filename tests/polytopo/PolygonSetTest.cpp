@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TopoTestSupport.h"
+#include "polytopo/EdgeFlagging.h"
 #include "polytopo/NodeInsertion.h"
 #include "polytopo/ValidatePolygons.h"
 
@@ -414,6 +415,53 @@ TEST_F(PolygonSetTest, SourceEdgeStartingAtTheOriginIsReported) {
     ASSERT_EQ(withDialog.size(), 2u);
     EXPECT_EQ(withDialog[0], "AOrigo in srcPoly:1, srcVert:0, actPoly:0, actVert:0, insPointn:2");
     EXPECT_EQ(withDialog[1], "BOrigo in srcPoly:1, srcVert:0, actPoly:0, actVert:0, insPointn:2");
+}
+
+}  // namespace
+
+namespace {
+
+// ----- Edge flagging facts -----
+
+TEST_F(PolygonSetTest, GableEdgesGetTheirLinksSlopeClassesSidesAndFold) {
+    // Two 30 degree planes; their shared ridge at y = 4, z = 3 + 4 tan 30.
+    const double h = 3 + 4 * std::tan(kPi / 6);
+    const Ring south{{0, 0, 3}, {10, 0, 3}, {10, 4, h}, {0, 4, h}};
+    const Ring north{{0, 8, 3}, {0, 4, h}, {10, 4, h}, {10, 8, 3}};
+    set = MakeSet({{south}, {north}});
+    ASSERT_TRUE(ValidatePolygons(set));
+    ASSERT_TRUE(FlagEdges(set));
+    const TopoVertex* s = PolygonVertices(set, 0);
+    const TopoVertex* n = PolygonVertices(set, 1);
+    // South: 0 eave, 1 verge, 2 ridge, 3 verge, 4 closing vertex.
+    EXPECT_EQ(s[0].linkState, 1u);
+    EXPECT_EQ(s[0].slopeClass, 1u);
+    EXPECT_EQ(s[0].sideCode, 2u);
+    EXPECT_EQ(s[0].neigPolyIndex, 0xFFFFFFFFu);
+    EXPECT_EQ(s[1].slopeClass, 3u);
+    EXPECT_EQ(s[2].linkState, 2u);
+    EXPECT_EQ(s[2].sideCode, 4u);
+    EXPECT_EQ(s[2].neigPolyIndex, 1u);
+    EXPECT_EQ(s[2].neigEdgeIndex, 1u);
+    EXPECT_EQ(s[2].neigGroupId, 1u);
+    EXPECT_EQ(s[2].foldFlag, 3u);
+    // The fold is pi plus the angle between the normals (60 degrees), seen from either plane.
+    EXPECT_NEAR(s[2].foldAngle, kPi + kPi / 3, 1e-9);
+    EXPECT_NEAR(n[1].foldAngle, kPi + kPi / 3, 1e-9);
+    // The first plane to find the link marks bit 0; its partner, seeing that, marks bit 1.
+    EXPECT_EQ(s[2].linkBits, 1u);
+    EXPECT_EQ(n[1].linkBits, 2u);
+    EXPECT_EQ(s[4].linkState, 0u);  // the closing vertex is no edge
+}
+
+TEST_F(PolygonSetTest, AlmostLevelEdgeCountsAsHorizontal) {
+    // Rising 0.2 m over 10 m (2 %): within 2.5 % plus a centimetre; 0.3 m (3 %) is not.
+    set = MakeSet({{{{0, 0, 0}, {10, 0, 0.2}, {10, 5, 3}, {0, 5, 3}}}, {{{20, 0, 0}, {30, 0, 0.3}, {30, 5, 3}, {20, 5, 3}}}});
+    ASSERT_TRUE(ValidatePolygons(set));
+    ASSERT_TRUE(FlagEdges(set));
+    EXPECT_EQ(PolygonVertices(set, 0)[0].slopeClass, 2u);
+    EXPECT_EQ(PolygonVertices(set, 0)[0].sideCode, 2u);
+    EXPECT_EQ(PolygonVertices(set, 1)[0].slopeClass, 5u);
 }
 
 }  // namespace
