@@ -1,0 +1,29 @@
+// Purpose: the demo's summary of a tiling run: edges by type with their lengths, and the counts
+// of what was placed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/PlaneDump.h"
+
+namespace app {
+
+// Edges of one type (1..14) over the run's planes: an edge two planes share counts once.
+struct EdgeTypeTotal {
+    int type = 0;
+    int count = 0;
+    double length = 0;  // true (3D) length, metres
+};
+
+// The totals by type of the planes' edges, in type order; types with no edge are left out.
+std::vector<EdgeTypeTotal> EdgeTotalsByType(const std::vector<HeldPlane>& planes);
+
+// Replaces each plane's edge statuses with the final ones its placed tile surface carries ("stat"),
+// for the planes whose tile surface is found; returns how many planes were matched.
+int TakeFinalStatusesFromTileSurfaces(std::vector<HeldPlane>& planes);
+
+// The summary text the demo prints after its run.
+std::string DemoSummaryText(const std::vector<HeldPlane>& planes, const std::string& outDir);
+
+}  // namespace app
