@@ -1,0 +1,337 @@
+// Purpose: the tile-surface part's plan drawing and quantities, computed from its parameters.
+//
+// The part's own frame: x runs along the object's angle, y across it, up the slope, both true
+// lengths on the slope ("nodes", accessory rows). In plan a y length shrinks by cos("alpha").
+// "nodes" hold every contour of the plane (outer first, then holes), each closed by a repeat of
+// its first node; "stat" holds the edge status of the edge that starts at each node.
+#include "objectlib/TileSurfaceScripts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "objectlib/PartParams.h"
+
+namespace objectlib {
+namespace {
+
+// Two nodes closer than this (metres, in the part's frame) are the same point: a contour closes.
+constexpr double kNodeEqualTol = 0.001;
+// A tile course closer than this to the top of the surface is not drawn (it would lie on the edge).
+constexpr double kCourseEdgeTol = 1e-6;
+// No more tile courses than this are drawn on one surface (a guard against a tiny "tile_y").
+constexpr int kMaxCourses = 20000;
+// The most accessory rows a tile surface carries.
+constexpr int kMaxAccessoryRows = 100;
+// Columns of one accessory row: kind, x, y, end x, end y, a piece every n tiles.
+constexpr int kAccessoryColumns = 6;
+// The status of an edge that has no entry in "stat".
+constexpr int kUnclassifiedStatus = 111;
+
+struct FramePoint {
+    double x = 0, y = 0;
+};
+
+struct SurfaceEdge {
+    FramePoint a, b;
+    int status = kUnclassifiedStatus;
+};
+
+struct SurfaceOutline {
+    std::vector<std::vector<FramePoint>> contours;  // outer first, then holes; not closed
+    std::vector<SurfaceEdge> edges;
+};
+
+enum EdgeGroup {
+    kEaves, kTopEdges, kVerges, kRidges, kHips, kValleys, kSlopeBreaks, kWallJunctions, kHoleEdges, kOtherEdges,
+    kEdgeGroupCount
+};
+
+// The quantity item, plan pen and drawing style of each edge group.
+struct EdgeGroupStyle {
+    const char* item;
+    int16_t pen;
+    const char* style;
+};
+
+const EdgeGroupStyle kEdgeGroupStyles[kEdgeGroupCount] = {
+    {"eaves", 3, "eave"},           {"top edges", 4, "top-edge"},  {"verges", 5, "verge"},
+    {"ridges", 6, "ridge"},         {"hips", 7, "hip"},            {"valleys", 8, "valley"},
+    {"slope breaks", 9, "break"},   {"wall junctions", 10, "wall"}, {"hole edges", 11, "hole-edge"},
+    {"other edges", 12, "other"},
+};
+
+// The group an edge status belongs to.
+EdgeGroup GroupOfStatus(int status) {
+    switch (status) {
+        case 11: return kEaves;
+        case 12: case 13: return kTopEdges;
+        case 21: case 22: return kVerges;
+        case 31: return kRidges;
+        case 41: return kHips;
+        case 42: return kValleys;
+        case 32: case 33: case 43: return kSlopeBreaks;
+        case 51: case 52: case 53: case 54: case 55: case 56: return kHoleEdges;
+        case 131: case 132: case 141: case 142: case 231: case 232: case 241: case 242:
+        case 331: case 332: case 341: case 342: case 431: case 432: case 441: case 442: return kWallJunctions;
+        default: return kOtherEdges;
+    }
+}
+
+// True for the statuses of an edge that two planes share (each plane counts half of it).
+bool IsSharedStatus(int status) {
+    return (status >= 31 && status <= 33) || (status >= 41 && status <= 43) || (status >= 54 && status <= 56);
+}
+
+// True when two nodes of the frame are the same point.
+bool SameNode(const FramePoint& p, const FramePoint& q) {
+    return std::fabs(p.x - q.x) < kNodeEqualTol && std::fabs(p.y - q.y) < kNodeEqualTol;
+}
+
+double Distance(const FramePoint& p, const FramePoint& q) { return std::hypot(q.x - p.x, q.y - p.y); }
+
+// Splits "nodes" into contours and edges with their "stat" codes; an unclosed tail closes itself.
+SurfaceOutline ReadOutline(const host::Element& object) {
+    SurfaceOutline outline;
+    const host::ParamValue* nodes = host::FindParam(object.params, "nodes");
+    if (nodes == nullptr || host::IsTextParam(*nodes) || nodes->dim2 < 2) return outline;
+    const size_t stride = size_t(nodes->dim2);
+    const size_t n = std::min(size_t(std::max(nodes->dim1, 0)), nodes->numbers.size() / stride);
+    std::vector<FramePoint> points(n);
+    for (size_t i = 0; i < n; ++i) points[i] = {nodes->numbers[i * stride], nodes->numbers[i * stride + 1]};
+
+    const host::ParamValue* stat = host::FindParam(object.params, "stat");
+    const size_t statStride = stat != nullptr && stat->dim2 > 1 ? size_t(stat->dim2) : 1;
+    auto statusAt = [&](size_t i) {
+        const bool known = stat != nullptr && !host::IsTextParam(*stat) && i * statStride < stat->numbers.size();
+        return known ? int(std::lround(stat->numbers[i * statStride])) : kUnclassifiedStatus;
+    };
+    // One contour from `first` to `last` (inclusive), its last edge back to `first`.
+    auto addContour = [&](size_t first, size_t last) {
+        if (last <= first) return;
+        outline.contours.emplace_back(points.begin() + long(first), points.begin() + long(last) + 1);
+        for (size_t j = first; j <= last; ++j)
+            outline.edges.push_back({points[j], points[j < last ? j + 1 : first], statusAt(j)});
+    };
+    size_t start = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i > start && SameNode(points[i], points[start])) {
+            addContour(start, i - 1);
+            start = i + 1;
+        }
+    }
+    if (start + 1 < n) addContour(start, n - 1);
+    return outline;
+}
+
+// Area of the surface in its frame (on the slope): the outer contour less the holes.
+double OutlineArea(const SurfaceOutline& outline) {
+    double total = 0;
+    for (size_t c = 0; c < outline.contours.size(); ++c) {
+        const std::vector<FramePoint>& ring = outline.contours[c];
+        double twice = 0;
+        for (size_t j = 0; j < ring.size(); ++j) {
+            const FramePoint& p = ring[j];
+            const FramePoint& q = ring[(j + 1) % ring.size()];
+            twice += p.x * q.y - q.x * p.y;
+        }
+        total += (c == 0 ? 0.5 : -0.5) * std::fabs(twice);
+    }
+    return total;
+}
+
+// The pieces of a row of accessories: one every n tiles along its length, a started step included.
+double AccessoryRowPieces(double length, double tileX, double everyNth) {
+    const double step = tileX * std::max(1.0, everyNth);
+    if (!(step > 0)) return 1;
+    return std::max(1.0, WholePieces(length / step));
+}
+
+// One accessory row as read from "acces", "cod_acc" and "mat_acc".
+struct AccessoryEntry {
+    int kind = 0;
+    double x = 0, y = 0, endX = 0, everyNth = 0;
+    std::string code, colour;
+};
+
+// The accessory rows the surface carries ("num_acc" of them, as far as "acces" holds them).
+std::vector<AccessoryEntry> ReadAccessories(const host::Element& object) {
+    std::vector<AccessoryEntry> rows;
+    const host::ParamValue* acces = host::FindParam(object.params, "acces");
+    if (acces == nullptr || host::IsTextParam(*acces) || acces->dim2 < kAccessoryColumns) return rows;
+    const size_t stride = size_t(acces->dim2);
+    const int wanted = std::clamp(int(std::lround(NumberOr(object, "num_acc", 0))), 0, kMaxAccessoryRows);
+    const size_t count = std::min(size_t(wanted), acces->numbers.size() / stride);
+    for (size_t r = 0; r < count; ++r) {
+        const double* v = &acces->numbers[r * stride];
+        AccessoryEntry e;
+        e.kind = int(std::lround(v[0]));
+        e.x = v[1];
+        e.y = v[2];
+        e.endX = v[3];
+        e.everyNth = v[5];
+        e.code = TextAt(object, "cod_acc", r);
+        e.colour = TextAt(object, "mat_acc", r);
+        rows.push_back(e);
+    }
+    return rows;
+}
+
+// True when a snow-guard choice is a real one (the catalogue's "nothing chosen" entry is NINCS).
+bool IsChosen(const std::string& code) { return !code.empty() && code != "NINCS"; }
+
+// The x values where the level line at `y` crosses the contours, in increasing order.
+std::vector<double> CrossingsAt(const SurfaceOutline& outline, double y) {
+    std::vector<double> xs;
+    for (const std::vector<FramePoint>& ring : outline.contours) {
+        for (size_t j = 0; j < ring.size(); ++j) {
+            const FramePoint& p = ring[j];
+            const FramePoint& q = ring[(j + 1) % ring.size()];
+            // Half-open test: a line through a vertex counts it once for the two edges meeting there.
+            const bool upward = p.y <= y && y < q.y;
+            const bool downward = q.y <= y && y < p.y;
+            if (upward || downward) xs.push_back(p.x + (y - p.y) * (q.x - p.x) / (q.y - p.y));
+        }
+    }
+    std::sort(xs.begin(), xs.end());
+    return xs;
+}
+
+// A line of the frame as a plan primitive.
+host::DrawPrimitive FrameLine(const host::Element& object, const FramePoint& a, const FramePoint& b, double slope,
+                              int16_t pen, const char* style) {
+    host::DrawPrimitive line;
+    line.kind = host::DrawPrimitive::Line;
+    line.pen = pen;
+    line.text = style;
+    line.points = {ToPlan(object, a.x, a.y, slope), ToPlan(object, b.x, b.y, slope)};
+    return line;
+}
+
+// A closed ring of the frame as a plan polygon primitive.
+host::DrawPrimitive FramePolygon(const host::Element& object, const std::vector<FramePoint>& ring, double slope,
+                                 int16_t pen, const char* style) {
+    host::DrawPrimitive poly;
+    poly.kind = host::DrawPrimitive::Polygon;
+    poly.pen = pen;
+    poly.text = style;
+    for (const FramePoint& p : ring) poly.points.push_back(ToPlan(object, p.x, p.y, slope));
+    if (!ring.empty()) poly.points.push_back(poly.points.front());
+    return poly;
+}
+
+// Tile courses: level lines every tile length up the slope from the lowest point, inside the surface.
+void DrawCourses(const host::Element& object, const SurfaceOutline& outline, double slope, int16_t pen,
+                 std::vector<host::DrawPrimitive>& out) {
+    const double tileY = NumberOr(object, "tile_y", 0);
+    if (!(tileY > 0) || outline.contours.empty()) return;
+    double yMin = outline.contours[0][0].y, yMax = yMin;
+    for (const FramePoint& p : outline.contours[0]) {
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+    }
+    for (int k = 1; k <= kMaxCourses; ++k) {
+        const double y = yMin + k * tileY;
+        if (y > yMax - kCourseEdgeTol) break;
+        const std::vector<double> xs = CrossingsAt(outline, y);
+        for (size_t j = 0; j + 1 < xs.size(); j += 2)
+            out.push_back(FrameLine(object, {xs[j], y}, {xs[j + 1], y}, slope, pen, "course"));
+    }
+}
+
+// Accessories: a tile-sized box per single piece, a box along a row with a tick per piece, and the code.
+void DrawAccessories(const host::Element& object, double slope, int16_t pen, std::vector<host::DrawPrimitive>& out) {
+    const double tileX = NumberOr(object, "tile_x", 0);
+    const double tileY = NumberOr(object, "tile_y", 0);
+    for (const AccessoryEntry& e : ReadAccessories(object)) {
+        if (e.kind != 1 && e.kind != 2) continue;
+        const double x0 = e.kind == 1 ? e.x : std::min(e.x, e.endX);
+        const double x1 = e.kind == 1 ? e.x + tileX : std::max(e.x, e.endX);
+        const std::vector<FramePoint> box = {{x0, e.y}, {x1, e.y}, {x1, e.y + tileY}, {x0, e.y + tileY}};
+        out.push_back(FramePolygon(object, box, slope, pen, "accessory"));
+        if (e.kind == 2) {
+            const double pieces = AccessoryRowPieces(x1 - x0, tileX, e.everyNth);
+            const double step = pieces > 0 ? (x1 - x0) / pieces : 0;
+            for (int k = 0; k < int(pieces); ++k) {
+                const double x = x0 + (k + 0.5) * step;
+                out.push_back(FrameLine(object, {x, e.y}, {x, e.y + tileY}, slope, pen, "accessory-piece"));
+            }
+        }
+        host::DrawPrimitive label;
+        label.kind = host::DrawPrimitive::Text;
+        label.pen = pen;
+        label.text = e.code;
+        label.points = {ToPlan(object, e.x, e.y, slope)};
+        out.push_back(std::move(label));
+    }
+}
+
+}  // namespace
+
+void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitive>& out) {
+    const SurfaceOutline outline = ReadOutline(object);
+    const double slope = NumberOr(object, "alpha", 0);
+    const int16_t pen = int16_t(NumberOr(object, "pen1", 1));
+    for (size_t c = 0; c < outline.contours.size(); ++c)
+        out.push_back(FramePolygon(object, outline.contours[c], slope, pen, c == 0 ? "outline" : "hole"));
+    DrawCourses(object, outline, slope, pen, out);
+    for (const SurfaceEdge& e : outline.edges) {
+        const EdgeGroupStyle& style = kEdgeGroupStyles[GroupOfStatus(e.status)];
+        out.push_back(FrameLine(object, e.a, e.b, slope, style.pen, style.style));
+    }
+    DrawAccessories(object, slope, pen, out);
+}
+
+void TileSurfaceQuantities(const host::Element& object, std::vector<host::QuantityLine>& out) {
+    const SurfaceOutline outline = ReadOutline(object);
+    const std::string fam = TextOf(object, "fam");
+    const std::string tileCode = WithColour(fam, TextOf(object, "color"));
+    const double tileX = NumberOr(object, "tile_x", 0);
+    const double tileY = NumberOr(object, "tile_y", 0);
+
+    const double surf = NumberOr(object, "surf", 0);
+    const double area = surf > 0 ? surf : OutlineArea(outline);
+    AddQuantity(out, "area", fam, "m2", area);
+    if (tileX > 0 && tileY > 0) AddQuantity(out, "tiles", tileCode, "pcs", WholePieces(area / (tileX * tileY) * LossMultiplier(object)));
+
+    double lengths[kEdgeGroupCount] = {};
+    for (const SurfaceEdge& e : outline.edges)
+        lengths[GroupOfStatus(e.status)] += Distance(e.a, e.b) * (IsSharedStatus(e.status) ? 0.5 : 1.0);
+    for (int g = 0; g < kEdgeGroupCount; ++g) AddQuantity(out, kEdgeGroupStyles[g].item, "", "m", lengths[g]);
+
+    // Edge tiles: one per course that a verge crosses.
+    if (NumberOr(object, "wingtile", 0) != 0 && tileY > 0) {
+        double edgeTiles = 0;
+        for (const SurfaceEdge& e : outline.edges)
+            if (GroupOfStatus(e.status) == kVerges) edgeTiles += WholePieces(std::fabs(e.b.y - e.a.y) / tileY);
+        AddQuantity(out, "edge tiles", tileCode, "pcs", edgeTiles);
+    }
+
+    // Snow guards along the eaves: pieces one per tile width, rails as long as the eaves.
+    const std::string mode = TextOf(object, "hofogas");
+    const std::string guard = TextOf(object, "hofogo");
+    if (NumberOr(object, "auto_acc", 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
+        double pieces = 0, rail = 0;
+        for (const SurfaceEdge& e : outline.edges) {
+            if (e.status != 11) continue;
+            rail += Distance(e.a, e.b);
+            if (tileX > 0) pieces += WholePieces(Distance(e.a, e.b) / tileX);
+        }
+        if (mode != "RACS") AddQuantity(out, "snow guards", guard, "pcs", pieces);
+        if (mode == "RACS" || mode == "VEGY") AddQuantity(out, "snow guard rails", guard, "m", rail);
+    }
+
+    // Accessories, collectors and panels by code, in the order they were placed.
+    std::vector<std::string> order;
+    std::map<std::string, double> pieces;
+    for (const AccessoryEntry& e : ReadAccessories(object)) {
+        if (e.kind != 1 && e.kind != 2) continue;
+        const std::string code = WithColour(e.code, e.colour);
+        if (pieces.count(code) == 0) order.push_back(code);
+        pieces[code] += e.kind == 1 ? 1.0 : AccessoryRowPieces(std::fabs(e.endX - e.x), tileX, e.everyNth);
+    }
+    for (const std::string& code : order) AddQuantity(out, "accessories", code, "pcs", pieces[code]);
+}
+
+}  // namespace objectlib

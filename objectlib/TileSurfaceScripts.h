@@ -1,0 +1,16 @@
+// Purpose: the tile-surface part's plan drawing and quantities, computed from its parameters.
+#pragma once
+
+#include <vector>
+
+#include "host/Host.h"
+
+namespace objectlib {
+
+// Plan symbol: outline and holes, tile courses, edges styled by status, accessories and solar rows.
+void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitive>& out);
+
+// Quantities: area on the slope, tiles, edge lengths by kind, edge tiles, snow guards, accessories.
+void TileSurfaceQuantities(const host::Element& object, std::vector<host::QuantityLine>& out);
+
+}  // namespace objectlib
