@@ -1,9 +1,17 @@
 # The front door: `make run` builds and runs the demo, `make test` builds and runs every test.
+# `make sanitize` builds and runs every test with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer in a second build folder; `make fuzz` builds the libFuzzer targets with
+# clang and runs each for FUZZ_SECONDS; `make warnings` is a clean Release build that fails on any
+# compiler warning.
 BUILD ?= build
 TYPE ?= Release
 JOBS ?= 2
+SANITIZE_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+WARN_BUILD ?= build-warnings
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean sanitize fuzz warnings
 
 run: build
 	./$(BUILD)/tevaro demo
@@ -17,6 +25,25 @@ build: deps
 
 deps:
 	@bash scripts/install-deps.sh
+
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTEVARO_SANITIZE=ON > /dev/null
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j$(JOBS) --timeout 1500
+
+fuzz: deps
+	FUZZ_BUILD=$(FUZZ_BUILD) JOBS=$(JOBS) bash fuzz/build.sh
+	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run.sh
+
+warnings: deps
+	rm -rf $(WARN_BUILD)
+	cmake -S . -B $(WARN_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	cmake --build $(WARN_BUILD) -j$(JOBS) 2>&1 | tee $(WARN_BUILD).log
+	@! grep -n 'warning:' $(WARN_BUILD).log
 
 clean:
 	rm -rf $(BUILD)

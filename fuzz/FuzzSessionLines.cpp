@@ -1,0 +1,87 @@
+// Purpose: libFuzzer target for the session lines: any bytes as a session script replayed on the
+// gable house with the add-on loaded in-process. Lines that read or write files are skipped.
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Common_src/AddOnEntry.h"
+#include "app/SessionLines.h"
+#include "host/AddOnLoader.h"
+#include "host/ElementDatabase.h"
+#include "host/Host.h"
+#include "host/MemoryHandles.h"
+#include "host/ModelFile.h"
+#include "objectlib/ObjectLibScripts.h"
+
+namespace {
+
+constexpr size_t kMaxLinesPerInput = 64;
+
+// The sample model's text, read once.
+const std::string& HouseModelText() {
+    static const std::string text = [] {
+        std::ifstream in(std::string(TEVARO_SOURCE_DIR) + "/tests/sessions/gable_house.json");
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }();
+    return text;
+}
+
+// True for lines that would touch the file system (open, save, report, and the output writers).
+bool TouchesFiles(const std::string& line) {
+    static const std::set<std::string> kFileWords = {"open", "save", "report", "svg", "quantities", "dump-planes"};
+    std::istringstream in(line);
+    std::string first;
+    in >> first;
+    return kFileWords.count(first) != 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const bool scripts = (objectlib::RegisterObjectLibScripts(), true);
+    (void)scripts;
+    std::vector<std::string> lines;
+    {
+        std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+        for (std::string line; std::getline(in, line) && lines.size() < kMaxLinesPerInput;)
+            if (!TouchesFiles(line)) lines.push_back(line);
+    }
+    host::ResetSession();
+    host::gSession.shellLaunch = false;
+    std::string error;
+    host::Model model;
+    if (!host::LoadModelText(HouseModelText(), "gable_house.json", model, error)) __builtin_trap();
+    host::gSession.model = std::move(model);
+    host::ResolveLibPartIndices();
+
+    const size_t handlesBefore = host::LiveHandleCount();
+    host::LoadedAddOn addOn;
+    if (!host::LoadAddOnInProcess(GetExportedFuncAddrs, SetImportedFuncAddrs, GetAddOnResourceFork,
+                                  std::string(TEVARO_BUILD_DIR) + "/Tevaro_21_x64_hun.so", addOn, error))
+        __builtin_trap();
+
+    app::SessionRunner runner;
+    runner.inputFolder = runner.outputFolder = "/nonexistent";
+    size_t next = 0;
+    runner.nextLine = [&](std::string& line, int& lineNo) {
+        if (next >= lines.size()) return false;
+        line = lines[next];
+        lineNo = int(++next);
+        return true;
+    };
+    app::InstallDrivers(runner);
+    std::string line;
+    int lineNo = 0;
+    while (app::ReadLine(runner, line, lineNo)) app::RunLine(runner, line, lineNo, error);
+    app::RemoveDrivers();
+    host::UnloadAddOn(addOn);
+    // Whatever the user did, the add-on gives back every handle it took once it is unloaded.
+    if (host::LiveHandleCount() > handlesBefore) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Purpose: builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers):
+# the add-on and the host are compiled with coverage hooks in their own build folder, then each
+# fuzz/Fuzz*.cpp is linked against them. The normal build never needs clang.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+FUZZ_BUILD=${FUZZ_BUILD:-build-fuzz}
+CLANGXX=${CLANGXX:-$(command -v clang++-14 || command -v clang++)}
+JOBS=${JOBS:-2}
+FLAGS="-O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer"
+
+CXX=$CLANGXX cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="$FLAGS -fsanitize=fuzzer-no-link" > /dev/null
+# The deliverables are built too: the session fuzzer tells the add-on it was loaded from there.
+cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib Tevaro_21_x64_hun
+
+root=$(pwd)
+build=$(cd "$FUZZ_BUILD" && pwd)
+libs=("$build/libtevaro_addon_static.a" "$build/host/libtevaro_host.a" "$build/objectlib/libtevaro_objectlib.a")
+for source in fuzz/Fuzz*.cpp; do
+    name=$(basename "$source" .cpp)
+    extra=()
+    # The session lines live in the program, not in a library.
+    [ "$name" = FuzzSessionLines ] && extra=(app/SessionLines.cpp)
+    echo "linking $name"
+    $CLANGXX -std=c++20 $FLAGS -fsanitize=fuzzer -I"$root" \
+        -DTEVARO_SOURCE_DIR="\"$root\"" -DTEVARO_BUILD_DIR="\"$build\"" \
+        "$source" "${extra[@]}" "${libs[@]}" -lgmp -lmpfr -ldl -o "$build/$name"
+done
