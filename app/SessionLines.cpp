@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/QuantitiesCsv.h"
 #include "host/AddOnLoader.h"
 #include "host/DialogManager.h"
 #include "host/ElementDatabase.h"
@@ -322,6 +323,11 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         if (file.empty()) { error = cmd + " needs a file"; return false; }
         const std::string path = Resolve(runner.outputFolder, file);
         ok = cmd == "save" ? host::SaveModelFile(path, host::gSession.model, error) : WriteReportFile(path, error);
+    } else if (cmd == "quantities") {
+        // quantities FILE: the tile surfaces' and ridges' quantities as CSV, project totals last.
+        const std::string file = RestAfter(line, 1);
+        if (file.empty()) { error = "quantities needs a file"; return false; }
+        ok = WriteQuantitiesCsv(Resolve(runner.outputFolder, file), error);
     } else if (cmd == "expect-message") {
         long row = 0;
         std::string text;
@@ -443,6 +449,7 @@ std::string SessionHelp() {
            "  finalize | close-palette            the edge palette's button / close control\n"
            "  undo\n"
            "  save FILE | report FILE             write the model / the report window\n"
+           "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
            "  expect-param ID NAME VALUE          fail unless the object's parameter has that value\n"
