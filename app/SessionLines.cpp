@@ -27,6 +27,7 @@ const std::map<std::string, int16_t> kMenus = {
     {"place-solar-panel", 32503},     {"delete-accessories", 32504},
 };
 
+// The words of a line.
 std::vector<std::string> Words(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> w;
@@ -50,6 +51,7 @@ std::string RestAfter(const std::string& line, size_t n) {
     return line.substr(start, end - start + 1);
 }
 
+// Reads a whole number; false when the text is not one.
 bool ToInt(const std::string& s, long& v) {
     if (s.empty()) return false;
     char* end = nullptr;
@@ -57,6 +59,7 @@ bool ToInt(const std::string& s, long& v) {
     return *end == 0;
 }
 
+// Reads a number; false when the text is not one.
 bool ToDouble(const std::string& s, double& v) {
     if (s.empty()) return false;
     char* end = nullptr;
@@ -64,11 +67,13 @@ bool ToDouble(const std::string& s, double& v) {
     return *end == 0;
 }
 
+// A path relative to `folder` unless it is absolute.
 std::string Resolve(const std::string& folder, const std::string& path) {
     if (path.empty() || path[0] == '/' || folder.empty()) return path;
     return folder + "/" + path;
 }
 
+// True for the lines that act in a dialog.
 bool IsDialogWord(const std::string& w) {
     return w == "set" || w == "pick" || w == "click" || w == "ok" || w == "cancel";
 }
@@ -112,6 +117,7 @@ bool ParseDialogLine(const std::string& line, int lineNo, host::DialogAction& a,
     return true;
 }
 
+// Reads "point X Y".
 bool ParsePointLine(const std::string& line, API_Coord& p, std::string& error) {
     const std::vector<std::string> w = Words(line);
     if (w.size() != 3 || !ToDouble(w[1], p.x) || !ToDouble(w[2], p.y)) {
@@ -137,6 +143,7 @@ std::string DialogProblems() {
     return all;
 }
 
+// Runs a "select" line.
 bool SelectLine(const std::vector<std::string>& w, std::string& error) {
     auto& sel = host::gSession.model.selection;
     if (w.size() < 2) { error = "select needs all, roofs, walls, fills, objects, none or element IDs"; return false; }
@@ -178,6 +185,7 @@ void MoveElement(host::Element& e, double dx, double dy) {
     }
 }
 
+// Writes the report window's lines to a file.
 bool WriteReportFile(const std::string& path, std::string& error) {
     std::ofstream out(path, std::ios::binary);
     if (!out) { error = "cannot write " + path; return false; }

@@ -8,6 +8,7 @@
 
 namespace {
 
+// The program's usage text.
 void PrintHelp() {
     std::cout << "tevaro: the Tevaro roof-tiling add-on in a stand-in host\n\n"
                  "  tevaro demo [--out DIR]            the sample house tiled from start to end\n"

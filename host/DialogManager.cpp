@@ -40,6 +40,7 @@ struct DialogManagerState {
 };
 DialogManagerState gDM;
 
+// The resource word of an item kind.
 const char* KindText(ItemKind kind) {
     for (const KindName& k : kKindNames)
         if (k.kind == kind) return k.name;
@@ -87,11 +88,13 @@ bool ToInt(const std::string& s, long& value) {
     return end != nullptr && *end == 0;
 }
 
+// The open dialog of that id, nullptr when none.
 OpenDialog* Dialog(int16_t dialID) {
     auto it = gDM.open.find(dialID);
     return it == gDM.open.end() ? nullptr : &it->second;
 }
 
+// The item of that number in an open dialog, nullptr when none.
 DialogItem* Item(int16_t dialID, int16_t item) {
     OpenDialog* d = Dialog(dialID);
     if (d == nullptr) return nullptr;
@@ -100,6 +103,7 @@ DialogItem* Item(int16_t dialID, int16_t item) {
     return nullptr;
 }
 
+// Keeps a problem met while driving a dialog, with the script line that caused it.
 void AddError(int line, const std::string& text) {
     gDM.errors.push_back(line > 0 ? "line " + std::to_string(line) + ": " + text : text);
 }
@@ -288,6 +292,7 @@ int16_t OpenFromResource(int16_t resID, DGDialCallBack handler, intptr_t userDat
 
 // ---- Table entries ---------------------------------------------------------------------------
 
+// A modal dialog: opened, driven by actions until it closes, then closed; returns the closing item.
 int16_t DgModalDialog(int16_t resID, DGDialCallBack handler, intptr_t userData) {
     const int16_t id = OpenFromResource(resID, handler, userData, true);
     if (id == 0) return 0;
@@ -312,10 +317,12 @@ int16_t DgModalDialog(int16_t resID, DGDialCallBack handler, intptr_t userData) 
     return result;
 }
 
+// A modeless palette: opened and left open; returns its id (0 when it cannot open).
 int16_t DgModelessInit(int16_t resID, DGDialCallBack handler, intptr_t userData) {
     return OpenFromResource(resID, handler, userData, false);
 }
 
+// The add-on closes its palette: the handler gets the close message with item 0.
 void DgModelessClose(int16_t dialID) {
     OpenDialog* d = Dialog(dialID);
     if (d == nullptr || d->modal) return;
@@ -323,6 +330,7 @@ void DgModelessClose(int16_t dialID) {
     FinishClose(dialID);
 }
 
+// An alert: recorded with its title, texts and buttons; the user presses the first button.
 int16_t DgAlert(int16_t alertType, const char* title, const char* largeText, const char* smallText,
                 const char* b1, const char* b2, const char* b3) {
     Alert a;
@@ -338,12 +346,15 @@ int16_t DgAlert(int16_t alertType, const char* title, const char* largeText, con
     return 1;
 }
 
+// Forgets where dialogs were last closed: they open centred again.
 void DgResetDialogRectangles() { gDM.rememberedPositions.clear(); }
 
+// Sets an item's text.
 void DgSetItemText(int16_t d, int16_t i, const char* text) {
     if (DialogItem* it = Item(d, i)) it->text = text != nullptr ? text : "";
 }
 
+// An item's text (a pop-up's selected entry), cut to the buffer; returns its length.
 int32_t DgGetItemText(int16_t d, int16_t i, char* buffer, int32_t size) {
     DialogItem* it = Item(d, i);
     if (buffer == nullptr || size <= 0) return 0;
@@ -359,6 +370,7 @@ int32_t DgGetItemText(int16_t d, int16_t i, char* buffer, int32_t size) {
     return int32_t(n);
 }
 
+// Sets an item's value: radios clear their group, pop-ups and lists select an entry.
 void DgSetItemValLong(int16_t d, int16_t i, int32_t value) {
     OpenDialog* dlg = Dialog(d);
     DialogItem* it = Item(d, i);
@@ -368,6 +380,7 @@ void DgSetItemValLong(int16_t d, int16_t i, int32_t value) {
     else it->value = value;
 }
 
+// An item's value (a pop-up's or list's selected entry).
 int32_t DgGetItemValLong(int16_t d, int16_t i) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return 0;
@@ -375,24 +388,29 @@ int32_t DgGetItemValLong(int16_t d, int16_t i) {
     return it->value;
 }
 
+// Enabling, showing and asking about single items.
 void DgEnableItem(int16_t d, int16_t i) { if (DialogItem* it = Item(d, i)) it->enabled = true; }
 void DgDisableItem(int16_t d, int16_t i) { if (DialogItem* it = Item(d, i)) it->enabled = false; }
 bool DgIsItemEnabled(int16_t d, int16_t i) { DialogItem* it = Item(d, i); return it != nullptr && it->enabled; }
 void DgShowItem(int16_t d, int16_t i) { if (DialogItem* it = Item(d, i)) it->visible = true; }
 void DgHideItem(int16_t d, int16_t i) { if (DialogItem* it = Item(d, i)) it->visible = false; }
 
+// Moves an item by (dx, dy).
 void DgMoveItem(int16_t d, int16_t i, int16_t dx, int16_t dy) {
     if (DialogItem* it = Item(d, i)) { it->x = int16_t(it->x + dx); it->y = int16_t(it->y + dy); }
 }
+// Grows an item by (dw, dh).
 void DgGrowItem(int16_t d, int16_t i, int16_t dw, int16_t dh) {
     if (DialogItem* it = Item(d, i)) { it->w = int16_t(it->w + dw); it->h = int16_t(it->h + dh); }
 }
+// Grows the dialog by (dw, dh).
 void DgGrowDialog(int16_t d, int16_t dw, int16_t dh) {
     if (OpenDialog* dlg = Dialog(d)) {
         dlg->layout.width = int16_t(dlg->layout.width + dw);
         dlg->layout.height = int16_t(dlg->layout.height + dh);
     }
 }
+// The dialog's rectangle on the screen.
 void DgGetDialogRect(int16_t d, DGRect* rect) {
     if (rect == nullptr) return;
     *rect = DGRect{};
@@ -403,10 +421,13 @@ void DgGetDialogRect(int16_t d, DGRect* rect) {
         rect->bottom = int16_t(dlg->top + dlg->layout.height);
     }
 }
+// Moves the dialog on the screen.
 void DgSetDialogPosition(int16_t d, int16_t left, int16_t top) {
     if (OpenDialog* dlg = Dialog(d)) { dlg->left = left; dlg->top = top; }
 }
+// The monitor every dialog is on (a host setting).
 void DgGetMonitorRect(int16_t, DGRect* rect) { if (rect != nullptr) *rect = gDM.monitor; }
+// The highest item number of the dialog.
 int16_t DgGetLastItem(int16_t d) {
     OpenDialog* dlg = Dialog(d);
     int16_t last = 0;
@@ -414,6 +435,7 @@ int16_t DgGetLastItem(int16_t d) {
         for (const DialogItem& it : dlg->layout.items) last = it.number > last ? it.number : last;
     return last;
 }
+// Sets the icon an item shows.
 void DgSetItemIcon(int16_t d, int16_t i, int32_t icon) { if (DialogItem* it = Item(d, i)) it->icon = icon; }
 
 // The pop-up entry at a resolved position, nullptr when there is none.
@@ -424,6 +446,7 @@ PopUpEntry* Entry(int16_t d, int16_t i, int16_t pos) {
     return p >= 1 && size_t(p) <= it->entries.size() ? &it->entries[size_t(p - 1)] : nullptr;
 }
 
+// Inserts an empty pop-up entry (TOP, BOTTOM or before entry `pos`); a pop-up always shows an entry.
 void DgPopUpInsertItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
@@ -434,23 +457,29 @@ void DgPopUpInsertItem(int16_t d, int16_t i, int16_t pos) {
     if (it->selected >= p) ++it->selected;
     if (it->selected == 0) it->selected = 1;  // a pop-up with entries always shows one
 }
+// Sets a pop-up entry's text.
 void DgPopUpSetItemText(int16_t d, int16_t i, int16_t pos, const char* text) {
     if (PopUpEntry* e = Entry(d, i, pos)) e->text = text != nullptr ? text : "";
 }
+// Sets a pop-up entry's icon.
 void DgPopUpSetItemIcon(int16_t d, int16_t i, int16_t pos, int32_t icon) {
     if (PopUpEntry* e = Entry(d, i, pos)) e->icon = icon;
 }
+// Selects a pop-up entry.
 void DgPopUpSelectItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
     const int p = ResolvePos(pos, it->entries.size());
     if (p >= 1 && size_t(p) <= it->entries.size()) it->selected = int16_t(p);
 }
+// The selected pop-up entry (0 when the pop-up is empty).
 int16_t DgPopUpGetSelected(int16_t d, int16_t i) { DialogItem* it = Item(d, i); return it != nullptr ? it->selected : 0; }
+// The number of pop-up entries.
 int16_t DgPopUpGetItemCount(int16_t d, int16_t i) {
     DialogItem* it = Item(d, i);
     return it != nullptr ? int16_t(it->entries.size()) : 0;
 }
+// Deletes one pop-up entry (or all); the selection stays on an existing entry.
 void DgPopUpDeleteItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
@@ -472,6 +501,7 @@ ListRow* Row(int16_t d, int16_t i, int16_t pos) {
 // The index of a tab field (tab 0 and 1 are the first field).
 size_t TabIndex(int16_t tab) { return tab <= 1 ? 0 : size_t(tab - 1); }
 
+// Inserts an empty list row (TOP, BOTTOM or before row `pos`).
 void DgListInsertItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
@@ -481,6 +511,7 @@ void DgListInsertItem(int16_t d, int16_t i, int16_t pos) {
     it->rows.insert(it->rows.begin() + (p - 1), ListRow{});
     if (it->selected >= p) ++it->selected;
 }
+// Sets the text of one tab field of a list row.
 void DgListSetItemText(int16_t d, int16_t i, int16_t pos, int16_t tab, const char* text) {
     ListRow* r = Row(d, i, pos);
     if (r == nullptr) return;
@@ -488,6 +519,7 @@ void DgListSetItemText(int16_t d, int16_t i, int16_t pos, int16_t tab, const cha
     if (r->texts.size() <= t) r->texts.resize(t + 1);
     r->texts[t] = text != nullptr ? text : "";
 }
+// Sets the image of one tab field of a list row.
 void DgListSetItemImage(int16_t d, int16_t i, int16_t pos, int16_t tab, int32_t image) {
     ListRow* r = Row(d, i, pos);
     if (r == nullptr) return;
@@ -495,23 +527,28 @@ void DgListSetItemImage(int16_t d, int16_t i, int16_t pos, int16_t tab, int32_t 
     if (r->images.size() <= t) r->images.resize(t + 1, 0);
     r->images[t] = image;
 }
+// Sets a list's tab field positions.
 void DgListSetTabFields(int16_t d, int16_t i, int16_t nTabs, const int16_t* positions) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
     it->tabs.clear();
     for (int16_t k = 0; positions != nullptr && k < nTabs; ++k) it->tabs.push_back(positions[k]);
 }
+// Selects a list row (0: none).
 void DgListSelectItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
     const int p = ResolvePos(pos, it->rows.size());
     if (p >= 0 && size_t(p) <= it->rows.size()) it->selected = int16_t(p);
 }
+// The selected list row (0 when none).
 int16_t DgListGetSelected(int16_t d, int16_t i) { DialogItem* it = Item(d, i); return it != nullptr ? it->selected : 0; }
+// The number of list rows.
 int16_t DgListGetItemCount(int16_t d, int16_t i) {
     DialogItem* it = Item(d, i);
     return it != nullptr ? int16_t(it->rows.size()) : 0;
 }
+// Deletes one list row (or all); a deleted selected row leaves no selection.
 void DgListDeleteItem(int16_t d, int16_t i, int16_t pos) {
     DialogItem* it = Item(d, i);
     if (it == nullptr) return;
@@ -522,7 +559,9 @@ void DgListDeleteItem(int16_t d, int16_t i, int16_t pos) {
     if (it->selected == p) it->selected = 0;
     else if (it->selected > p) --it->selected;
 }
+// Scrolls a list to its first row.
 void DgListScrollUp(int16_t d, int16_t i) { if (DialogItem* it = Item(d, i)) it->scrollTop = 1; }
+// Sets a roll-down header's text.
 void UcRollDownSetText(int16_t d, int16_t i, const char* text) {
     if (DialogItem* it = Item(d, i)) it->text = text != nullptr ? text : "";
 }

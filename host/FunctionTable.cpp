@@ -50,12 +50,14 @@ bool OnPath(const char* program) {
     return false;
 }
 
+// Keeps a registered menu item (its menu and prompt resources) in registration order.
 GSErrCode RegisterMenu(int16_t menuStrResID, int16_t promptStrResID, int32_t /*pos*/, int32_t /*flags*/) {
     if (GSErrCode f = TakeHostFault("Register_Menu")) return f;
     gSession.menus.push_back(RegisteredMenu{menuStrResID, promptStrResID});
     return NoError;
 }
 
+// Installs the add-on's handler for one menu resource.
 GSErrCode InstallMenuHandler(int16_t menuStrResID, APIMenuCommandProc handler) {
     if (GSErrCode f = TakeHostFault("Install_MenuHandler")) return f;
     if (handler == nullptr) return APIERR_BADPARS;
@@ -63,6 +65,7 @@ GSErrCode InstallMenuHandler(int16_t menuStrResID, APIMenuCommandProc handler) {
     return NoError;
 }
 
+// Adds the add-on's own library (resource LIBP 128) to the active libraries, when it has one.
 GSErrCode RegisterBuiltInLibrary() {
     if (GSErrCode f = TakeHostFault("Register_BuiltInLibrary")) return f;
     const unsigned char* data = nullptr;
@@ -75,17 +78,20 @@ GSErrCode RegisterBuiltInLibrary() {
     return err;
 }
 
+// Notes that the add-on asked to stay loaded.
 GSErrCode KeepInMemory(bool keep) {
     gSession.keepInMemory = keep;
     return NoError;
 }
 
+// Gives the path of the loaded add-on file; an error when it does not fit the buffer.
 GSErrCode GetOwnLocation(char* path, int32_t pathSize) {
     if (GSErrCode f = TakeHostFault("GetOwnLocation")) return f;
     if (gSession.ownLocation.empty()) return APIERR_GENERAL;
     return CopyText(path, size_t(pathSize > 0 ? pathSize : 0), gSession.ownLocation) ? NoError : APIERR_BADPARS;
 }
 
+// Runs a command body at once as one undo step; a failing body is rolled back.
 GSErrCode CallUndoableCommand(const char* /*undoString*/, APICommandProc body, void* context) {
     if (GSErrCode f = TakeHostFault("CallUndoableCommand")) return f;
     if (body == nullptr) return APIERR_BADPARS;
@@ -98,6 +104,7 @@ GSErrCode CallUndoableCommand(const char* /*undoString*/, APICommandProc body, v
     return err;
 }
 
+// Opens one undo step (the 18 deliverable's form of an undoable command).
 GSErrCode OpenUndoableSession(const char* /*undoString*/) {
     if (GSErrCode f = TakeHostFault("OpenUndoableSession")) return f;
     if (gSession.undoSessionOpen) return APIERR_NESTING;
@@ -106,6 +113,7 @@ GSErrCode OpenUndoableSession(const char* /*undoString*/) {
     return NoError;
 }
 
+// Closes the undo step opened by OpenUndoableSession.
 GSErrCode CloseUndoableSession() {
     if (GSErrCode f = TakeHostFault("CloseUndoableSession")) return f;
     if (!gSession.undoSessionOpen) return APIERR_GENERAL;
@@ -150,6 +158,7 @@ GSErrCode GetLibraries(GSHandle* out) {
     return NoError;
 }
 
+// Environment queries: group suspension, stories, the active libraries, adding a library.
 GSErrCode Environment(uint32_t code, void* par1, void* /*par2*/) {
     if (GSErrCode f = TakeHostFault("Environment", code)) return f;
     if (code == APIEnv_IsSuspendGroupOnID) {
@@ -170,6 +179,7 @@ GSErrCode Environment(uint32_t code, void* par1, void* /*par2*/) {
     return APIERR_BADPARS;
 }
 
+// Automation: redrawing the views (recorded only).
 GSErrCode Automate(uint32_t code, void* /*par1*/, void* /*par2*/) {
     if (GSErrCode f = TakeHostFault("Automate", code)) return f;
     if (code == APIDo_RedrawID) {
@@ -179,6 +189,7 @@ GSErrCode Automate(uint32_t code, void* /*par1*/, void* /*par2*/) {
     return APIERR_BADPARS;
 }
 
+// Interface calls: user controls of dialogs, point input, rubber lines.
 GSErrCode Interface(uint32_t code, void* par1, void* par2) {
     if (GSErrCode f = TakeHostFault("Interface", code)) return f;
     if (code == APIIo_SetUserControlCallbackID) {
@@ -201,16 +212,19 @@ GSErrCode Interface(uint32_t code, void* par1, void* par2) {
     return APIERR_BADPARS;
 }
 
+// The body range of an element's 3D model.
 GSErrCode Element_Get3DInfo(const API_Elem_Head* head, API_ElemInfo3D* info) {
     if (GSErrCode f = TakeHostFault("Element_Get3DInfo")) return f;
     return Get3DInfo(gSession.model, head, info);
 }
 
+// One component of a 3D body.
 GSErrCode Component3D_Get(API_Component3D* component) {
     if (GSErrCode f = TakeHostFault("Component3D_Get")) return f;
     return GetComponent3D(gSession.model, component);
 }
 
+// Finds a loaded part by its main identifier (the revision is not compared) or by its name.
 GSErrCode LibPart_Search(API_LibPart* ancestor, bool /*createIfMissing*/, bool /*onlyPlaceable*/) {
     if (GSErrCode f = TakeHostFault("LibPart_Search")) return f;
     if (ancestor == nullptr) return APIERR_BADPARS;
@@ -233,6 +247,7 @@ GSErrCode LibPart_Search(API_LibPart* ancestor, bool /*createIfMissing*/, bool /
     return NoError;
 }
 
+// The record of a part by index; a part no active library holds answers APIERR_LIBPARTMISSING.
 GSErrCode LibPart_Get(API_LibPart* libPart) {
     if (GSErrCode f = TakeHostFault("LibPart_Get")) return f;
     if (libPart == nullptr) return APIERR_BADPARS;
@@ -249,6 +264,7 @@ GSErrCode LibPart_Get(API_LibPart* libPart) {
     return NoError;
 }
 
+// A part's default A, B and parameter list (a new handle the caller releases).
 GSErrCode LibPart_GetParams(int32_t libInd, double* a, double* b, int32_t* addParNum, API_AddParType*** addPars) {
     if (GSErrCode f = TakeHostFault("LibPart_GetParams")) return f;
     const LibPart* part = LibPartByIndex(libInd);
@@ -261,20 +277,24 @@ GSErrCode LibPart_GetParams(int32_t libInd, double* a, double* b, int32_t* addPa
     return NoError;
 }
 
+// One attribute of the project.
 GSErrCode Attribute_Get(API_Attribute* attribute) {
     if (GSErrCode f = TakeHostFault("Attribute_Get")) return f;
     return AttributeGet(gSession.model, attribute);
 }
+// The number of attributes of a kind.
 GSErrCode Attribute_GetNum(API_AttrTypeID typeID, int32_t* count) {
     if (GSErrCode f = TakeHostFault("Attribute_GetNum")) return f;
     return AttributeGetNum(gSession.model, typeID, count);
 }
+// The definition data of an attribute (composite skins).
 GSErrCode Attribute_GetDef(API_AttrTypeID typeID, int32_t index, API_AttributeDef* defs) {
     if (GSErrCode f = TakeHostFault("Attribute_GetDef")) return f;
     return AttributeGetDef(gSession.model, typeID, index, defs);
 }
 GSErrCode DisposeAttrDefsHdls(API_AttributeDef* defs) { return DisposeAttrDefs(defs); }
 
+// A line in the report window, with or without a dialog; it becomes the last message shown.
 GSErrCode WriteReport(const char* text, bool withDialog) {
     if (GSErrCode f = TakeHostFault("WriteReport")) return f;
     const std::string t = text != nullptr ? text : "";
@@ -285,6 +305,7 @@ GSErrCode WriteReport(const char* text, bool withDialog) {
 
 void DBPrint(const char* text) { gSession.debugLines.push_back(text != nullptr ? text : ""); }
 
+// String `index` of a string resource of the add-on, cut to the buffer.
 bool RSGetIndString(char* buffer, int32_t bufferSize, int16_t resID, int32_t index) {
     if (TakeHostFault("RSGetIndString") != NoError) return false;
     std::string text;
@@ -295,11 +316,13 @@ bool RSGetIndString(char* buffer, int32_t bufferSize, int16_t resID, int32_t ind
     return true;
 }
 
+// The bytes of one resource of the add-on.
 bool RSGetResource(uint32_t type, int32_t id, const unsigned char** data, uint32_t* size) {
     if (TakeHostFault("RSGetResource") != NoError) return false;
     return FindResource(type, id, data, size);
 }
 
+// Records a link to open and, when asked and xdg-open exists, opens it.
 GSErrCode ShellOpen(const char* link) {
     if (GSErrCode f = TakeHostFault("ShellOpen")) return f;
     if (link == nullptr || *link == 0) return APIERR_BADPARS;
