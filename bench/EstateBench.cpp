@@ -1,0 +1,222 @@
+// Purpose: how long the tiling run takes on estates of 1 to 1000 houses: catalogue load, roof
+// extraction, topology, wall and fill junctions, the whole placement; then the all-pairs search
+// against the indexed one, per run and per plane, with their growth exponents.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Common_src/AddOnState.h"
+#include "catalogue/Catalogue.h"
+#include "common/EstateGenerator.h"
+#include "common/EstateRun.h"
+#include "host/ElementDatabase.h"
+#include "host/Host.h"
+#include "polytopo/RunTopology.h"
+#include "roofgeom/EdgeIndex.h"
+#include "roofgeom/ExtractRoof.h"
+#include "roofgeom/FillJunctions.h"
+#include "roofgeom/WallJunctions.h"
+
+namespace {
+
+// The estate of N houses in the fixed mix, generated once per size.
+const std::string& Estate(int houses) {
+    static std::vector<std::pair<int, std::string>> made;
+    for (auto& m : made)
+        if (m.first == houses) return m.second;
+    tevaro_test::EstateOptions options;
+    options.houses = houses;
+    made.emplace_back(houses, tevaro_test::EstateModel(options));
+    return made.back().second;
+}
+
+// A fresh session on the estate; aborts the benchmark when the model does not load.
+bool Start(benchmark::State& state, int houses) {
+    std::string error;
+    if (tevaro_test::StartEstateSession(Estate(houses), error)) return true;
+    state.SkipWithError(error.c_str());
+    return false;
+}
+
+// Reads every selected roof of the session into the roof model.
+void ExtractAllRoofs() {
+    for (const host::Element& e : host::gSession.model.elements)
+        if (e.rec.header.typeID == API_RoofID) ExtractRoof(e.rec.header.guid, APINULLGuid);
+}
+
+// Reads the walls and fills of the estate into the run's segment lists.
+void CollectSegments() {
+    HostArrayFree(gState.wallSegments);
+    HostArrayFree(gState.fillSegments);
+    for (const host::Element& e : host::gSession.model.elements) {
+        const bool wall = e.rec.header.typeID == API_WallID;
+        if (!wall && e.rec.header.typeID != API_HatchID) continue;
+        const std::vector<API_Coord>& pts = e.polygon;  // closed: the first point repeated at the end
+        for (size_t k = 0; k + 1 < pts.size(); ++k) {
+            WallSegment s{pts[k].x, pts[k].y, pts[k + 1].x, pts[k + 1].y, wall ? 0.0 : -1e11,
+                          wall ? e.rec.wall.height : 1e11};
+            HostArrayAppend(wall ? gState.wallSegments : gState.fillSegments, s);
+        }
+    }
+}
+
+// Marks the per-plane counter of a benchmark.
+void CountPlanes(benchmark::State& state, size_t planes) {
+    state.counters["planes"] = double(planes);
+    state.counters["per_plane"] =
+        benchmark::Counter(double(planes) * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_CatalogueLoad(benchmark::State& state) {
+    const std::string path = std::string(TEVARO_BUILD_DIR) + "/Tevaro.ini";
+    for (auto _ : state) LoadCatalogueFile(path.c_str());
+}
+BENCHMARK(BM_CatalogueLoad)->Unit(benchmark::kMicrosecond);
+
+void BM_RoofExtraction(benchmark::State& state) {
+    if (!Start(state, int(state.range(0)))) return;
+    size_t planes = 0;
+    for (auto _ : state) {
+        ExtractAllRoofs();
+        planes = gState.roofPlanes.planes.count;
+        FreeRoofPlanes();
+    }
+    CountPlanes(state, planes);
+    tevaro_test::EndEstateSession();
+}
+BENCHMARK(BM_RoofExtraction)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_RunTopology(benchmark::State& state) {
+    if (!Start(state, int(state.range(0)))) return;
+    gAllPairsEdgeSearch = state.range(1) != 0;
+    size_t planes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ExtractAllRoofs();
+        planes = gState.roofPlanes.planes.count;
+        state.ResumeTiming();
+        RunTopology();
+        state.PauseTiming();
+        FreeRoofPlanes();
+        state.ResumeTiming();
+    }
+    gAllPairsEdgeSearch = false;
+    CountPlanes(state, planes);
+    tevaro_test::EndEstateSession();
+}
+BENCHMARK(BM_RunTopology)->ArgNames({"houses", "allPairs"})->Args({1, 0})->Args({10, 0})->Args({100, 0})->Args({1000, 0})
+    ->Args({10, 1})->Args({100, 1})->Unit(benchmark::kMillisecond);
+
+void BM_WallAndFillJunctions(benchmark::State& state) {
+    if (!Start(state, int(state.range(0)))) return;
+    gAllPairsEdgeSearch = state.range(1) != 0;
+    size_t planes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ExtractAllRoofs();
+        RunTopology();
+        CollectSegments();
+        planes = gState.roofPlanes.planes.count;
+        state.ResumeTiming();
+        ApplyWallJunctions();
+        ApplyFillJunctions();
+        state.PauseTiming();
+        FreeRoofPlanes();
+        state.ResumeTiming();
+    }
+    gAllPairsEdgeSearch = false;
+    CountPlanes(state, planes);
+    tevaro_test::EndEstateSession();
+}
+BENCHMARK(BM_WallAndFillJunctions)->ArgNames({"houses", "allPairs"})->Args({1, 0})->Args({10, 0})->Args({100, 0})
+    ->Args({1000, 0})->Args({100, 1})->Unit(benchmark::kMillisecond);
+
+void BM_WholePlacement(benchmark::State& state) {
+    gAllPairsEdgeSearch = state.range(1) != 0;
+    size_t planes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!Start(state, int(state.range(0)))) break;
+        state.ResumeTiming();
+        const tevaro_test::EstateRunResult r = tevaro_test::TileEstate(false);
+        state.PauseTiming();
+        planes = r.planeCount;
+        tevaro_test::EndEstateSession();
+        if (!r.ok) {
+            state.SkipWithError(r.error.c_str());
+            break;
+        }
+        state.ResumeTiming();
+    }
+    gAllPairsEdgeSearch = false;
+    CountPlanes(state, planes);
+}
+BENCHMARK(BM_WholePlacement)->ArgNames({"houses", "allPairs"})->Args({1, 0})->Args({10, 0})->Args({100, 0})
+    ->Args({1000, 0})->Args({10, 1})->Args({100, 1})->Unit(benchmark::kMillisecond);
+
+struct Timing {
+    double seconds = 0;   // whole placement, best of the repeats
+    double menu = 0;      // of which the tile command up to the palette
+    size_t planes = 0;
+};
+
+// The best time of a few whole placements of the estate (one for the slow cases).
+Timing TimePlacement(int houses, bool allPairs, int repeats) {
+    gAllPairsEdgeSearch = allPairs;
+    Timing best;
+    for (int k = 0; k < repeats; ++k) {
+        std::string error;
+        if (!tevaro_test::StartEstateSession(Estate(houses), error)) {
+            std::fprintf(stderr, "estate of %d: %s\n", houses, error.c_str());
+            break;
+        }
+        const tevaro_test::EstateRunResult r = tevaro_test::TileEstate(false);
+        tevaro_test::EndEstateSession();
+        if (!r.ok) std::fprintf(stderr, "estate of %d: %s\n", houses, r.error.c_str());
+        const double t = r.topologySeconds + r.finalizeSeconds;
+        if (k == 0 || t < best.seconds) best = Timing{t, r.topologySeconds, r.planeCount};
+    }
+    gAllPairsEdgeSearch = false;
+    return best;
+}
+
+// Prints the whole placement, all pairs against indexed, for 1 to 1000 houses.
+void PrintComparison() {
+    const int sizes[] = {1, 10, 100, 1000};
+    Timing all[4], indexed[4];
+    std::printf("\nWhole tile placement (menu command + finalize), best of repeats\n");
+    std::printf("%7s %7s %14s %14s %14s %14s %9s\n", "houses", "planes", "all-pairs s", "indexed s",
+                "all-pairs/pl", "indexed/pl", "ratio");
+    for (int s = 0; s < 4; ++s) {
+        const int repeats = sizes[s] >= 1000 ? 1 : (sizes[s] >= 100 ? 3 : 10);
+        all[s] = TimePlacement(sizes[s], true, repeats);
+        indexed[s] = TimePlacement(sizes[s], false, sizes[s] >= 1000 ? 3 : repeats);
+        const double planes = double(indexed[s].planes ? indexed[s].planes : 1);
+        std::printf("%7d %7zu %14.6f %14.6f %13.2fus %13.2fus %9.2f\n", sizes[s], indexed[s].planes, all[s].seconds,
+                    indexed[s].seconds, 1e6 * all[s].seconds / planes, 1e6 * indexed[s].seconds / planes,
+                    indexed[s].seconds > 0 ? all[s].seconds / indexed[s].seconds : 0.0);
+    }
+    // Growth exponent: the slope of log(time) over log(planes) from 10 to 1000 houses.
+    auto exponent = [](const Timing& a, const Timing& b) {
+        return std::log(b.seconds / a.seconds) / std::log(double(b.planes) / double(a.planes));
+    };
+    std::printf("growth exponent (10 -> 1000 houses): all-pairs %.2f, indexed %.2f\n", exponent(all[1], all[3]),
+                exponent(indexed[1], indexed[3]));
+    std::printf("growth exponent (100 -> 1000 houses): all-pairs %.2f, indexed %.2f\n", exponent(all[2], all[3]),
+                exponent(indexed[2], indexed[3]));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintComparison();
+    return 0;
+}

@@ -1,0 +1,30 @@
+// Purpose: tiles a whole estate in-process as a user would (select, menu command, dialog OK,
+// finalize on the edge palette) and takes a comparable picture of what the run produced.
+#pragma once
+
+#include <string>
+
+namespace tevaro_test {
+
+struct EstateRunResult {
+    bool ok = false;
+    std::string error;       // why the run did not get through
+    std::string planes;      // the roof model after the topology and junction steps
+    std::string setters;     // the model with the edge setters placed, before finalizing
+    std::string finalModel;  // the model after finalizing: tile surfaces, ridges, groups
+    size_t planeCount = 0;
+    double topologySeconds = 0;  // menu command (extraction, topology, junctions, setters)
+    double finalizeSeconds = 0;  // palette finalize (tile surfaces and ridges)
+};
+
+// A fresh host with `modelText` loaded and the add-on started in-process.
+bool StartEstateSession(const std::string& modelText, std::string& error);
+
+// Runs the tile command with the dialog's defaults and finalizes. `snapshots`: also fill the
+// plane, setter and final model texts (GUIDs renumbered in order of appearance).
+EstateRunResult TileEstate(bool snapshots);
+
+// Unloads the add-on of the session.
+void EndEstateSession();
+
+}  // namespace tevaro_test
