@@ -181,13 +181,17 @@ std::vector<PlanEdge> TypedEdges() {
     for (const host::Element& e : host::gSession.model.elements) {
         if (e.rec.header.typeID != API_ObjectID || KindOf(e) != ObjectKind::TileSurface) continue;
         const host::ParamValue* stat = host::FindParam(e.params, "stat");
+        // The surface draws its outline, then its holes, each closed: node by node as "nodes" holds them.
+        size_t first = 0;
         for (const host::DrawPrimitive& prim : ObjectDrawing(e)) {
             if (prim.kind != host::DrawPrimitive::Polygon || stat == nullptr) continue;
-            for (size_t i = 0; i + 1 < prim.points.size() && i < stat->numbers.size(); ++i) {
-                const int16_t status = int16_t(stat->numbers[i]);
+            if (prim.text != "outline" && prim.text != "hole") continue;
+            for (size_t i = 0; i + 1 < prim.points.size() && first + i < stat->numbers.size(); ++i) {
+                const int16_t status = int16_t(stat->numbers[first + i]);
                 if (status == kStatusNoEdge || status == 0) continue;
                 edges.push_back({prim.points[i], prim.points[i + 1], DummyStatusOf(status)});
             }
+            first += prim.points.size();
         }
     }
     return edges;
@@ -438,7 +442,11 @@ std::string PlanSvgText() {
         const char* colour = ObjectColour(kind);
         const double width = kind == ObjectKind::Ridge ? 3 : kind == ObjectKind::TileSurface ? 1 : 1.3;
         s << "<g>\n";
-        for (const host::DrawPrimitive& p : prims) DrawPrimitiveSvg(s, v, p, colour, width);
+        for (const host::DrawPrimitive& p : prims) {
+            // a tile surface's accessory and solar rows take the accessories' colour
+            const bool accessory = p.text.rfind("accessory", 0) == 0 || (p.kind == host::DrawPrimitive::Text && kind == ObjectKind::TileSurface);
+            DrawPrimitiveSvg(s, v, p, accessory ? ObjectColour(ObjectKind::Other) : colour, accessory ? 2 : width);
+        }
         if (prims.empty()) {
             // A part without a plan drawing shows as a marker at its position.
             s << "<circle cx=\"" << Num(v.X(e->rec.object.pos.x)) << "\" cy=\"" << Num(v.Y(e->rec.object.pos.y))
