@@ -1,6 +1,9 @@
 // Purpose: the session lines: parsing, running, and the dialog and point-input drivers.
 #include "app/SessionLines.h"
 
+#include "app/PlaneDump.h"
+#include "app/PlanSvg.h"
+
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -331,6 +334,11 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         if (file.empty()) { error = cmd + " needs a file"; return false; }
         const std::string path = Resolve(runner.outputFolder, file);
         ok = cmd == "save" ? host::SaveModelFile(path, host::gSession.model, error) : WriteReportFile(path, error);
+    } else if (cmd == "svg" || cmd == "dump-planes") {
+        const std::string file = RestAfter(line, 1);
+        if (file.empty()) { error = cmd + " needs a file"; return false; }
+        const std::string path = Resolve(runner.outputFolder, file);
+        ok = cmd == "svg" ? WritePlanSvg(path, error) : WritePlaneDump(path, error);
     } else if (cmd == "quantities") {
         // quantities FILE: the tile surfaces' and ridges' quantities as CSV, project totals last.
         const std::string file = RestAfter(line, 1);
@@ -458,6 +466,7 @@ std::string SessionHelp() {
            "  undo\n"
            "  save FILE | report FILE             write the model / the report window\n"
            "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
+           "  svg FILE | dump-planes FILE         write the plan drawing / the add-on's roof model (JSON)\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
            "  expect-param ID NAME VALUE          fail unless the object's parameter has that value\n"
