@@ -65,7 +65,7 @@ std::string FindSampleHouse(const app::CommonOptions& options) {
                                                  app::ProgramFolder() + "/../examples/house.json",
                                                  "examples/house.json"};
     for (const std::string& c : candidates)
-        if (!c.empty() && std::filesystem::exists(c)) return std::filesystem::absolute(c).string();
+        if (!c.empty() && std::filesystem::exists(c)) return std::filesystem::weakly_canonical(c).string();
     return "";
 }
 
