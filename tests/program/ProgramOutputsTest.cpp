@@ -13,6 +13,7 @@
 #include <string>
 
 #include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include "common/AddOnFixture.h"
 #include "edges/EdgeSetterPart.h"
@@ -37,9 +38,9 @@ size_t Count(const std::string& text, const std::string& needle) {
     return n;
 }
 
-// A fresh output folder of this test.
+// A fresh output folder of this test process (ctest runs the tests side by side).
 fs::path OutFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("tevaro-program-" + name);
+    const fs::path folder = fs::temp_directory_path() / ("tevaro-program-" + name + "-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
