@@ -66,6 +66,7 @@ protected:
                                  folder_.string() + "\"",
                              folder_, out);
     }
+    static void TearDownTestSuite() { fs::remove_all(folder_); }
     static fs::path folder_;
     static int status_;
 };
@@ -181,6 +182,7 @@ TEST(Demo, WritesTheThreeFilesAndItsSummaryAgreesWithTheQuantities) {
     // The ventilation row and the solar panel are on the tile surfaces.
     EXPECT_GE(totals.at("accessories [SZELL/VOR]"), 5);
     EXPECT_EQ(totals.at("accessories [NE400/FEK]"), 1);
+    fs::remove_all(folder);
 }
 
 }  // namespace
