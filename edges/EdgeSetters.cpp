@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
@@ -11,6 +12,7 @@
 #include "edges/EdgeSetterPart.h"
 #include "edges/SetterParams.h"
 #include "polytopo/EdgeCodes.h"
+#include "roofgeom/EdgeIndex.h"
 
 namespace {
 
@@ -102,12 +104,38 @@ SetterCheck CheckSetter(const API_Guid& guid, API_Element& element, int32_t getR
     return LibPartIsKind(part.ownUnID, kEdgeSetterMainId) ? SetterCheck::Setter : SetterCheck::Other;
 }
 
+// The planes of every group, in table order, while setters are placed or read back (the groups
+// do not change meanwhile); empty when not listed: then every plane is looked at.
+std::vector<std::vector<uint32_t>> gGroupPlanes;
+
+// Lists the planes of every group, unless the all-pairs search is asked for.
+void ListGroupPlanes() {
+    gGroupPlanes.clear();
+    if (gAllPairsEdgeSearch) return;
+    const RoofPlaneTable& table = gState.roofPlanes;
+    gGroupPlanes.resize(size_t(table.nextGroupId) + 1);
+    for (uint32_t r = 0; r < table.planes.count; ++r) {
+        const uint32_t group = table.planes[r].group;
+        if (group < gGroupPlanes.size()) gGroupPlanes[group].push_back(r);
+    }
+}
+
+// Number of planes to look at for a group; GroupPlane(group, c) gives them in table order.
+uint32_t GroupPlaneCandidates(uint32_t group) {
+    if (group < gGroupPlanes.size()) return uint32_t(gGroupPlanes[group].size());
+    return gState.roofPlanes.planes.count;
+}
+
+// The c-th plane to look at for a group.
+uint32_t GroupPlane(uint32_t group, uint32_t c) { return group < gGroupPlanes.size() ? gGroupPlanes[group][c] : c; }
+
 // Collects the distinct edges of one plane group, each with its edge type; false when the host
 // has no memory for the list.
 bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
     RoofPlaneTable& table = gState.roofPlanes;
-    for (uint32_t r = 0; r < table.planes.count; ++r) {
-        RoofPlane& plane = table.planes[r];
+    const uint32_t candidates = GroupPlaneCandidates(group);
+    for (uint32_t c = 0; c < candidates; ++c) {
+        RoofPlane& plane = table.planes[GroupPlane(group, c)];
         const bool otherGroup = plane.group != group;
         const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
         if (otherGroup || noOutline) continue;
@@ -305,8 +333,9 @@ void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
     for (uint32_t i = 0; i < edges.count; ++i) {
         const SetterEdge& e = edges[i];
         if (e.status <= 0) continue;
-        for (uint32_t r = 0; r < table.planes.count; ++r) {
-            RoofPlane& plane = table.planes[r];
+        const uint32_t candidates = GroupPlaneCandidates(group);
+        for (uint32_t c = 0; c < candidates; ++c) {
+            RoofPlane& plane = table.planes[GroupPlane(group, c)];
             const bool otherGroup = plane.group != group;
             const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
             if (otherGroup || noOutline) continue;
@@ -388,17 +417,23 @@ bool PlaceDummies() {
         ReportMessage(GetMessage(kMsgOutOfMemory));
         return false;
     }
+    ListGroupPlanes();
     for (uint32_t group = 1; group <= gState.roofPlanes.nextGroupId; ++group) {
         HostArray<SetterEdge> edges;
         if (!HostArrayReserve(edges, kEdgeListStep) || !CollectGroupEdges(group, edges)) {
             HostArrayFree(edges);
+            gGroupPlanes.clear();
             ReportMessage(GetMessage(kMsgOutOfMemory));
             return false;
         }
         const bool placed = edges.count == 0 || PlaceGroupSetter(group, edges, storyLevel, story);
         HostArrayFree(edges);
-        if (!placed) return false;
+        if (!placed) {
+            gGroupPlanes.clear();
+            return false;
+        }
     }
+    gGroupPlanes.clear();
     return SelectPlacedSetters();
 }
 
@@ -417,6 +452,7 @@ bool FinalizeDummies() {
     }
     uint32_t matched = 0;
     bool ok = true;
+    ListGroupPlanes();
     for (uint32_t i = 0; i < objects.count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
@@ -425,6 +461,7 @@ bool FinalizeDummies() {
         ok = FinalizeOneSetter(element, storyLevel);
         if (ok) ++matched;
     }
+    gGroupPlanes.clear();
     HostArrayFree(objects);
     return ok && matched == gState.edgeSetterRecords.count;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 #include "host/HostApi.h"
 #include "host/Libraries.h"
@@ -81,10 +83,54 @@ void TakeMemo(Element& e, const API_ElementMemo& memo, uint64_t mask) {
 
 }  // namespace
 
+namespace {
+
+// Where each element stood in the element list when last looked at. Every hit is checked against
+// the list, so a list changed meanwhile (deleted, undone, loaded) only costs one look through it.
+std::unordered_map<uint64_t, std::vector<size_t>> gElementPlaces;
+
+// Folds a GUID into the key of the place table.
+uint64_t GuidKey(const API_Guid& guid) { return guid.hi * 0x9E3779B97F4A7C15ull ^ guid.lo; }
+
+// Notes where element i of the list stands now.
+void NoteElementPlace(size_t i) {
+    std::vector<size_t>& places = gElementPlaces[GuidKey(gSession.model.elements[i].rec.header.guid)];
+    for (size_t& known : places) {
+        // A place that no longer holds this GUID is reused.
+        const bool stale = known >= gSession.model.elements.size() ||
+                           !(gSession.model.elements[known].rec.header.guid == gSession.model.elements[i].rec.header.guid);
+        if (known == i) return;
+        if (stale) {
+            known = i;
+            return;
+        }
+    }
+    places.push_back(i);
+}
+
+// The element with this GUID where the place table has it (GUIDs are unique in a project); null
+// when the table names none there or is out of date.
+Element* ElementAtKnownPlace(const API_Guid& guid) {
+    auto found = gElementPlaces.find(GuidKey(guid));
+    if (found == gElementPlaces.end()) return nullptr;
+    std::vector<Element>& elements = gSession.model.elements;
+    for (size_t i : found->second)
+        if (i < elements.size() && elements[i].rec.header.guid == guid) return &elements[i];
+    return nullptr;
+}
+
+}  // namespace
+
 Element* FindElement(const API_Guid& guid) {
     if (IsNullGuid(guid)) return nullptr;
-    for (Element& e : gSession.model.elements)
-        if (e.rec.header.guid == guid) return &e;
+    if (Element* known = ElementAtKnownPlace(guid)) return known;
+    // Not where the table says: look through the list, and bring the table up to date.
+    std::vector<Element>& elements = gSession.model.elements;
+    for (size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].rec.header.guid == guid) {
+            NoteElementPlace(i);
+            return &elements[i];
+        }
     return nullptr;
 }
 
@@ -100,6 +146,7 @@ API_Guid AddElement(Element element) {
     if (IsNullGuid(element.rec.header.guid)) element.rec.header.guid = NewGuid();
     ResolveLibInd(element);
     gSession.model.elements.push_back(std::move(element));
+    NoteElementPlace(gSession.model.elements.size() - 1);
     return gSession.model.elements.back().rec.header.guid;
 }
 

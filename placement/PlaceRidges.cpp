@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "dialogs/TileSettings.h"
 #include "placement/LibraryObjects.h"
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/Geometry.h"
 #include "roofgeom/RoofModel.h"
 
@@ -85,7 +87,27 @@ bool IsRidgeType(int16_t status) {
 // True when one end of the segment is the point.
 bool Touches(const Segment3& s, const Coord3& p) { return SamePoint(s.a, p) || SamePoint(s.b, p); }
 
-// Counts of the ridge-type edges of other edges that touch a point.
+// The planes a search around a point or an edge looks at: every plane of the table, or, with the
+// plane grid built, only those near it (a plane far away has no edge touching the point).
+std::vector<uint32_t> gNearPlanes;
+bool gNearPlanesIndexed = false;
+
+// Number of planes to look at around a point; PlaneCandidate(c) gives them in table order.
+uint32_t PlanesAroundPoint(const Coord3& point) {
+    gNearPlanesIndexed = RoofPlanesNear(SegmentPlanBox(point, point), NeighbourSearchMargin(0), gNearPlanes);
+    return gNearPlanesIndexed ? uint32_t(gNearPlanes.size()) : gState.roofPlanes.planes.count;
+}
+
+// Number of planes to look at around an edge.
+uint32_t PlanesAroundSegment(const Coord3& a, const Coord3& b) {
+    gNearPlanesIndexed = RoofPlanesNear(SegmentPlanBox(a, b), NeighbourSearchMargin(0), gNearPlanes);
+    return gNearPlanesIndexed ? uint32_t(gNearPlanes.size()) : gState.roofPlanes.planes.count;
+}
+
+// The c-th plane to look at.
+uint32_t PlaneCandidate(uint32_t c) { return gNearPlanesIndexed ? gNearPlanes[c] : c; }
+
+// How many ridge-type edges touch a point, and how many of them are hips and ridges.
 struct TouchCounts {
     int32_t ridgeType = 0;
     int32_t hips = 0;
@@ -96,7 +118,9 @@ struct TouchCounts {
 TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) {
     TouchCounts counts;
     const HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    for (uint32_t q = 0; q < planes.count; ++q) {
+    const uint32_t candidates = PlanesAroundPoint(point);
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t q = PlaneCandidate(c);
         if (planes[q].vertexCount == 1) continue;
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
             if (EdgesCoincide(p, e, q, j)) continue;
@@ -122,7 +146,9 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
     int32_t touching = 0;  // t: touching eaves, top edges, ridges and hips
     int32_t hipCount = 0;  // h
     Segment3 memory[2] = {};
-    for (uint32_t q = 0; q < planes.count; ++q) {
+    const uint32_t candidates = PlanesAroundPoint(point);
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t q = PlaneCandidate(c);
         if (planes[q].vertexCount == 1) continue;
         int32_t repeat = 0;  // d: set when a plane repeats the segment just stored
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
@@ -183,7 +209,9 @@ constexpr size_t kRidgeRowCount = 12;
 // Writes the new ridge's identifier on every other plane's edge with the same two end points.
 void ShareWithTwinEdges(uint32_t p, const Segment3& edge, const API_Guid& ridge) {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    for (uint32_t q = 0; q < planes.count; ++q) {
+    const uint32_t candidates = PlanesAroundSegment(edge.a, edge.b);
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t q = PlaneCandidate(c);
         if (q == p || planes[q].vertexCount == 1) continue;
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
             if (SameSegment(EdgeOf(planes[q], j), edge)) planes[q].ridgeGuids[j] = ridge;

@@ -10,6 +10,7 @@
 #include "dialogs/TileSettings.h"
 #include "placement/LibraryObjects.h"
 #include "placement/PlaceRidges.h"
+#include "roofgeom/EdgeIndex.h"
 
 namespace {
 
@@ -117,10 +118,12 @@ void GroupRoofsWithTheirObjects() {
 
 void RoofPlaceAll() {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    BuildRoofPlaneGrid();  // the ridges' searches look only at the planes near an edge
     for (uint32_t i = 0; i < planes.count; ++i) {
         if (planes[i].inRun == 1 && IsNullGuid(planes[i].tileSurfaceGuid)) RoofPlaceOne(i);
         planes[i].inRun = 0;  // from here on: not yet grouped
     }
+    DropRoofPlaneGrid();
     GroupRoofsWithTheirObjects();
 }
 

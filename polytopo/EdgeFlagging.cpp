@@ -1,7 +1,11 @@
 // Purpose: edge flagging: neighbour search, slope and side classes, and the fold at shared edges.
 #include "polytopo/EdgeFlagging.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "polytopo/PolygonGrid.h"
 
 namespace {
 
@@ -79,6 +83,33 @@ void CheckFallLine(PolygonSet& set, uint32_t p, uint32_t k) {
     if (a < kAngleEqualTolRad || std::fabs(a - kPi) < kAngleEqualTolRad) v[k].slopeClass = kSlopeFallLine;
 }
 
+namespace {
+
+// The last pair the search of edge k of polygon p tests when it compares every polygon: its
+// polygon and edge; false when it tests none.
+bool LastPairOfSearch(PolygonSet& set, uint32_t p, uint32_t k, uint32_t& q, uint32_t& v) {
+    for (uint32_t t = set.polygonCount; t-- > 0;) {
+        const uint32_t count = set.polygons[t].vertexCount;
+        const TopoVertex* target = PolygonVertices(set, t);
+        if (count <= 1 || target == nullptr) continue;
+        // Its own polygon is searched only up to the edge before the one adjacent to edge k.
+        uint32_t last = count - 2;
+        if (t == p) {
+            if (k < 2) continue;
+            last = std::min(last, k - 2);
+        }
+        for (uint32_t e = last + 1; e-- > 0;) {
+            if (target[e].contourEnd == 1) continue;
+            q = t;
+            v = e;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint32_t p, uint32_t k, InsPoint& r) {
     {
         TopoVertex& edge = PolygonVertices(set, p)[k];
@@ -97,7 +128,42 @@ bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint
     const Segment3 a{a0, a1};
     bool verdict = true;
     bool matched = false;
-    for (uint32_t q = 0; q < set.polygonCount; ++q) {
+    // Tests edge v of polygon q against the edge; true when the search ends there (return false).
+    auto testPair = [&](uint32_t q, uint32_t v) {
+        const TopoVertex* target = PolygonVertices(set, q);
+        r = InsPoint{};
+        r.srcPolygon = p;
+        r.targetPolygon = q;
+        const Segment3 b{target[v].point, target[v + 1].point};
+        Coord3 crossing;
+        if (SegmentCrossing(a, b, crossing)) {
+            r.code = kInsCrossing;
+            PlaceMarker(crossing, kCrossingMarkerPen);
+            verdict = false;
+        } else {
+            SegmentOverlap(a, b, r);
+            verdict = true;
+        }
+        TopoVertex& edge = PolygonVertices(set, p)[k];
+        if (edge.linkState == kLinkMultiple) {
+            r.code = kInsMultiple;
+            return true;
+        }
+        if (r.code == kInsInside || r.code == kInsOneEnd || r.code == kInsCrossing) return true;
+        if (r.code == kInsSameReversed || r.code == kInsSameForward) {
+            LinkNeighbour(set, edge, q, v);
+            matched = true;
+        }
+        return false;
+    };
+    // The polygons to compare, in set order: every one, or those the grid finds near the edge.
+    static std::vector<uint32_t> near;
+    const bool indexed = PolygonsNear(SegmentPlanBox(a0, a1), NeighbourSearchMargin(Distance3(a0, a1)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : set.polygonCount;
+    bool testedAny = false;
+    uint32_t lastQ = 0, lastV = 0;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t q = indexed ? near[c] : c;
         const uint32_t count = set.polygons[q].vertexCount;
         if (count == 1) continue;
         for (uint32_t v = 0; v + 1 < count; ++v) {
@@ -105,31 +171,18 @@ bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint
             if (target == nullptr || target[v].contourEnd == 1) continue;
             // In its own polygon an edge is tested only against earlier, non-adjacent edges.
             if (q == p && v + 1 >= k) break;
-            r = InsPoint{};
-            r.srcPolygon = p;
-            r.targetPolygon = q;
-            const Segment3 b{target[v].point, target[v + 1].point};
-            Coord3 crossing;
-            if (SegmentCrossing(a, b, crossing)) {
-                r.code = kInsCrossing;
-                PlaceMarker(crossing, kCrossingMarkerPen);
-                verdict = false;
-            } else {
-                SegmentOverlap(a, b, r);
-                verdict = true;
-            }
-            TopoVertex& edge = PolygonVertices(set, p)[k];
-            if (edge.linkState == kLinkMultiple) {
-                r.code = kInsMultiple;
-                return false;
-            }
-            if (r.code == kInsInside || r.code == kInsOneEnd || r.code == kInsCrossing) return false;
-            if (r.code == kInsSameReversed || r.code == kInsSameForward) {
-                LinkNeighbour(set, edge, q, v);
-                matched = true;
-            }
+            testedAny = true;
+            lastQ = q;
+            lastV = v;
+            if (testPair(q, v)) return false;
         }
     }
+    // Comparing every polygon would go on past the last near pair to far ones, which neither
+    // link nor cross; the very last of them leaves the verdict and the record: test it too.
+    uint32_t finalQ = 0, finalV = 0;
+    const bool pairsLeft = indexed && LastPairOfSearch(set, p, k, finalQ, finalV) &&
+                           !(testedAny && finalQ == lastQ && finalV == lastV);
+    if (pairsLeft && testPair(finalQ, finalV)) return false;
     if (!matched) {
         TopoVertex& edge = PolygonVertices(set, p)[k];
         edge.linkState = kLinkFree;
@@ -141,6 +194,7 @@ bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint
 }
 
 bool FlagEdges(PolygonSet& set) {
+    BuildPolygonGrid(set);  // no vertex moves while the edges are flagged
     for (uint32_t p = 0; p < set.polygonCount; ++p) {
         const uint32_t count = set.polygons[p].vertexCount;
         if (count == 1) continue;
@@ -150,16 +204,19 @@ bool FlagEdges(PolygonSet& set) {
             InsPoint r;
             FindNeighbourEdge(set, v[k].point, v[k + 1].point, p, k, r);
             if (r.code == kInsMultiple) {
+                DropPolygonGrid();
                 LogProblem(set, "Multiple (morer than 2) connecting polygon edges found at polygon %i, edge %i", int(p),
                            int(k));
                 return false;
             }
             if (r.code == kInsCrossing && r.srcPolygon == r.targetPolygon) {
+                DropPolygonGrid();
                 LogProblem(set, "Intersecting polygon edges found at polygon %i, edge %i", int(p), int(k));
                 return false;
             }
         }
     }
+    DropPolygonGrid();
     for (uint32_t p = 0; p < set.polygonCount; ++p) {
         const uint32_t count = set.polygons[p].vertexCount;
         if (count == 1) continue;

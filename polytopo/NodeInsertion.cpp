@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "Common_src/Messages.h"
+#include "polytopo/PolygonGrid.h"
 
 namespace {
 
@@ -183,7 +185,13 @@ bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r) {
     const TopoVertex* src = PolygonVertices(set, s);
     if (src == nullptr || k + 1 >= set.polygons[s].vertexCount) return false;
     const Segment3 a{src[k].point, src[k + 1].point};
-    for (uint32_t p = 0; p < set.polygonCount; ++p) {
+    // The polygons to compare, in set order: every one, or those the grid finds near the edge
+    // (a polygon far from it can neither cross nor overlap it).
+    static std::vector<uint32_t> near;
+    const bool indexed = PolygonsNear(SegmentPlanBox(a.p0, a.p1), NeighbourSearchMargin(Distance3(a.p0, a.p1)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : set.polygonCount;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t p = indexed ? near[c] : c;
         const uint32_t count = set.polygons[p].vertexCount;
         const TopoVertex* v = PolygonVertices(set, p);
         if (count == 0 || v == nullptr) continue;
@@ -222,6 +230,7 @@ bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r) {
 bool InsertNodes(PolygonSet& set) {
     if (!HasPolygons(set)) return false;
     HostArray<InsPoint> insPoints;
+    BuildPolygonGrid(set);  // the vertices stay put until the points are applied below
     for (uint32_t s = 0; s < set.polygonCount; ++s) {
         const TopoVertex* v = PolygonVertices(set, s);
         const uint32_t count = set.polygons[s].vertexCount;
@@ -230,11 +239,13 @@ bool InsertNodes(PolygonSet& set) {
         for (uint32_t k = 0; k + 1 < count && v[k].contourEnd != 1; ++k) {
             InsPoint r;
             if (!FindInsertionPoint(set, s, k, r)) {
+                DropPolygonGrid();
                 HostArrayFree(insPoints);
                 return false;
             }
             if (r.count == 0) continue;
             if (insPoints.handle == nullptr && !HostArrayReserve(insPoints, set.totalVertexCount)) {
+                DropPolygonGrid();
                 LogProblem(set, "Memory full error: can't allocate insPoints!");
                 return false;
             }
@@ -242,6 +253,7 @@ bool InsertNodes(PolygonSet& set) {
             v = PolygonVertices(set, s);
         }
     }
+    DropPolygonGrid();
     // Apply in the order collected. A record's target vertex stays the start of its target edge
     // while earlier points go into that edge; each point finds its place along the edge.
     bool result = true;

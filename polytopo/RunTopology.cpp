@@ -8,6 +8,7 @@
 #include "polytopo/EdgeCodes.h"
 #include "polytopo/EdgeFlagging.h"
 #include "polytopo/ValidatePolygons.h"
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/InsertPlanePoints.h"
 
 namespace {
@@ -193,14 +194,17 @@ bool RunTopology() {
     gKeptErrorCount = 0;
 
     uint32_t runCount = 0;
+    BuildRoofPlaneGrid();
     for (uint32_t r = 0; r < table.planes.count; ++r) {
         if (table.planes[r].inRun != 1) continue;
         ++runCount;
         if (!InsertPlanePoints(r)) {
+            DropRoofPlaneGrid();
             ErrorAlert(GetMessage(kMsgOutOfMemory), APIERR_MEMFULL);
             return false;
         }
     }
+    DropRoofPlaneGrid();
 
     // One polygon per plane of this run (planes left from an unfinished earlier run stay out).
     PolygonSet set;

@@ -1,11 +1,14 @@
 // Purpose: the validation sequence of the polygon set: duplicates, planarity, contours, orientation.
 #include "polytopo/ValidatePolygons.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "Common_src/Messages.h"
 #include "polytopo/NodeInsertion.h"
+#include "polytopo/PolygonGrid.h"
 
 namespace {
 
@@ -26,6 +29,18 @@ bool SameVertexSequence(PolygonSet& set, uint32_t a, uint32_t b) {
         if (!PointsCoincide3D(va[k].point, vb[k].point)) return false;
     }
     return true;
+}
+
+// The plan box of a polygon's vertices.
+PlanBox PolygonPointBox(const TopoVertex* v, uint32_t count) {
+    PlanBox box{v[0].point.x, v[0].point.y, v[0].point.x, v[0].point.y};
+    for (uint32_t k = 1; k < count; ++k) {
+        box.minX = std::min(box.minX, v[k].point.x);
+        box.minY = std::min(box.minY, v[k].point.y);
+        box.maxX = std::max(box.maxX, v[k].point.x);
+        box.maxY = std::max(box.maxY, v[k].point.y);
+    }
+    return box;
 }
 
 // The first vertex f and the closing vertex e of a contour; false when the contour is not there.
@@ -51,14 +66,24 @@ bool FindContour(PolygonSet& set, uint32_t p, uint32_t contour, uint32_t& f, uin
 }  // namespace
 
 bool CheckDuplicates(PolygonSet& set) {
+    // A duplicate lies where the polygon lies: with the grid, only the polygons near it are compared.
+    BuildPolygonGrid(set);
+    std::vector<uint32_t> near;
     for (uint32_t a = 0; a < set.polygonCount; ++a) {
-        for (uint32_t b = 0; b < set.polygonCount; ++b) {
+        const TopoVertex* va = PolygonVertices(set, a);
+        const bool indexed = va != nullptr && set.polygons[a].vertexCount > 0 &&
+                             PolygonsNear(PolygonPointBox(va, set.polygons[a].vertexCount), 0.0, near);
+        const uint32_t candidates = indexed ? uint32_t(near.size()) : set.polygonCount;
+        for (uint32_t c = 0; c < candidates; ++c) {
+            const uint32_t b = indexed ? near[c] : c;
             if (a == b || !SameVertexSequence(set, a, b)) continue;
+            DropPolygonGrid();
             LogProblem(set, "Duplicated polygons found!");
             ReportMessage(GetMessage(kMsgDuplicatePlanes));
             return true;
         }
     }
+    DropPolygonGrid();
     return false;
 }
 

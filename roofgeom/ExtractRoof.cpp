@@ -15,6 +15,7 @@ constexpr double kPointEqualTol3D = 0.01;        // two contour points are one p
 constexpr double kHorizontalNormalTol = 0.001;   // plan parts of a horizontal plane's normal stay within this
 constexpr double kLevelOffset = 0.001;           // baseLevel above the first vertex, ridgeLevel below the story
 constexpr int kTemporaryMaterialCount = 3;       // top, side and bottom
+constexpr uint32_t kPlaneTableOneByOne = 64;      // the plane table grows one record at a time up to this size
 constexpr int16_t kFaultSelectButton = 1;        // "Hibás elem kiválasztása"
 
 // The roof's surface settings as they were before the extraction changed them.
@@ -332,7 +333,10 @@ GSErrCode AppendRoofPlane(const ContourBuffers& buffers, const Coord3& n, const 
 
     plane.baseLevel = points[0].z + kLevelOffset - storyLevel;
     plane.ridgeLevel = storyLevel - kLevelOffset;
-    if (!HostArrayAppend(gState.roofPlanes.planes, plane)) {
+    // A large model's table grows by half its size at a time, not one record at a time.
+    const uint32_t capacity = gState.roofPlanes.planes.capacity;
+    const uint32_t step = capacity < kPlaneTableOneByOne ? 1 : capacity / 2;
+    if (!HostArrayAppend(gState.roofPlanes.planes, plane, step)) {
         FreePlaneArrays(plane);
         return APIERR_MEMFULL;
     }

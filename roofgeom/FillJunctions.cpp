@@ -2,6 +2,10 @@
 // marked as wall junctions at any height.
 #include "roofgeom/FillJunctions.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/JunctionEdges.h"
 #include "roofgeom/JunctionStatus.h"
 
@@ -20,7 +24,10 @@ bool MarkStep(uint32_t a, uint32_t i) {
 
 bool ApplyFillJunctions() {
     if (gState.fillSegments.count == 0) return true;
-    return WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    BuildSegmentGrid(gState.fillSegments);
+    const bool done = WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    DropSegmentGrid();
+    return done;
 }
 
 bool SplitEdgeAtFills(uint32_t a, uint32_t i) {
@@ -30,7 +37,13 @@ bool SplitEdgeAtFills(uint32_t a, uint32_t i) {
 void MarkFillJunction(uint32_t a, uint32_t i) {
     const Coord2 p = EdgeStartInPlan(a, i);
     const Coord2 q = EdgeEndInPlan(a, i);
-    for (uint32_t k = 0; k < gState.fillSegments.count; ++k) {
+    // Only fill edges near the edge can hold it: with the segment grid, only those are tested.
+    static std::vector<uint32_t> near;
+    const PlanBox edgeBox{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
+    const bool indexed = SegmentsNear(gState.fillSegments, edgeBox, NeighbourSearchMargin(Distance2(p, q)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : gState.fillSegments.count;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = gState.fillSegments[k];
         if (EdgeLiesOnSegment(s, p, q)) gState.roofPlanes.planes[a].edgeStatus[i] = JunctionStatusOf(a, i, s);
     }

@@ -3,7 +3,10 @@
 
 #include <cmath>
 
+#include <vector>
+
 #include "Common_src/AddOnState.h"
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/RoofModel.h"
 
 namespace {
@@ -74,6 +77,9 @@ bool InsertPointAfter(uint32_t a, uint32_t i, const Coord3& x) {
 
 enum class ScanResult { NoInsertion, Inserted, OutOfMemory };
 
+// The planes near the edge being scanned (planes far from it can neither share it nor give it a point).
+std::vector<uint32_t> gNearPlanes;
+
 // Compares edge i (P->Q) of plane a with every edge of every other plane; inserts the first point
 // found strictly inside it and stops there, joining groups of planes found sharing on the way.
 ScanResult ScanEdge(uint32_t a, uint32_t i) {
@@ -81,7 +87,11 @@ ScanResult ScanEdge(uint32_t a, uint32_t i) {
     const Coord3 p = table.planes[a].vertices[i];
     const Coord3 q = table.planes[a].vertices[i + 1];
     const Coord3 dA = Direction(p, q);
-    for (uint32_t j = 0; j < table.planes.count; ++j) {
+    // The planes to compare, in table order: all of them, or those the grid finds near the edge.
+    const bool indexed = RoofPlanesNear(SegmentPlanBox(p, q), NeighbourSearchMargin(Distance3(p, q)), gNearPlanes);
+    const uint32_t candidates = indexed ? uint32_t(gNearPlanes.size()) : table.planes.count;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t j = indexed ? gNearPlanes[c] : c;
         if (j == a) continue;
         bool sharing = false;
         const RoofPlane& other = table.planes[j];

@@ -3,8 +3,10 @@
 #include "roofgeom/JunctionEdges.h"
 
 #include <cmath>
+#include <vector>
 
 #include "Common_src/Messages.h"
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/JunctionStatus.h"
 
 namespace {
@@ -101,7 +103,17 @@ bool EdgeLiesOnSegment(const WallSegment& s, const Coord2& p, const Coord2& q) {
 
 bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& segments, bool heightFilter,
                          bool markEdgeOnSegment) {
-    for (uint32_t k = 0; k < segments.count; ++k) {
+    // Segments far from the edge bear no relation to it (nor to a piece cut from it): with the
+    // segment grid, only those near the edge are tested, in list order.
+    static std::vector<uint32_t> near;
+    const RoofPlane& edgePlane = gState.roofPlanes.planes[a];
+    const Coord3 edgeP = edgePlane.vertices[i];
+    const Coord3 edgeQ = edgePlane.vertices[EdgeEndIndex(edgePlane, i)];
+    const bool indexed =
+        SegmentsNear(segments, SegmentPlanBox(edgeP, edgeQ), NeighbourSearchMargin(Distance3(edgeP, edgeQ)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : segments.count;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = segments[k];
         const RoofPlane& plane = gState.roofPlanes.planes[a];
         const Coord3 p = plane.vertices[i];

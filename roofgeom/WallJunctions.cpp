@@ -2,8 +2,11 @@
 // then marked as wall junctions where they run along the wall within its height.
 #include "roofgeom/WallJunctions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "roofgeom/EdgeIndex.h"
 #include "roofgeom/JunctionEdges.h"
 #include "roofgeom/JunctionStatus.h"
 
@@ -80,7 +83,10 @@ bool MarkStep(uint32_t a, uint32_t i) { return MarkWallJunction(a, i); }
 
 bool ApplyWallJunctions() {
     if (gState.wallSegments.count == 0) return true;
-    return WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    BuildSegmentGrid(gState.wallSegments);
+    const bool done = WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    DropSegmentGrid();
+    return done;
 }
 
 bool SplitEdgeAtWalls(uint32_t a, uint32_t i) {
@@ -91,7 +97,13 @@ bool MarkWallJunction(uint32_t a, uint32_t i) {
     // Whether the edge lies along a wall is judged on the edge as it was before any cut here.
     const Coord2 p0 = EdgeStartInPlan(a, i);
     const Coord2 q0 = EdgeEndInPlan(a, i);
-    for (uint32_t k = 0; k < gState.wallSegments.count; ++k) {
+    // Only walls near the edge can run along it: with the segment grid, only those are tested.
+    static std::vector<uint32_t> near;
+    const PlanBox edgeBox{std::min(p0.x, q0.x), std::min(p0.y, q0.y), std::max(p0.x, q0.x), std::max(p0.y, q0.y)};
+    const bool indexed = SegmentsNear(gState.wallSegments, edgeBox, NeighbourSearchMargin(Distance2(p0, q0)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : gState.wallSegments.count;
+    for (uint32_t c = 0; c < candidates; ++c) {
+        const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = gState.wallSegments[k];
         const RoofPlane& plane = gState.roofPlanes.planes[a];
         const double zP = plane.vertices[i].z;

@@ -2,6 +2,7 @@
 #include "EstateRun.h"
 
 #include <chrono>
+#include <ctime>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -23,6 +24,13 @@ constexpr int16_t kFinalizeButton = 1;
 constexpr int16_t kDialogPopUps[] = {20, 23, 27, 29, 36};
 
 host::LoadedAddOn gEstateAddOn;
+
+// Processor time of this process, seconds.
+double CpuNow() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + 1e-9 * double(t.tv_nsec);
+}
 
 // Seconds since `start`.
 double Since(std::chrono::steady_clock::time_point start) {
@@ -96,6 +104,7 @@ EstateRunResult TileEstate(bool snapshots) {
     host::DialogAction ok;
     ok.kind = host::DialogAction::Ok;
     host::QueueDialogAction(ok);
+    const double cpuStart = CpuNow();
     auto start = std::chrono::steady_clock::now();
     if (host::ChooseMenuItem(kPlaceTilesMenu) != NoError || host::OpenPaletteId() == 0) {
         r.error = "the tile command did not open the edge palette: " + host::gSession.lastMessage;
@@ -103,6 +112,7 @@ EstateRunResult TileEstate(bool snapshots) {
         return r;
     }
     r.topologySeconds = Since(start);
+    double cpu = CpuNow() - cpuStart;
     r.planeCount = gState.roofPlanes.planes.count;
     if (snapshots) {
         r.planes = PlanesText();
@@ -111,9 +121,12 @@ EstateRunResult TileEstate(bool snapshots) {
     host::DialogAction finalize;
     finalize.kind = host::DialogAction::Click;
     finalize.item = kFinalizeButton;
+    const double cpuFinalize = CpuNow();
     start = std::chrono::steady_clock::now();
     if (!host::ApplyToPalette(finalize, r.error)) return r;
     r.finalizeSeconds = Since(start);
+    cpu += CpuNow() - cpuFinalize;
+    r.cpuSeconds = cpu;
     if (gState.finalizationPending) {
         r.error = "the finalize left the run pending: " + host::gSession.lastMessage;
         return r;

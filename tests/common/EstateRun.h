@@ -13,8 +13,9 @@ struct EstateRunResult {
     std::string setters;     // the model with the edge setters placed, before finalizing
     std::string finalModel;  // the model after finalizing: tile surfaces, ridges, groups
     size_t planeCount = 0;
-    double topologySeconds = 0;  // menu command (extraction, topology, junctions, setters)
-    double finalizeSeconds = 0;  // palette finalize (tile surfaces and ridges)
+    double topologySeconds = 0;  // menu command (extraction, topology, junctions, setters), wall clock
+    double finalizeSeconds = 0;  // palette finalize (tile surfaces and ridges), wall clock
+    double cpuSeconds = 0;       // processor time of both, which a busy machine does not inflate
 };
 
 // A fresh host with `modelText` loaded and the add-on started in-process.
