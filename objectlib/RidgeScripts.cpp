@@ -20,6 +20,8 @@ namespace {
 constexpr double kLevelRiseTol = 0.001;
 // The drawn width of a ridge's end pieces when the object has no B size.
 constexpr double kDefaultRidgeWidth = 0.3;
+// A whole circle, radians.
+constexpr double kFullTurn = 2 * 3.14159265358979323846;
 
 enum RidgeEnd { kNoEndPiece = 0, kEndCap = 1, kStarter = 2, kJunction = 3 };
 
@@ -33,6 +35,7 @@ const char* EndPieceItem(int code) {
     }
 }
 
+// The drawn width of the end pieces: the object's B size.
 double RidgeWidth(const host::Element& object) {
     return object.rec.object.yRatio > 0 ? object.rec.object.yRatio : kDefaultRidgeWidth;
 }
@@ -59,7 +62,7 @@ void DrawEndPiece(const host::Element& object, int code, double along, double in
         p.points = {ToPlan(object, along, 0)};
         p.radius = half;
         p.startAngle = 0;
-        p.endAngle = 2 * 3.14159265358979323846;
+        p.endAngle = kFullTurn;
     } else {
         return;
     }

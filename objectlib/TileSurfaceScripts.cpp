@@ -81,7 +81,10 @@ EdgeGroup GroupOfStatus(int status) {
 
 // True for the statuses of an edge that two planes share (each plane counts half of it).
 bool IsSharedStatus(int status) {
-    return (status >= 31 && status <= 33) || (status >= 41 && status <= 43) || (status >= 54 && status <= 56);
+    const bool levelShared = status >= 31 && status <= 33;  // ridge, slope break, slight fold
+    const bool slopedShared = status >= 41 && status <= 43;  // hip, valley, nearly flat fold
+    const bool holeShared = status >= 54 && status <= 56;    // hole edges another plane shares
+    return levelShared || slopedShared || holeShared;
 }
 
 // True when two nodes of the frame are the same point.
@@ -89,6 +92,7 @@ bool SameNode(const FramePoint& p, const FramePoint& q) {
     return std::fabs(p.x - q.x) < kNodeEqualTol && std::fabs(p.y - q.y) < kNodeEqualTol;
 }
 
+// Length of the segment p-q in the frame, a true length on the slope.
 double Distance(const FramePoint& p, const FramePoint& q) { return std::hypot(q.x - p.x, q.y - p.y); }
 
 // Splits "nodes" into contours and edges with their "stat" codes; an unclosed tail closes itself.
@@ -103,8 +107,11 @@ SurfaceOutline ReadOutline(const host::Element& object) {
 
     const host::ParamValue* stat = host::FindParam(object.params, "stat");
     const size_t statStride = stat != nullptr && stat->dim2 > 1 ? size_t(stat->dim2) : 1;
+    // The status of the edge that starts at node i.
     auto statusAt = [&](size_t i) {
-        const bool known = stat != nullptr && !host::IsTextParam(*stat) && i * statStride < stat->numbers.size();
+        const bool known = stat != nullptr &&                       // the part has "stat"
+                           !host::IsTextParam(*stat) &&              // it holds numbers
+                           i * statStride < stat->numbers.size();    // and a row for node i
         return known ? int(std::lround(stat->numbers[i * statStride])) : kUnclassifiedStatus;
     };
     // One contour from `first` to `last` (inclusive), its last edge back to `first`.
