@@ -10,8 +10,9 @@ SANITIZE_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 WARN_BUILD ?= build-warnings
+BENCH_BUILD ?= build-bench
 
-.PHONY: run test build deps clean sanitize fuzz warnings
+.PHONY: run test build deps clean sanitize fuzz warnings bench
 
 run: build
 	./$(BUILD)/tevaro demo
@@ -44,6 +45,13 @@ warnings: deps
 	cmake -S . -B $(WARN_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 	cmake --build $(WARN_BUILD) -j$(JOBS) 2>&1 | tee $(WARN_BUILD).log
 	@! grep -n 'warning:' $(WARN_BUILD).log
+
+# Benchmarks of the tiling run on generated estates of 1 to 1000 houses, in a Release build of their
+# own; ends with the all-pairs against the indexed search, their ratio and growth exponents.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target tevaro_bench Tevaro_21_x64_hun
+	./$(BENCH_BUILD)/tevaro_bench --benchmark_min_time=0.2
 
 clean:
 	rm -rf $(BUILD)
