@@ -319,7 +319,9 @@ TEST_F(EdgeSetterPartTest, EdgeNumbersAppearOnlyWhenShownAndSignsStepAside) {
     for (const auto& p : Draw(e)) {
         if (p.kind == host::DrawPrimitive::Text) numbers.push_back(p.text);
         // The sign moved half a sign to the left of the edge (the edge runs along +x: left is +y).
-        if (p.kind == host::DrawPrimitive::Arc && std::fabs(p.radius - 0.75) < 1e-9) EXPECT_NEAR(p.points[0].y, 0.75, 1e-9);
+        if (p.kind == host::DrawPrimitive::Arc && std::fabs(p.radius - 0.75) < 1e-9) {
+            EXPECT_NEAR(p.points[0].y, 0.75, 1e-9);
+        }
     }
     EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2"}));
 }
