@@ -1,6 +1,7 @@
 // Purpose: the element database entries of the function table: selection, get, defaults,
 // create, change, parameter change, delete, element lists, groups, element types and IDs.
 #include "host/ElementDatabase.h"
+#include "host/Roof3D.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,6 +49,8 @@ void ChangeRecord(Element& e, const API_Element& source, const API_Element& mask
     e.rec.header.guid = keep.guid;
     e.rec.header.typeID = keep.typeID;
     e.rec.header.groupId = keep.groupId;
+    // A chained roof keeps its three surface overrides alike, whichever one was changed.
+    if (e.rec.header.typeID == API_RoofID) ChainRoofMaterials(e.rec.roof, mask.roof);
 }
 
 // Makes a 1-based coordinate handle of a closed polygon (entry 0 unused).

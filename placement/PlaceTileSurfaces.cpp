@@ -133,7 +133,6 @@ void RoofPlaceOne(uint32_t planeIndex) {
     if (!PrepareLibraryObject(kTileSurfaceMainId, {kMsgTileSearchFailed, kMsgTileDefaultsFailed}, element, memo)) {
         return;
     }
-    // The plane record may move while ridges are placed; read it through the table each time.
     const RoofPlane& plane = gState.roofPlanes.planes[planeIndex];
     const uint32_t n = plane.vertexCount;
 
