@@ -105,6 +105,8 @@ void CleanUpRun() {
     FreeRoofPlanes();
     HostArrayFree(gState.wallSegments);
     HostArrayFree(gState.fillSegments);
+    // Setter records placed before a failure would outlive the run otherwise.
+    HostArrayFree(gState.edgeSetterRecords);
 }
 
 // Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.

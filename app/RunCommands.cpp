@@ -12,6 +12,7 @@
 #include "app/SessionLines.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/PointInput.h"
 
 namespace {
 
@@ -80,6 +81,13 @@ int RunSessionCommand(int argc, char** argv) {
             result = 1;
             break;
         }
+    }
+    // Dialog lines or point answers no dialog or point input ever took are a mistake in the script.
+    const size_t unusedActions = host::QueuedDialogActions(), unusedPoints = host::QueuedPointAnswers();
+    if (result == 0 && unusedActions + unusedPoints > 0) {
+        std::cerr << script << ":" << lineNo << ": " << unusedActions << " dialog line(s) and " << unusedPoints
+                  << " point answer(s) were never used: no dialog or point input was open for them\n";
+        result = 1;
     }
     app::RemoveDrivers();
     app::StopHost(addOn);

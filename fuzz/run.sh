@@ -24,9 +24,11 @@ seed() {
 
 status=0
 pids=()
+# FUZZ_TARGETS (names, space-separated) runs only those.
 for exe in "$build"/Fuzz*; do
     [ -x "$exe" ] || continue
     name=$(basename "$exe")
+    [ -n "${FUZZ_TARGETS:-}" ] && [[ " $FUZZ_TARGETS " != *" $name "* ]] && continue
     seed "$name"
     mkdir -p "$build/fuzz-findings/$name"
     dict=()
@@ -44,6 +46,7 @@ for exe in "$build"/Fuzz*; do
 done
 for p in "${pids[@]}"; do wait "$p" || status=1; done
 for log in "$build"/fuzz-Fuzz*.log; do
+    [ -n "${FUZZ_TARGETS:-}" ] && [[ " $FUZZ_TARGETS " != *" $(basename "$log" .log | sed 's/^fuzz-//') "* ]] && continue
     echo "== $(basename "$log" .log)"
     grep -E '^#[0-9]+.*(cov|DONE)' "$log" | tail -1
     grep -E 'stat::number_of_executed_units|ERROR:|SUMMARY' "$log" | head -3

@@ -83,9 +83,18 @@ void ArmHostFault(const std::string& op, GSErrCode code, int nth) {
 
 void DisarmHostFaults() { gFaults.clear(); }
 
+namespace {
+std::map<std::string, uint64_t> gOperationCounts;
+}  // namespace
+
+const std::map<std::string, uint64_t>& HostOperationCounts() { return gOperationCounts; }
+void ResetHostOperationCounts() { gOperationCounts.clear(); }
+
 GSErrCode TakeHostFault(const char* op, uint32_t opCode) {
     const std::string plain = op;
     const std::string withCode = opCode != 0 ? plain + "/" + FourCCText(opCode) : plain;
+    ++gOperationCounts[plain];
+    if (opCode != 0) ++gOperationCounts[withCode];
     for (size_t i = 0; i < gFaults.size(); ++i) {
         // A fault armed for the bare operation matches every code; one with a code only that code.
         const bool matches = gFaults[i].op == plain || gFaults[i].op == withCode;

@@ -155,6 +155,10 @@ void ArmHostFault(const std::string& op, GSErrCode code, int nth = 1);
 void DisarmHostFaults();
 // Called at the start of each host operation: the code to fail with, or NoError.
 GSErrCode TakeHostFault(const char* op, uint32_t opCode = 0);
+// How many times each host operation was called since the last reset, under its bare name and,
+// for operations with a code, under "name/CODE" too (so a fault sweep can fail each call in turn).
+const std::map<std::string, uint64_t>& HostOperationCounts();
+void ResetHostOperationCounts();
 
 // ---- Resources of the loaded add-on ---------------------------------------------------------
 

@@ -28,6 +28,8 @@ constexpr double kPlaneFlatnessTol = 0.001;
 constexpr double kUprightPlaneNormalZ = 1e-6;
 // Two consecutive ring points closer than this are one point.
 constexpr double kRingPointTol = 1e-9;
+// Largest distance (metres) of a point from the origin along any axis: farther is a typo or junk.
+constexpr double kMaxCoordinateMagnitude = 1e6;
 
 // A bad file: where (file, key or element) and what is wrong. Thrown and caught inside this file.
 struct LoadError {
@@ -84,14 +86,54 @@ std::string Text(const Json& obj, const char* key, const std::string& fallback, 
     return obj[key].get<std::string>();
 }
 
+// A point coordinate: a finite number no farther from the origin than a model reaches.
+double Coordinate(const Json& v, const std::string& where) {
+    const double d = AsNumber(v, where);
+    if (std::fabs(d) > kMaxCoordinateMagnitude) Fail(where, "the point lies too far from the origin (more than 1000 km)");
+    return d;
+}
+
 API_Coord Point2(const Json& v, const std::string& where) {
     if (!v.is_array() || v.size() != 2) Fail(where, "expected a plan point [x, y]");
-    return {AsNumber(v[0], where), AsNumber(v[1], where)};
+    return {Coordinate(v[0], where), Coordinate(v[1], where)};
 }
 
 API_Coord3D Point3(const Json& v, const std::string& where) {
     if (!v.is_array() || v.size() != 3) Fail(where, "expected a 3D point [x, y, z]");
-    return {AsNumber(v[0], where), AsNumber(v[1], where), AsNumber(v[2], where)};
+    return {Coordinate(v[0], where), Coordinate(v[1], where), Coordinate(v[2], where)};
+}
+
+// Which side of the plan line a-b the point c lies on: +1 left, -1 right, 0 on it.
+int PlanSide(const API_Coord3D& a, const API_Coord3D& b, const API_Coord3D& c) {
+    const double cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return cross > 0 ? 1 : cross < 0 ? -1 : 0;
+}
+
+// True when c, known to be on the line a-b, lies within the segment's bounding box.
+bool WithinSegmentBox(const API_Coord3D& a, const API_Coord3D& b, const API_Coord3D& c) {
+    return std::min(a.x, b.x) <= c.x && c.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= c.y && c.y <= std::max(a.y, b.y);
+}
+
+// True when the plan segments p1-p2 and q1-q2 meet (cross or touch).
+bool PlanSegmentsMeet(const API_Coord3D& p1, const API_Coord3D& p2, const API_Coord3D& q1, const API_Coord3D& q2) {
+    const int d1 = PlanSide(q1, q2, p1), d2 = PlanSide(q1, q2, p2), d3 = PlanSide(p1, p2, q1), d4 = PlanSide(p1, p2, q2);
+    // p's ends on opposite sides of q's line and q's ends on opposite sides of p's line
+    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
+    // an end of one segment lies on the other segment
+    return (d1 == 0 && WithinSegmentBox(q1, q2, p1)) || (d2 == 0 && WithinSegmentBox(q1, q2, p2)) ||
+           (d3 == 0 && WithinSegmentBox(p1, p2, q1)) || (d4 == 0 && WithinSegmentBox(p1, p2, q2));
+}
+
+// True when two edges of the ring that do not follow each other meet in plan.
+bool RingCrossesItself(const std::vector<API_Coord3D>& ring) {
+    const size_t n = ring.size();
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 2; j < n; ++j) {
+            if (i == 0 && j == n - 1) continue;  // the last edge follows the first round the ring
+            if (PlanSegmentsMeet(ring[i], ring[(i + 1) % n], ring[j], ring[(j + 1) % n])) return true;
+        }
+    }
+    return false;
 }
 
 // A plan polygon, held closed (first point repeated at the end) as the host holds polygons.
@@ -179,6 +221,10 @@ RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
              << kPlaneFlatnessTol << " m)";
         Fail(where, text.str());
     }
+    // A top plane is seen from above: its rings must not cross themselves in plan.
+    if (RingCrossesItself(plane.outer)) Fail(where + " key \"outer\"", "the ring crosses itself");
+    for (size_t h = 0; h < plane.holes.size(); ++h)
+        if (RingCrossesItself(plane.holes[h])) Fail(where + " hole " + std::to_string(h + 1), "the ring crosses itself");
     return plane;
 }
 

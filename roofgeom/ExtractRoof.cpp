@@ -51,6 +51,14 @@ void RestoreRoofMaterials(const API_Guid& roofGuid, SavedRoofMaterials& saved, C
         API_Element roof{};
         roof.header.guid = roofGuid;
         GSErrCode err = ACAPI_Element_Get(&roof);
+        if (err != NoError) {
+            // The masked change below needs only the roof's identity: give the roof back anyway.
+            DBPrintf("RestoreRoofMaterials: error %d in ACAPI_Element_Get", int(err));
+            roof = API_Element{};
+            roof.header.guid = roofGuid;
+            roof.header.typeID = API_RoofID;
+            err = NoError;
+        }
         if (err == NoError) {
             API_Element mask;
             ACAPI_ELEMENT_MASK_CLEAR(mask);
@@ -63,11 +71,13 @@ void RestoreRoofMaterials(const API_Guid& roofGuid, SavedRoofMaterials& saved, C
                 roof.roof.botMat = saved.botMat;
                 MaskOverrides(mask);
                 err = ACAPI_Element_Change(&roof, &mask);
+                if (err != NoError) err = ACAPI_Element_Change(&roof, &mask);  // once more: the roof must come back
                 if (err != NoError) DBPrintf("RestoreRoofMaterials: error %d in ACAPI_Element_Change", int(err));
             }
             roof.roof.materialsChained = saved.wasChained;
             ACAPI_ELEMENT_MASK_SETFIELD(mask.roof.materialsChained);
             err = ACAPI_Element_Change(&roof, &mask);
+            if (err != NoError) err = ACAPI_Element_Change(&roof, &mask);  // once more: the roof must come back
             if (err != NoError) DBPrintf("RestoreRoofMaterials: error %d in ACAPI_Element_Change", int(err));
         } else {
             DBPrintf("RestoreRoofMaterials: error %d in ACAPI_Element_Get", int(err));
