@@ -23,8 +23,10 @@ libs=("$build/libtevaro_addon_static.a" "$build/host/libtevaro_host.a" "$build/o
 for source in fuzz/Fuzz*.cpp; do
     name=$(basename "$source" .cpp)
     extra=()
-    # The session lines live in the program, not in a library.
-    [ "$name" = FuzzSessionLines ] && extra=(app/SessionLines.cpp)
+    # The session lines live in the program, not in a library: its files but main.
+    if [ "$name" = FuzzSessionLines ]; then
+        for f in app/*.cpp; do [ "$f" != app/main.cpp ] && extra+=("$f"); done
+    fi
     echo "linking $name"
     $CLANGXX -std=c++20 $FLAGS -fsanitize=fuzzer -I"$root" \
         -DTEVARO_SOURCE_DIR="\"$root\"" -DTEVARO_BUILD_DIR="\"$build\"" \

@@ -115,8 +115,11 @@ TEST(GeneratedRoofs, GableRidgeFollowsTheLongerSidesWhateverTheOrder) {
     ASSERT_EQ(planes.size(), 2u);
     for (const RoofPlaneShape& p : planes) {
         EXPECT_NEAR(RingArea3D(p.outer), 10 * 3 / std::cos(kPi / 4), kAreaTol);
-        for (const API_Coord3D& q : p.outer)
-            if (q.z > 1) EXPECT_NEAR(q.x, 3.0, 1e-12);  // the ridge is the line x = 3
+        for (const API_Coord3D& q : p.outer) {
+            if (q.z > 1) {
+                EXPECT_NEAR(q.x, 3.0, 1e-12);  // the ridge is the line x = 3
+            }
+        }
     }
 }
 
