@@ -17,6 +17,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Common_src/AddOnState.h"
+#include "dialogs/TileSettings.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
 
@@ -122,6 +123,27 @@ bool WritePlaneDump(const std::string& path, std::string& error) {
                           {"edgeStatus", p.edgeStatus}, {"edgeKind", p.edgeKind}});
     }
     const nlohmann::json doc = {{"planes", planes}, {"topologyLog", HeldTopologyLog()}};
+    std::ofstream out(path, std::ios::binary);
+    out << doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    if (!out) { error = "cannot write " + path; return false; }
+    return true;
+}
+
+bool WriteSettingsDump(const std::string& path, std::string& error) {
+    const auto* settings = static_cast<const TileSettings*>(LoadedAddOnSymbol("gTileSettings"));
+    if (settings == nullptr) {
+        error = "the loaded add-on's tile settings cannot be found";
+        return false;
+    }
+    const TileSettings& t = *settings;
+    const nlohmann::json doc = {
+        {"fam", t.fam},           {"color", t.color},         {"wingtile", t.wingtile},
+        {"auto_acc", t.auto_acc}, {"folia", t.folia},         {"vapatipus", t.vapatipus},
+        {"mat_pan", t.mat_pan},   {"hofogas", t.hofogas},     {"hofogo", t.hofogo},
+        {"csrogz", t.csrogz},     {"rogkar", t.rogkar},       {"vesztesegszorzo", t.vesztesegszorzo},
+        {"opt2d", t.opt2d},       {"pen1", t.pen1},           {"tile_x", t.tile_x},
+        {"tile_y", t.tile_y},     {"typ", t.typ},             {"gcstyp", t.gcstyp},
+        {"layer", t.layer}};
     std::ofstream out(path, std::ios::binary);
     out << doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     if (!out) { error = "cannot write " + path; return false; }

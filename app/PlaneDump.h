@@ -30,4 +30,7 @@ std::string HeldTopologyLog();
 // Writes the held roof model as JSON to `path`; false with `error`.
 bool WritePlaneDump(const std::string& path, std::string& error);
 
+// Writes the add-on's current tile settings (every field) as JSON to `path`; false with `error`.
+bool WriteSettingsDump(const std::string& path, std::string& error);
+
 }  // namespace app

@@ -334,11 +334,13 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         if (file.empty()) { error = cmd + " needs a file"; return false; }
         const std::string path = Resolve(runner.outputFolder, file);
         ok = cmd == "save" ? host::SaveModelFile(path, host::gSession.model, error) : WriteReportFile(path, error);
-    } else if (cmd == "svg" || cmd == "dump-planes") {
+    } else if (cmd == "svg" || cmd == "dump-planes" || cmd == "dump-settings") {
         const std::string file = RestAfter(line, 1);
         if (file.empty()) { error = cmd + " needs a file"; return false; }
         const std::string path = Resolve(runner.outputFolder, file);
-        ok = cmd == "svg" ? WritePlanSvg(path, error) : WritePlaneDump(path, error);
+        ok = cmd == "svg"           ? WritePlanSvg(path, error)
+             : cmd == "dump-planes" ? WritePlaneDump(path, error)
+                                    : WriteSettingsDump(path, error);
     } else if (cmd == "quantities") {
         // quantities FILE: the tile surfaces' and ridges' quantities as CSV, project totals last.
         const std::string file = RestAfter(line, 1);
@@ -467,6 +469,7 @@ std::string SessionHelp() {
            "  save FILE | report FILE             write the model / the report window\n"
            "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
            "  svg FILE | dump-planes FILE         write the plan drawing / the add-on's roof model (JSON)\n"
+           "  dump-settings FILE                  write the add-on's current tile settings (JSON)\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
            "  expect-param ID NAME VALUE          fail unless the object's parameter has that value\n"
