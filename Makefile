@@ -11,6 +11,8 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 WARN_BUILD ?= build-warnings
 BENCH_BUILD ?= build-bench
+# Repeated builds (several build folders, several checkouts) reuse objects through ccache when it is there.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache,)
 
 .PHONY: run test build deps clean sanitize fuzz warnings bench
 
@@ -21,14 +23,14 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE) > /dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE) $(LAUNCHER) > /dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 deps:
 	@bash scripts/install-deps.sh
 
 sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTEVARO_SANITIZE=ON > /dev/null
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTEVARO_SANITIZE=ON $(LAUNCHER) > /dev/null
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
