@@ -2,6 +2,7 @@
 #include "Common_src/CommandDispatch.h"
 
 #include <cstring>
+#include <exception>
 
 #include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
@@ -107,7 +108,10 @@ GSErrCode RegisterInterface() {
     return ACAPI_Register_BuiltInLibrary();
 }
 
-GSErrCode Initialize() {
+namespace {
+
+// The body of Initialize; Initialize keeps any exception from reaching the host.
+GSErrCode InitializeBody() {
     ReleaseRunTables();
     gState.finalizationPending = false;
     gState.firstCommandPending = true;
@@ -125,6 +129,16 @@ GSErrCode Initialize() {
     GSErrCode err = NoError;
     for (int16_t menuRes : kMenuResIds) err = ACAPI_Install_MenuHandler(menuRes, MenuCommand);
     return err;
+}
+
+}  // namespace
+
+GSErrCode Initialize() {
+    try {
+        return InitializeBody();
+    } catch (const std::exception&) {
+        return APIERR_MEMFULL;  // the standard library ran out of memory: the add-on cannot start
+    }
 }
 
 GSErrCode FreeData() {
@@ -181,7 +195,10 @@ bool ProperSelection() {
     return tileSurfaces == 1;
 }
 
-GSErrCode MenuCommand(const API_MenuParams* menuParams) {
+namespace {
+
+// The body of MenuCommand; MenuCommand keeps any exception from reaching the host.
+GSErrCode MenuCommandBody(const API_MenuParams* menuParams) {
     const int16_t command = menuParams->menuItemRef.menuResID;
 
     // 1. While the user is still correcting edges, no command may start.
@@ -242,4 +259,16 @@ GSErrCode MenuCommand(const API_MenuParams* menuParams) {
     // 8.
     ACAPI_KeepInMemory(true);
     return NoError;
+}
+
+}  // namespace
+
+GSErrCode MenuCommand(const API_MenuParams* menuParams) {
+    try {
+        return MenuCommandBody(menuParams);
+    } catch (const std::exception&) {
+        // Only the standard library throws here, for want of memory: say so like any shortage.
+        ReportMessage(GetMessage(kMsgOutOfMemory));
+        return NoError;
+    }
 }

@@ -2,20 +2,27 @@
 //
 // The file is a list of sections, each a header line (one of message rows 51-70, compared byte
 // for byte) followed by data lines and closed by an empty line. Data fields are separated by
-// commas, spaces included. Lists take their count from the closing empty line; tile types are
-// counted as they are stored. Nothing is ever written past a field or a table: over-long texts
+// commas, spaces included. Lists take their count from the closing empty line (the end of the
+// file closes an open section the same way); tile types and loss multipliers are counted as they
+// are stored, since an entry whose numbers cannot work is reported and left out. Nothing is ever written past a field or a table: over-long texts
 // are cut (and stay zero-terminated), surplus entries are dropped.
 #include "catalogue/Catalogue.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
+#include "Common_src/UserTexts.h"
 
 Catalogue gCatalogue;
 
@@ -25,6 +32,7 @@ constexpr int kLineBufferSize = 512;  // a line longer than 511 bytes is cut to 
 constexpr int kMaxFields = 8;         // no section defines more than 7 fields
 constexpr int kHeaderCount = kMsgLastCatalogueHeader - kMsgFirstCatalogueHeader + 1;
 constexpr const char* kCatalogueFileName = "Tevaro.ini";
+constexpr size_t kReportLineSize = 600;  // a catalogue report line with its arguments
 
 // The sections in the order of their header rows 51-70.
 enum class Section {
@@ -252,15 +260,37 @@ int32_t* PlainListCount(Section s) {
         case Section::Foils: return &gCatalogue.foilCount;
         case Section::SolarCollectors: return &gCatalogue.solarCollectorCount;
         case Section::SolarPanels: return &gCatalogue.solarPanelCount;
-        case Section::LossMultipliers: return &gCatalogue.lossMultiplierCount;
         case Section::SnowGuardingModes: return &gCatalogue.snowGuardingModeCount;
         case Section::Display2D: return &gCatalogue.display2DCount;
         default: return nullptr;
     }
 }
 
-// Appends a tile-type line to every filled family with its family code (127 types at most each).
+// Shows one catalogue report line built from a row of resource 140 and its arguments.
+template <typename... Args>
+void ReportCatalogueLine(int32_t row, Args... args) {
+    const std::string format = GetUserText(row);
+    char line[kReportLineSize];
+    std::snprintf(line, sizeof line, format.c_str(), args...);
+    ReportMessage(line);
+}
+
+// A tile size a roof can be laid with: finite and within the catalogue's tile-size limits.
+bool UsableTileSize(double size) { return std::isfinite(size) && size >= kMinTileSize && size <= kMaxTileSize; }
+
+// Appends a tile-type line to every filled family with its family code (127 types at most each);
+// a type whose width or length cannot work is reported and left out.
 void StoreTileType(LoaderState& st, const Fields& f) {
+    const double tileX = RealField(f, 3), tileY = RealField(f, 4);
+    if (!UsableTileSize(tileX) || !UsableTileSize(tileY)) {
+        char code[kCatCodeLen];
+        CopyField(f, 1, code, sizeof code);
+        char width[kCatNameLen], length[kCatNameLen];
+        CopyField(f, 3, width, sizeof width);
+        CopyField(f, 4, length, sizeof length);
+        ReportCatalogueLine(kTextCatalogueBadTileSize, code, width, length);
+        return;
+    }
     char familyCode[kCatCodeLen];
     CopyField(f, 5, familyCode, sizeof familyCode);
     for (int i = 0; i < st.familiesFilled; ++i) {
@@ -275,11 +305,34 @@ void StoreTileType(LoaderState& st, const Fields& f) {
         CopyField(f, 0, t.name, sizeof t.name);
         CopyField(f, 1, t.code, sizeof t.code);
         t.icon = ShortField(f, 2);
-        t.tileX = RealField(f, 3);
-        t.tileY = RealField(f, 4);
+        t.tileX = tileX;
+        t.tileY = tileY;
         CopyField(f, 6, t.link, sizeof t.link);
         ++fam.typeCount;
     }
+}
+
+// A loss multiplier text that reads as a number within the catalogue's loss-multiplier limits.
+bool UsableLossMultiplier(const char* text) {
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    const bool isNumber = end != text;  // something was read as a number
+    return isNumber && std::isfinite(value) && value >= kMinLossMultiplier && value <= kMaxLossMultiplier;
+}
+
+// Appends a loss-multiplier line (its first field, kept as written) after checking its value;
+// one that cannot work is reported and left out, surplus lines are dropped.
+void StoreLossMultiplier(const Fields& f) {
+    Catalogue& c = gCatalogue;
+    char text[kCatNameLen];
+    CopyField(f, 0, text, sizeof text);
+    if (!UsableLossMultiplier(text)) {
+        ReportCatalogueLine(kTextCatalogueBadLoss, text, kMinLossMultiplier, kMaxLossMultiplier);
+        return;
+    }
+    if (c.lossMultiplierCount >= kMaxListEntries) return;
+    CopyText(c.lossMultipliers[c.lossMultiplierCount], sizeof c.lossMultipliers[0], text);
+    ++c.lossMultiplierCount;
 }
 
 // Stores data line number `index` (0-based) of a plain list section; surplus lines are dropped.
@@ -340,7 +393,7 @@ void StorePlainEntry(LoaderState& st, int32_t index, char* line) {
             }
             break;
         case Section::LossMultipliers:
-            if (index < kMaxListEntries) CopyField(f, 0, c.lossMultipliers[index], sizeof c.lossMultipliers[index]);
+            StoreLossMultiplier(f);
             break;
         case Section::SnowGuardingModes:
             if (index < kMaxListEntries) StoreNamedCode(c.snowGuardingModes[index], f);
@@ -424,6 +477,34 @@ void ParseCatalogueText(const char* text, size_t length) {
         if (lf == nullptr) break;
         p = lf + 1;
     }
+    // The end of the file closes the last section as an empty line would.
+    if (st.section != Section::None) CloseSection(st);
+}
+
+// True when the catalogue holds at least one tile type.
+bool HasTileTypes() {
+    for (const TileFamily& f : gCatalogue.families)
+        if (f.typeCount > 0) return true;
+    return false;
+}
+
+// Reads a whole regular file into buffer; false when it is missing, not a regular file or unreadable.
+bool ReadRegularFile(const char* path, std::vector<char>& buffer) {
+    std::error_code ec;
+    const bool regular = std::filesystem::is_regular_file(path, ec);  // a folder or device is no catalogue
+    if (ec || !regular) return false;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) return false;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    try {
+        buffer.resize(size_t(size));
+    } catch (const std::exception&) {
+        return false;  // a file too large to hold in memory cannot be the catalogue
+    }
+    if (size > 0) file.read(buffer.data(), std::streamsize(size));
+    buffer.resize(size_t(file.gcount() > 0 ? file.gcount() : 0));
+    return !file.bad();
 }
 
 }  // namespace
@@ -439,19 +520,16 @@ void LoadCatalogueText(const char* text, size_t length) {
 
 void LoadCatalogueFile(const char* path) {
     ClearCatalogue();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size <= 0) return;
-    file.seekg(0, std::ios::beg);
-    std::vector<char> buffer(static_cast<size_t>(size));
-    file.read(buffer.data(), size);
-    const size_t got = size_t(file.gcount());
-    file.close();
-    if (got == 0) return;
-    ParseCatalogueText(buffer.data(), got);
-    ReportFamilyOverflow();
+    std::vector<char> buffer;
+    if (!ReadRegularFile(path, buffer)) {
+        ReportCatalogueLine(kTextCatalogueMissing, path);
+        return;
+    }
+    if (!buffer.empty()) {
+        ParseCatalogueText(buffer.data(), buffer.size());
+        ReportFamilyOverflow();
+    }
+    if (!HasTileTypes()) ReportCatalogueLine(kTextCatalogueEmpty, path);
 }
 
 void LoadCatalogue() {

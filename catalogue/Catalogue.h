@@ -20,6 +20,14 @@ constexpr int kMaxListEntries = 128;     // every list and colour list
 constexpr int kMaxTypeAccessories = 100;
 constexpr int kMaxLayingModes = 4;
 
+// Limits of the numbers a catalogue entry must meet to be used; an entry outside them is reported
+// and left out. Real roof tiles are a few centimetres to under a metre wide and long; a loss
+// multiplier adds cutting waste to the counted tiles: 1 adds none, 2 doubles the order.
+constexpr double kMinTileSize = 0.01;       // metres
+constexpr double kMaxTileSize = 5.0;        // metres
+constexpr double kMinLossMultiplier = 1.0;
+constexpr double kMaxLossMultiplier = 2.0;
+
 struct NamedCode {
     char name[kCatNameLen];
     char code[kCatCodeLen];
@@ -131,8 +139,10 @@ static_assert(sizeof(SolarEntry) == 82);
 
 extern Catalogue gCatalogue;
 
-// Reads gState.addOnFolder + "Tevaro.ini" into gCatalogue (emptied first). A missing or empty file
-// leaves the catalogue empty without a message; a family overflow is reported once at the end.
+// Reads gState.addOnFolder + "Tevaro.ini" into gCatalogue (emptied first). A missing file, or
+// anything that is not a readable regular file, leaves the catalogue empty; so does an empty one.
+// Either is said once in the report window with the path looked at. A family overflow is reported
+// once at the end; each entry left out for numbers that cannot work is reported once.
 void LoadCatalogue();
 
 // The same loading from any file path.

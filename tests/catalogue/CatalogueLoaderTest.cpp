@@ -1,7 +1,10 @@
 // Purpose: tests of the catalogue loader: section rules, parsing, list limits and the sample file.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -120,11 +123,18 @@ TEST_F(CatalogueLoader, LinesWithFewerFieldsLeaveTheRestEmpty) {
     EXPECT_EQ(gCatalogue.foils[0].number, 0);
 }
 
-TEST_F(CatalogueLoader, SectionWithoutClosingBlankLineKeepsCountZero) {
-    Load(std::string(kBase) + "[Folia]\nTF1,TF1,1,link\nTF2,TF2,2,link");
-    EXPECT_EQ(gCatalogue.foilCount, 0);
-    EXPECT_STREQ(gCatalogue.foils[1].code, "TF2");  // stored, but not counted
-    // Families, types and paths have no count to write: they are there without the blank line.
+TEST_F(CatalogueLoader, EndOfFileClosesTheLastSectionLikeAnEmptyLine) {
+    // Ending on a line feed or on the last data line gives the same counts as a closing empty line.
+    for (const char* ending : {"TF2,TF2,2,link\n", "TF2,TF2,2,link", "TF2,TF2,2,link\n\n"}) {
+        Load(std::string(kBase) + "[Folia]\nTF1,TF1,1,link\n" + ending);
+        EXPECT_EQ(gCatalogue.foilCount, 2) << ending;
+        EXPECT_STREQ(gCatalogue.foils[1].code, "TF2");
+    }
+    Load(std::string(kBase) + "[Napelemek]\nPanel,P1,1,ANT\n");
+    EXPECT_EQ(gCatalogue.solarPanelCount, 1);
+    // A per-type list closed by the end of the file counts its lines after the key line.
+    Load(std::string(kBase) + "[Szinek]\nHUL\nVoros,VO,1\nBarna,BA,2");
+    EXPECT_EQ(FindTileType("HUL")->colourCount, 2);
     Load("[Cserepcsaladok]\nAgyag,AGY,1,1\n\n[Csereptipusok]\nHullam,HUL,1,0.2,0.3,AGY,");
     EXPECT_EQ(gCatalogue.families[0].typeCount, 1);
     Load("[Utvonal]\nelso/\nmasodik/\nharmadik/");
@@ -269,17 +279,81 @@ TEST_F(CatalogueLoader, KindColoursNeedTheKindsListClosedFirst) {
     EXPECT_EQ(gCatalogue.ridgeTypes[0].colourCount, 0);
 }
 
-TEST_F(CatalogueLoader, MissingOrEmptyFileLeavesTheCatalogueEmptySilently) {
-    Load(kBase);
-    LoadCatalogueFile("/nonexistent-folder-of-tevaro/Tevaro.ini");
-    EXPECT_EQ(gCatalogue.families[0].typeCount, 0);
+TEST_F(CatalogueLoader, MissingEmptyOrNonRegularFileLeavesTheCatalogueEmptyAndSaysWhereOnce) {
+    struct Case {
+        std::string path;
+        const char* what;
+    };
     const std::string empty = ::testing::TempDir() + "tevaro_empty.ini";
     { std::ofstream(empty, std::ios::binary); }
-    Load(kBase);
-    LoadCatalogueFile(empty.c_str());
-    EXPECT_EQ(gCatalogue.families[0].code[0], '\0');
-    EXPECT_TRUE(host::gSession.reportLines.empty());
-    EXPECT_TRUE(host::gSession.alerts.empty());
+    const std::string noTypes = ::testing::TempDir() + "tevaro_no_types.ini";
+    { std::ofstream(noTypes, std::ios::binary) << "[Folia]\nF,F,1,\n\n"; }
+    const std::string folder = ::testing::TempDir() + "tevaro_folder_case/Tevaro.ini";
+    std::filesystem::create_directories(folder);  // a folder named like the catalogue
+    const Case cases[] = {{"/nonexistent-folder-of-tevaro/Tevaro.ini", "missing"},
+                          {empty, "empty"},
+                          {noTypes, "without tile types"},
+                          {folder, "a folder"},
+                          {"/dev/null", "not a regular file"}};
+    for (const Case& c : cases) {
+        Load(kBase);
+        host::gSession.reportLines.clear();
+        LoadCatalogueFile(c.path.c_str());
+        EXPECT_EQ(gCatalogue.families[0].typeCount, 0) << c.what;
+        EXPECT_EQ(gCatalogue.families[0].code[0], '\0') << c.what;
+        ASSERT_EQ(DialogReports(), 1u) << c.what;
+        EXPECT_NE(host::gSession.reportLines[0].text.find(c.path), std::string::npos) << c.what;
+        EXPECT_TRUE(host::gSession.alerts.empty()) << c.what;
+    }
+    std::filesystem::remove_all(::testing::TempDir() + "tevaro_folder_case");
+}
+
+TEST_F(CatalogueLoader, AFolderNamedLikeTheCatalogueInTheAddOnFolderThrowsNothing) {
+    const std::string folder = ::testing::TempDir() + "tevaro_addon_with_folder/";
+    std::filesystem::create_directories(folder + "Tevaro.ini");
+    std::snprintf(gState.addOnFolder, sizeof gState.addOnFolder, "%s", folder.c_str());
+    EXPECT_NO_THROW(LoadCatalogue());
+    EXPECT_EQ(DialogReports(), 1u);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(CatalogueLoader, TileTypesWithUnusableSizesAreReportedOnceEachAndLeftOut) {
+    Load("[Cserepcsaladok]\nAgyag,AGY,1,1\n\n[Csereptipusok]\n"
+         "Jo,JO,1,0.2,0.3,AGY,\n"
+         "Nan,NAN,1,nan,0.3,AGY,\n"
+         "Nulla,NUL,1,0,0.3,AGY,\n"
+         "Negativ,NEG,1,0.2,-0.3,AGY,\n"
+         "Apro,APR,1,1e-30,0.3,AGY,\n"
+         "Vegtelen,INF,1,0.2,inf,AGY,\n"
+         "Hiany,HIA,1,,,AGY,\n"
+         "Masik,MAS,1,0.3,0.4,AGY,\n\n"
+         "[Szinek]\nMAS\nVoros,VO,1\n\n");
+    const TileFamily& f = gCatalogue.families[0];
+    ASSERT_EQ(f.typeCount, 2);
+    EXPECT_STREQ(f.types[0].code, "JO");
+    EXPECT_STREQ(f.types[1].code, "MAS");
+    EXPECT_EQ(f.types[1].colourCount, 1);  // later sections still find the types that were kept
+    ASSERT_EQ(DialogReports(), 6u);
+    const char* dropped[] = {"NAN", "NUL", "NEG", "APR", "INF", "HIA"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NE(host::gSession.reportLines[size_t(i)].text.find(dropped[i]), std::string::npos) << dropped[i];
+    for (int t = 0; t < f.typeCount; ++t) {
+        EXPECT_TRUE(std::isfinite(f.types[t].tileX) && f.types[t].tileX >= kMinTileSize);
+        EXPECT_TRUE(std::isfinite(f.types[t].tileY) && f.types[t].tileY <= kMaxTileSize);
+    }
+}
+
+TEST_F(CatalogueLoader, LossMultipliersOutsideTheirRangeAreReportedAndLeftOut) {
+    Load("[Vesztesegszorzo]\n1.00\n1e308\nnan\nsok\n0.5\n1.10\n-1\n2.00\n\n");
+    ASSERT_EQ(gCatalogue.lossMultiplierCount, 3);
+    EXPECT_STREQ(gCatalogue.lossMultipliers[0], "1.00");
+    EXPECT_STREQ(gCatalogue.lossMultipliers[1], "1.10");
+    EXPECT_STREQ(gCatalogue.lossMultipliers[2], "2.00");
+    EXPECT_EQ(DialogReports(), 5u);
+    for (int32_t i = 0; i < gCatalogue.lossMultiplierCount; ++i) {
+        const double m = std::strtod(gCatalogue.lossMultipliers[i], nullptr);
+        EXPECT_TRUE(m >= kMinLossMultiplier && m <= kMaxLossMultiplier) << m;
+    }
 }
 
 TEST_F(CatalogueLoader, LoadCatalogueReadsTevaroIniInTheAddOnFolder) {
