@@ -115,7 +115,8 @@ bool SegmentOverlap(const Segment3& a, const Segment3& b, InsPoint& r) {
     Coord3 uB = Sub3(b.p0, b.p1);
     NormalizeVec(uA);
     NormalizeVec(uB);
-    const double theta = VectorAngle(uA, uB);
+    // The plain clamped angle: parallel within the engine's 0.01 degree, with no cosine snap.
+    const double theta = ClampedAngle(uA, uB);
     const bool sameDirection = theta < kAngleEqualTolRad;
     const bool oppositeDirection = std::fabs(theta - kPi) < kAngleEqualTolRad;
     if (!sameDirection && !oppositeDirection) return false;
@@ -274,17 +275,30 @@ bool RemoveCoincidentVertices(PolygonSet& set) {
     if (!HasPolygons(set)) return false;
     for (uint32_t p = 0; p < set.polygonCount; ++p) {
         uint32_t k = 0;
+        uint32_t contourStart = 0;  // first vertex of the contour vertex k belongs to
         while (k + 1 < set.polygons[p].vertexCount) {
             TopoVertex* v = PolygonVertices(set, p);
             if (v == nullptr) break;
-            // Vertex k starts a real edge (it does not close its contour) and that edge is
-            // shorter than a centimetre.
-            const bool coincide = v[k].contourEnd != 1 && Distance3(v[k].point, v[k + 1].point) < kCoincidentDistance;
-            if (!coincide) {
+            if (v[k].contourEnd == 1) {  // the closing repeat starts no edge: the next contour begins
+                ++k;
+                contourStart = k;
+                continue;
+            }
+            // The edge from vertex k is shorter than a centimetre.
+            if (Distance3(v[k].point, v[k + 1].point) >= kCoincidentDistance) {
                 ++k;
                 continue;
             }
-            // The vertex that stays takes over a closing mark, so its contour stays closed.
+            // Vertex k + 1 closes the contour and vertex k is not its first point: vertex k goes,
+            // so that the contour still ends on its own copy of the first point; the edge that
+            // now reaches the closing vertex is tested again.
+            const bool closingNext = v[k + 1].contourEnd == 1 && k > contourStart;
+            if (closingNext) {
+                if (!RemoveVertex(set, p, k)) break;
+                --k;
+                continue;
+            }
+            // A contour of one point keeps its closing mark on the vertex that stays.
             if (v[k + 1].contourEnd == 1) v[k].contourEnd = 1;
             if (!RemoveVertex(set, p, k + 1)) break;
         }

@@ -186,12 +186,30 @@ bool SamePoint3D(const Coord3& a, const Coord3& b) {
            std::fabs(a.z - b.z) <= kPointEqualTol3D;
 }
 
+// Ends the contour that began at point `first`: it must end on an exact copy of its first point.
+// A last point within 0.01 of the first (a closing edge shorter than that was taken as the end of
+// the previous edge) becomes that copy; a contour that does not come back gets the copy appended.
+bool CloseContour(ContourBuffers& buffers, uint32_t first) {
+    const uint32_t count = buffers.points.count;
+    if (count <= first) return true;  // an empty contour has nothing to close
+    const Coord3 start = buffers.points[first];
+    Coord3& last = buffers.points[count - 1];
+    // The contour holds more than its first point and already comes back to it.
+    if (count - 1 > first && SamePoint3D(last, start)) {
+        last = start;
+        return true;
+    }
+    return HostArrayAppend(buffers.points, start);
+}
+
 // Collects a polygon's contours from its signed edge list (0 separates contours). A point is
 // taken unless it equals an end of the previous edge; the previous edge carries over contours.
+// Each contour ends on a copy of its first point.
 GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuffers& buffers) {
     buffers.points.count = 0;
     buffers.contourEnds.count = 0;
     if (!HostArrayReserve(buffers.points, uint32_t(lpedg - fpedg + 1) + 2)) return APIERR_MEMFULL;
+    uint32_t contourFirst = 0;
     bool havePrevious = false;
     Coord3 prevStart, prevEnd;
     for (int32_t e = fpedg; e <= lpedg; ++e) {
@@ -200,7 +218,9 @@ GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuf
         if (err != NoError) return err;
         const int32_t signedEdge = pedg.pedg.pedg;
         if (signedEdge == 0) {
+            if (!CloseContour(buffers, contourFirst)) return APIERR_MEMFULL;
             if (!HostArrayAppend(buffers.contourEnds, buffers.points.count)) return APIERR_MEMFULL;
+            contourFirst = buffers.points.count;
             continue;
         }
         API_Component3D edge, v1, v2;
@@ -223,6 +243,7 @@ GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuf
         prevEnd = end;
         havePrevious = true;
     }
+    if (!CloseContour(buffers, contourFirst)) return APIERR_MEMFULL;
     if (!HostArrayAppend(buffers.contourEnds, buffers.points.count)) return APIERR_MEMFULL;
     return NoError;
 }

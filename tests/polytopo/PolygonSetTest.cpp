@@ -266,6 +266,36 @@ TEST_F(PolygonSetTest, RemovingTheClosingVertexKeepsTheContourClosed) {
     EXPECT_EQ(v[4].contourEnd, 1);
     EXPECT_EQ(v[5].inHole, 1);
     EXPECT_EQ(set.polygons[0].vertexCount, 9u);
+    // The contour still ends on an exact copy of its first point, not on the vertex 4 mm away.
+    EXPECT_EQ(v[4].point.x, v[0].point.x);
+    EXPECT_EQ(v[4].point.y, v[0].point.y);
+    EXPECT_EQ(v[4].point.z, v[0].point.z);
+    EXPECT_TRUE(Near(v[3].point, Coord3{0, 4, 0}));
+    for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(v[k].contourEnd, 0) << k;
+}
+
+TEST_F(PolygonSetTest, EveryContourEndsOnItsFirstPointAfterRemovingNearVerticesAroundItsEnd) {
+    // Several vertices within a centimetre of the first point at a contour's end, in an outer
+    // ring and in a hole: each contour must close on its own first point and keep its shape.
+    const Ring ring{{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}, {0, 0.006, 0}, {0.003, 0.002, 0}};
+    const Ring hole{{1, 1, 0}, {1, 2, 0}, {2, 2, 0}, {1.004, 1, 0}};
+    set = MakeSet({{ring, hole}});
+    ASSERT_TRUE(RemoveCoincidentVertices(set));
+    const TopoVertex* v = PolygonVertices(set, 0);
+    const uint32_t n = set.polygons[0].vertexCount;
+    ASSERT_EQ(n, 9u);
+    uint32_t start = 0, contours = 0;
+    for (uint32_t k = 0; k < n; ++k) {
+        if (v[k].contourEnd != 1) continue;
+        EXPECT_EQ(v[k].point.x, v[start].point.x) << "contour " << contours;
+        EXPECT_EQ(v[k].point.y, v[start].point.y) << "contour " << contours;
+        EXPECT_EQ(k - start, contours == 0 ? 4u : 3u) << "contour " << contours;  // its corners
+        for (uint32_t j = start; j + 1 < k; ++j)  // no edge left shorter than a centimetre
+            EXPECT_GE(std::hypot(v[j + 1].point.x - v[j].point.x, v[j + 1].point.y - v[j].point.y), 0.01);
+        start = k + 1;
+        ++contours;
+    }
+    EXPECT_EQ(contours, 2u);
 }
 
 // ----- Segment tests -----
@@ -319,6 +349,22 @@ TEST_F(PolygonSetTest, OverlapCodes) {
     EXPECT_FALSE(SegmentOverlap(Segment3{{10, 0, 0}, {14, 0, 0}}, b, r));  // touching end to end
     EXPECT_FALSE(SegmentOverlap(Segment3{{-4, 0, 0}, {14, 0, 0}}, b, r));  // containing: nothing inside
     EXPECT_FALSE(SegmentOverlap(Segment3{{0, 0, 0}, {0, 4, 0}}, b, r));    // not parallel
+}
+
+TEST_F(PolygonSetTest, OverlapNeedsParallelWithinAHundredthOfADegree) {
+    const Segment3 b{{0, 0, 0}, {10, 0, 0}};
+    const double deg = std::acos(-1.0) / 180;
+    // Source segments inside b's span that start on b and turn away by a given angle.
+    for (const double angle : {0.2, 0.1, 0.02}) {
+        InsPoint r;
+        const Segment3 a{{2, 0, 0}, {2 + 6 * std::cos(angle * deg), 6 * std::sin(angle * deg), 0}};
+        EXPECT_FALSE(SegmentOverlap(a, b, r)) << angle << " degrees";
+        EXPECT_EQ(r.count, 0) << angle << " degrees";
+    }
+    InsPoint r;
+    const Segment3 nearlyParallel{{2, 0, 0}, {8, 6 * std::sin(0.001 * deg), 0}};
+    EXPECT_TRUE(SegmentOverlap(nearlyParallel, b, r));
+    EXPECT_EQ(r.code, 4u);
 }
 
 // ----- Node insertion -----

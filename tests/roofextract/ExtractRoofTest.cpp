@@ -121,6 +121,23 @@ TEST_F(ExtractRoofTest, PlaneWithAHoleHasTwoClosedContoursAndItsSlopedAreaLessTh
     ExpectArraysInStep();
 }
 
+TEST_F(ExtractRoofTest, ContourWithAClosingEdgeShorterThanACentimetreStaysClosed) {
+    // The last corner lies 5 mm from the first, in the outer ring and in the hole.
+    tevaro_test::LoadModel(RoofModel(
+        R"("planes": [{"outer": [[0,0,3],[10,0,3],[10,5,8],[0,5,8],[0,0.005,3.005]],)"
+        R"( "holes": [[[4,1,4],[6,1,4],[6,2,5],[4,2,5],[4,1.004,4.004]]]}])"));
+    ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
+    ASSERT_EQ(PlaneCount(), 1u);
+    const RoofPlane& p = Plane(0);
+    ASSERT_EQ(p.contourCount, 2u);
+    ASSERT_EQ(p.vertexCount, 10u);
+    // Both contours end on an exact copy of their first point: four corners and the repeat.
+    EXPECT_EQ(Dist3(p.vertices[0], p.vertices[4]), 0.0);
+    EXPECT_EQ(Dist3(p.vertices[5], p.vertices[9]), 0.0);
+    EXPECT_NEAR(p.area, 10 * 5 / std::cos(kPi / 4) - 2 * 1 / std::cos(kPi / 4), 0.01);
+    ExpectArraysInStep();
+}
+
 TEST_F(ExtractRoofTest, SouthFacingPlaneHasThetaPiAzimuthTwoPiAndIsFlipped) {
     tevaro_test::LoadModel(RoofModel(kSouthPlane));
     ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
