@@ -43,5 +43,8 @@ void EchoNewMessages(SessionRunner& runner);
 
 // The list of session lines, for `help`.
 std::string SessionHelp();
+// The session lines, one a row (name, usage, what it does), each row after `indent`: the list
+// `help` prints and docs/sessions.md holds.
+std::string SessionLineList(const std::string& indent);
 
 }  // namespace app

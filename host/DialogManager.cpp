@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "host/Host.h"
+#include "host/InputLimits.h"
 
 namespace host {
 namespace {
@@ -182,10 +183,18 @@ bool Apply(int16_t dialID, const DialogAction& a, std::string& error) {
 
     switch (a.kind) {
     case DialogAction::SetValue: {
-        long v = 0;
-        const bool numeric = ToInt(a.value, v);
+        // A number field takes whole numbers of its own width only: a longer one is refused, not wrapped.
+        int64_t v = 0;
+        std::string why;
+        const bool numeric = ParseWholeNumber(a.value, INT32_MIN, INT32_MAX, v, why);
+        double real = 0;
         switch (it->kind) {
-        case ItemKind::Text: case ItemKind::TextEdit: case ItemKind::RealEdit:
+        case ItemKind::Text: case ItemKind::TextEdit:
+            it->text = a.value;
+            break;
+        case ItemKind::RealEdit:
+            // A real-number field takes finite numbers only, as the host's own control does.
+            if (!ParseFiniteNumber(a.value, kMaxDialogNumber, real, why)) { error = name + ": " + why; return false; }
             it->text = a.value;
             break;
         case ItemKind::IntEdit: case ItemKind::CheckBox: case ItemKind::RollDown: case ItemKind::UserControl:
