@@ -5,3 +5,4 @@ int RunDemoCommand(int argc, char** argv);
 int RunSessionCommand(int argc, char** argv);
 int RunShellCommand(int argc, char** argv);
 int RunCatalogueCommand(int argc, char** argv);
+int RunServeCommand(int argc, char** argv);

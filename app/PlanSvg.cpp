@@ -409,7 +409,10 @@ std::string PlanSvgText() {
     std::ostringstream s;
     s << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     s << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Num(width) << "\" height=\"" << Num(height)
-      << "\" viewBox=\"0 0 " << Num(width) << " " << Num(height) << "\" font-family=\"DejaVu Sans, Arial, sans-serif\">\n";
+      << "\" viewBox=\"0 0 " << Num(width) << " " << Num(height) << "\" font-family=\"DejaVu Sans, Arial, sans-serif\"";
+    // The plan's own mapping (picture x = offx + scale * x, picture y = offy - scale * y), so a
+    // viewer can lay clickable shapes over the drawing.
+    s << " data-scale=\"" << v.scale << "\" data-offx=\"" << v.offX << "\" data-offy=\"" << v.offY << "\">\n";
     s << "<rect width=\"100%\" height=\"100%\" fill=\"#fbfaf7\"/>\n";
     s << "<text x=\"" << Num(kMarginPx) << "\" y=\"24\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">Tevaro – tetőalaprajz</text>\n";
 

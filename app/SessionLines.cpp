@@ -3,6 +3,7 @@
 // drivers that let an open dialog or point input read the lines that follow.
 #include "app/SessionLines.h"
 
+#include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "app/PlanSvg.h"
 
@@ -413,6 +414,9 @@ bool ShowLine(const LineCall& call, std::string&) {
     return true;
 }
 
+// edges [GROUP]: the setters' edges as the workbench and palette.svg number them.
+bool EdgesLine(const LineCall& call, std::string& error) { return RunEdgesLine(call.runner, call.line, error); }
+
 constexpr int kAny = -1;
 
 // Every session line, in the order `help` lists them.
@@ -433,6 +437,7 @@ const SessionLineDef kSessionLines[] = {
     {"drag", "GROUP EDGE DX DY", "drag that edge's palette hotspot by DX, DY", DragLine, 4, 4},
     {"move", "ID DX DY", "move an element by hand (one undo step)", MoveLine, 3, 3},
     {"delete", "ID", "delete an element by hand (one undo step)", DeleteLine, 1, 1},
+    {"edges", "[GROUP]", "list the setters' edges: number, type, length, end points", EdgesLine, 0, 1},
     {"finalize", "", "the edge palette's button", FinalizeLine, 0, 0},
     {"close-palette", "", "the edge palette's close control", ClosePaletteLine, 0, 0},
     {"undo", "", "undo the last step (a command, a move, a deletion)", UndoLine, 0, 0},

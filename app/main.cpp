@@ -15,6 +15,7 @@ void PrintHelp() {
                  "  tevaro run SESSION [--out DIR]     replay a session script\n"
                  "  tevaro shell [MODEL]               type session lines one at a time\n"
                  "  tevaro catalogue [FILE]            load a catalogue file and print it as JSON\n"
+                 "  tevaro serve [MODEL] [--port N]    the web workbench on http://127.0.0.1:N/\n"
                  "  tevaro --help                      this text\n\n"
                  "Common options:\n"
                  "  --addon-folder DIR   the deliverables, Tevaro.ini and TevaroTmp.lib (default: the program's folder)\n"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     if (command == "run") return RunSessionCommand(argc - 2, argv + 2);
     if (command == "shell") return RunShellCommand(argc - 2, argv + 2);
     if (command == "catalogue") return RunCatalogueCommand(argc - 2, argv + 2);
+    if (command == "serve") return RunServeCommand(argc - 2, argv + 2);
     std::cerr << "tevaro: unknown command \"" << command << "\" (try tevaro --help)\n";
     return 2;
 }

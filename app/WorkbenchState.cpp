@@ -1,0 +1,180 @@
+// Purpose: the session's state as JSON for the workbench page.
+#include "app/WorkbenchState.h"
+
+#include "app/EdgeList.h"
+#include "app/PlanSvg.h"
+#include "app/QuantitiesCsv.h"
+#include "edges/EdgeSetterPart.h"
+#include "host/DialogManager.h"
+#include "host/Host.h"
+#include "host/LibPartScripts.h"
+#include "host/ModelFile.h"
+
+namespace app::web {
+namespace {
+
+constexpr int16_t kLabelResId = 140;   // the program's text resource added after the first build
+constexpr int kFirstLabelRow = 241;    // the workbench's block of rows
+constexpr int kLastLabelRow = 280;
+constexpr const char* kTileSurfaceMainId = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
+constexpr const char* kRidgeMainId = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
+constexpr size_t kMainIdLength = 38;
+
+using Json = nlohmann::json;
+
+// A plan point as [x, y].
+Json Point(double x, double y) { return Json::array({x, y}); }
+
+// A plan ring of 3D points as [[x, y], ...].
+Json FlatRing(const host::Ring3& ring) {
+    Json out = Json::array();
+    for (const API_Coord3D& p : ring) out.push_back(Point(p.x, p.y));
+    return out;
+}
+
+// The plan drawing a placed object's part makes of it.
+std::vector<host::DrawPrimitive> ObjectPrimitives(const host::Element& e) {
+    std::vector<host::DrawPrimitive> prims;
+    host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
+    for (const host::LibPart& part : host::gSession.libParts)
+        if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
+    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
+    return prims;
+}
+
+// An object's selectable shape: a tile surface's outline, a ridge's lines, else its position.
+void AddObjectShape(const host::Element& e, Json& j) {
+    const std::string main = e.libPartUnId.substr(0, kMainIdLength);
+    const bool surface = main == kTileSurfaceMainId, ridge = main == kRidgeMainId;
+    j["part"] = surface ? "tile-surface" : ridge ? "ridge" : "object";
+    Json polys = Json::array(), lines = Json::array();
+    if (surface || ridge) {
+        for (const host::DrawPrimitive& p : ObjectPrimitives(e)) {
+            // a surface is picked by its outline, a ridge by the lines along it
+            if (surface && p.kind == host::DrawPrimitive::Polygon && p.text == "outline") {
+                Json ring = Json::array();
+                for (const API_Coord& c : p.points) ring.push_back(Point(c.x, c.y));
+                polys.push_back(ring);
+            } else if (ridge && p.kind == host::DrawPrimitive::Line && p.points.size() == 2) {
+                lines.push_back(Json::array({Point(p.points[0].x, p.points[0].y), Point(p.points[1].x, p.points[1].y)}));
+            }
+        }
+    }
+    j["polys"] = polys;
+    j["lines"] = lines;
+    j["at"] = Point(e.rec.object.pos.x, e.rec.object.pos.y);
+}
+
+// The name of an item kind as the page draws it.
+const char* KindName(host::ItemKind kind) {
+    static const std::map<host::ItemKind, const char*> kNames = {
+        {host::ItemKind::Button, "button"},     {host::ItemKind::IconButton, "iconbutton"},
+        {host::ItemKind::Text, "text"},         {host::ItemKind::Picture, "picture"},
+        {host::ItemKind::Icon, "icon"},         {host::ItemKind::Separator, "separator"},
+        {host::ItemKind::RollDown, "rolldown"}, {host::ItemKind::Radio, "radio"},
+        {host::ItemKind::IconRadio, "iconradio"}, {host::ItemKind::CheckBox, "checkbox"},
+        {host::ItemKind::PopUp, "popup"},       {host::ItemKind::List, "list"},
+        {host::ItemKind::IntEdit, "intedit"},   {host::ItemKind::RealEdit, "realedit"},
+        {host::ItemKind::TextEdit, "textedit"}, {host::ItemKind::UserControl, "usercontrol"},
+    };
+    const auto it = kNames.find(kind);
+    return it == kNames.end() ? "text" : it->second;
+}
+
+// One dialog item with its state.
+Json ItemJson(const host::DialogItem& item) {
+    Json j = {{"number", item.number}, {"kind", KindName(item.kind)}, {"x", item.x}, {"y", item.y},
+              {"w", item.w}, {"h", item.h}, {"text", item.text}, {"icon", item.icon}, {"group", item.group},
+              {"value", item.value}, {"enabled", item.enabled}, {"visible", item.visible}, {"selected", item.selected}};
+    Json entries = Json::array();
+    for (const host::PopUpEntry& e : item.entries) entries.push_back({{"text", e.text}, {"icon", e.icon}});
+    j["entries"] = entries;
+    Json rows = Json::array();
+    for (const host::ListRow& r : item.rows) rows.push_back({{"texts", r.texts}, {"images", r.images}});
+    j["rows"] = rows;
+    j["tabs"] = item.tabs;
+    return j;
+}
+
+}  // namespace
+
+std::string Label(int row) {
+    std::string text;
+    // rows outside the workbench's block belong to other parts of the program
+    if (row < kFirstLabelRow || row > kLastLabelRow || !host::ResourceString(kLabelResId, row, text)) return "";
+    return text;
+}
+
+Json LabelsJson() {
+    Json j = Json::object();
+    for (int row = kFirstLabelRow; row <= kLastLabelRow; ++row) j[std::to_string(row)] = Label(row);
+    return j;
+}
+
+Json ElementsJson() {
+    Json out = Json::array();
+    for (const host::Element& e : host::gSession.model.elements) {
+        const API_ElemTypeID type = e.rec.header.typeID;
+        if (type == API_ObjectID && host::IsEdgeSetter(e)) continue;  // the palette draws the setters
+        Json j = {{"id", e.elementId}, {"guid", host::GuidToString(e.rec.header.guid)}};
+        if (type == API_RoofID) {
+            j["kind"] = "roof";
+            Json planes = Json::array();
+            for (const host::RoofPlaneShape& p : e.roofPlanes) {
+                Json rings = Json::array({FlatRing(p.outer)});
+                for (const host::Ring3& hole : p.holes) rings.push_back(FlatRing(hole));
+                planes.push_back(rings);
+            }
+            j["planes"] = planes;
+        } else if (type == API_WallID || type == API_HatchID) {
+            j["kind"] = type == API_WallID ? "wall" : "fill";
+            Json ring = Json::array();
+            for (const API_Coord& c : e.polygon) ring.push_back(Point(c.x, c.y));
+            j["polys"] = Json::array({ring});
+        } else if (type == API_ObjectID) {
+            j["kind"] = "object";
+            AddObjectShape(e, j);
+        } else {
+            continue;
+        }
+        out.push_back(j);
+    }
+    return out;
+}
+
+Json DialogJson(bool palette) {
+    const int16_t id = palette ? host::OpenPaletteId() : host::TopModalDialogId();
+    const host::OpenDialog* d = id != 0 ? host::FindOpenDialog(id) : nullptr;
+    if (d == nullptr) return nullptr;
+    Json items = Json::array();
+    for (const host::DialogItem& item : d->layout.items) items.push_back(ItemJson(item));
+    return {{"id", d->dialID}, {"resId", d->layout.resID}, {"title", d->layout.title}, {"modal", d->modal},
+            {"width", d->layout.width}, {"height", d->layout.height}, {"items", items}};
+}
+
+Json EdgesJson() {
+    Json out = Json::array();
+    if (host::OpenPaletteId() == 0) return out;
+    for (const ListedEdge& e : ListEdges()) {
+        out.push_back({{"group", e.group}, {"setter", e.setterId}, {"number", e.number}, {"type", e.type},
+                       {"label", e.label}, {"length", e.length},
+                       {"start", {e.start.x, e.start.y, e.start.z}}, {"end", {e.end.x, e.end.y, e.end.z}}});
+    }
+    return out;
+}
+
+Json EdgeTypesJson() {
+    Json out = Json::array();
+    for (int t = 1; t <= kEdgeTypeCount; ++t)
+        out.push_back({{"type", t}, {"label", EdgeTypeLabel(t)}, {"colour", EdgeTypeColour(t)}});
+    return out;
+}
+
+Json QuantitiesJson() {
+    Json out = Json::array();
+    for (const QuantityTotal& q : ProjectQuantityTotals())
+        out.push_back({{"item", q.item}, {"code", q.code}, {"unit", q.unit}, {"quantity", q.quantity}});
+    return out;
+}
+
+}  // namespace app::web
