@@ -59,6 +59,7 @@ void ReleaseRunTables() {
     HostArrayFree(gState.wallSegments);
     HostArrayFree(gState.fillSegments);
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
 }
 
 // Copies the folder part of a file path (up to and including the last separator).

@@ -8,6 +8,7 @@
 #include "polytopo/RunTopology.h"
 #include "roofgeom/ExtractRoof.h"
 #include "roofgeom/FillJunctions.h"
+#include "roofgeom/RunRoofs.h"
 #include "roofgeom/WallJunctions.h"
 
 namespace {
@@ -87,6 +88,7 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
         if (type == API_RoofID) {
             if (RoofAlreadyRead(element.header.guid)) continue;
             if (ExtractRoof(element.header.guid, APINULLGuid) != NoError) return false;
+            if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;
             if (!HostArrayAppend(groupList, head)) return false;
@@ -107,6 +109,7 @@ void CleanUpRun() {
     HostArrayFree(gState.fillSegments);
     // Setter records placed before a failure would outlive the run otherwise.
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
 }
 
 // Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.
@@ -141,6 +144,7 @@ void DoTiles() {
     gState.collectedRoofCount = 0;
     HostArrayFree(gState.wallSegments);
     HostArrayFree(gState.fillSegments);
+    HostArrayFree(gState.runRoofs);
 
     // 2. The selection.
     API_SelectionInfo info{};

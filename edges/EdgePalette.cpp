@@ -10,6 +10,7 @@
 #include "Common_src/Messages.h"
 #include "edges/EdgeSetters.h"
 #include "placement/PlaceTileSurfaces.h"
+#include "roofgeom/RunRoofs.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ void RestoreGroupSuspension(bool wasOff) {
 // Empties every table of the finished tiling run.
 void ReleaseEdgeRunTables() {
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
     FreeRoofPlanes();
     gState.collectedRoofCount = 0;
     HostArrayFree(gState.wallSegments);
@@ -81,6 +83,8 @@ void FinalizeEdges() {
     if (err != NoError) {
         DeleteDummies();
         ErrorAlert(GetMessage(kMsgMissingLibrary), err);
+    } else if (!RunRoofsUnchanged()) {
+        DeleteDummies();  // a roof was deleted or moved meanwhile: nothing is placed (reported there)
     } else if (!FinalizeDummies()) {
         DeleteDummies();
         ReportMessage(GetMessage(kMsgSettersChanged));
