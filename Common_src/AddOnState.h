@@ -3,6 +3,7 @@
 
 #include "Common_src/Api_related/HostArray.h"
 #include "roofgeom/RoofModel.h"
+#include "roofgeom/RunRoofs.h"
 
 // One plan segment of a wall footprint or fill outline, with the height range it covers.
 struct WallSegment {
@@ -53,6 +54,7 @@ struct AddOnState {
     HostArray<WallSegment> wallSegments;
     HostArray<WallSegment> fillSegments;
     HostArray<EdgeSetterRecord> edgeSetterRecords;
+    HostArray<RunRoof> runRoofs;  // the roofs read, checked again at finalization
 };
 
 extern AddOnState gState;

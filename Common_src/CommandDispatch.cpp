@@ -1,6 +1,7 @@
 // Purpose: the entry points the host calls and the menu handler that runs the five commands.
 #include "Common_src/CommandDispatch.h"
 
+#include <cmath>
 #include <cstring>
 #include <exception>
 
@@ -25,10 +26,13 @@ constexpr int16_t kMenuResIds[] = {PlaceTiles, PlaceAccessories, PlaceSolarColle
 constexpr int16_t kPromptOffset = 10;  // prompt resource = menu resource + 10
 constexpr const char* kLibraryFileName = "TevaroTmp.lib";
 
+constexpr double kTileSizeEqualTol = 1e-9;  // metres: the same tile size read back from a surface
+
 // The command body handed to the undoable-command call: the command and what it decided.
 struct CommandBody {
     int16_t command = 0;
     int32_t tileSurfaceLoaded = 0;
+    bool tileSizeChanged = false;  // a modification lays other tiles: the accessory rows no longer fit
 };
 
 // Runs the body of a command inside the host's undo step; always succeeds towards the host.
@@ -39,7 +43,8 @@ GSErrCode RunCommandBody(void* context) {
             if (body.tileSurfaceLoaded == 0) {
                 DoTiles();
             } else {
-                AccessoryRun(AccessoryMode_ClearAll);
+                // Accessory positions are counted in tiles: only another tile size voids them.
+                if (body.tileSizeChanged) AccessoryRun(AccessoryMode_ClearAll);
                 DoModify();
             }
             break;
@@ -59,6 +64,7 @@ void ReleaseRunTables() {
     HostArrayFree(gState.wallSegments);
     HostArrayFree(gState.fillSegments);
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
 }
 
 // Copies the folder part of a file path (up to and including the last separator).
@@ -86,7 +92,12 @@ void RunPlaceTiles(bool& storyFailed) {
     CommandBody body;
     body.command = PlaceTiles;
     body.tileSurfaceLoaded = getCserep();
-    if (TileDialog(body.tileSurfaceLoaded) == DG_OK) RunUndoable(RunCommandBody, &body);
+    const double tileX = gTileSettings.tile_x, tileY = gTileSettings.tile_y;  // the surface's, when one was read
+    if (TileDialog(body.tileSurfaceLoaded) != DG_OK) return;
+    // Either side of the tile differs from the one the surface was laid with.
+    body.tileSizeChanged = std::fabs(gTileSettings.tile_x - tileX) > kTileSizeEqualTol ||
+                           std::fabs(gTileSettings.tile_y - tileY) > kTileSizeEqualTol;
+    RunUndoable(RunCommandBody, &body);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
+#include "Common_src/UserTexts.h"
 #include "edges/EdgePalette.h"
 #include "edges/EdgeSetters.h"
 #include "polytopo/RunTopology.h"
 #include "roofgeom/ExtractRoof.h"
 #include "roofgeom/FillJunctions.h"
+#include "roofgeom/RunRoofs.h"
 #include "roofgeom/WallJunctions.h"
 
 namespace {
@@ -43,30 +45,45 @@ bool AppendOutlineSegments(HostArray<WallSegment>& segments, API_Coord** coords,
     return true;
 }
 
-// Reads a straight wall's footprint edges into wallSegments; curved walls give none.
-GSErrCode CollectWall(const API_Element& wall) {
-    if (wall.wall.polyArcCount != 0) return NoError;
+// Reports a failed host call of the run with its text row of resource 140 and the host's error.
+void ReportHostFailure(int32_t textRow, GSErrCode err) { ErrorAlert(GetUserText(textRow).c_str(), err); }
+
+// Reads a straight wall's footprint edges into wallSegments; curved walls give none. False after
+// reporting a failure.
+bool CollectWall(const API_Element& wall) {
+    if (wall.wall.polyArcCount != 0) return true;
     API_StoryInfo storyInfo{};
     GSErrCode err = ACAPI_Environment(APIEnv_GetStorySettingsID, &storyInfo);
-    if (err != NoError) return err;
+    if (err != NoError) {
+        ReportHostFailure(kTextWallPolygonFailed, err);
+        return false;
+    }
     const double bottom = wall.wall.bottomOffset + StoryLevel(storyInfo, wall.header.floorInd);
     BMKillHandle(&storyInfo.data);
     API_ElementMemo memo{};
     err = ACAPI_Element_GetMemo(wall.header.guid, &memo, APIMemoMask_Polygon);
-    if (err != NoError) return err;
-    if (!AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height)) err = APIERR_MEMFULL;
+    if (err != NoError) {
+        ReportHostFailure(kTextWallPolygonFailed, err);
+        return false;
+    }
+    const bool appended = AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height);
     ACAPI_DisposeElemMemoHdls(&memo);
-    return err;
+    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
+    return appended;
 }
 
-// Reads a fill's outline into fillSegments.
-GSErrCode CollectFill(const API_Element& fill) {
+// Reads a fill's outline into fillSegments; false after reporting a failure.
+bool CollectFill(const API_Element& fill) {
     API_ElementMemo memo{};
-    GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
-    if (err != NoError) return err;
-    if (!AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop)) err = APIERR_MEMFULL;
+    const GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
+    if (err != NoError) {
+        ReportHostFailure(kTextFillPolygonFailed, err);
+        return false;
+    }
+    const bool appended = AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop);
     ACAPI_DisposeElemMemoHdls(&memo);
-    return err;
+    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
+    return appended;
 }
 
 // Reads every selected element: roofs into the roof model, walls and fills into segments.
@@ -87,13 +104,14 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
         if (type == API_RoofID) {
             if (RoofAlreadyRead(element.header.guid)) continue;
             if (ExtractRoof(element.header.guid, APINULLGuid) != NoError) return false;
+            if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;
             if (!HostArrayAppend(groupList, head)) return false;
             ++gState.collectedRoofCount;
         } else if (type == API_WallID) {
-            if (CollectWall(element) != NoError) return false;
-        } else if (CollectFill(element) != NoError) {
+            if (!CollectWall(element)) return false;
+        } else if (!CollectFill(element)) {
             return false;
         }
     }
@@ -107,6 +125,7 @@ void CleanUpRun() {
     HostArrayFree(gState.fillSegments);
     // Setter records placed before a failure would outlive the run otherwise.
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
 }
 
 // Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.
@@ -116,18 +135,32 @@ bool UngroupRoofs(HostArray<API_Elem_Head>& groupList, bool suspended) {
         return false;
     }
     API_Elem_Head* heads = groupList.data();
-    GSErrCode err = ACAPI_Element_Tool(&heads, int32_t(groupList.count), APITool_Ungroup);
+    const GSErrCode err = ACAPI_Element_Tool(&heads, int32_t(groupList.count), APITool_Ungroup);
+    if (err != NoError) ReportHostFailure(kTextUngroupFailed, err);
     return err == NoError;
 }
 
-// Places the edge setters and opens the palette; false when a step failed.
+// Places the edge setters and opens the palette; false when a step failed. Either the palette is
+// open with the run's setters and tables, or (false) the setters placed here are deleted again
+// and the caller releases the tables: no half state is left that no palette can finish.
 bool HandOverToEdgePalette(bool suspended) {
     if (!DeleteDummies()) return false;
     if (ACAPI_Element_Select(nullptr, 0, false) != NoError) return false;
-    if (!PlaceDummies()) return false;
-    if (OpenEdgePalette() != 0) gState.finalizationPending = true;
+    if (!PlaceDummies()) {
+        DeleteDummies();  // the setters placed before the failure
+        return false;
+    }
+    const int16_t palette = OpenEdgePalette();
+    if (palette == 0) {
+        DeleteDummies();
+        ReportMessage(GetUserText(kTextPaletteFailed).c_str());
+        return false;
+    }
+    gState.finalizationPending = true;
     if (suspended && ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups) != NoError) {
         ReportMessage(GetMessage(kMsgSuspendGroups));
+        CloseEdgePaletteUnused(palette);
+        DeleteDummies();
         return false;
     }
     return true;
@@ -141,6 +174,7 @@ void DoTiles() {
     gState.collectedRoofCount = 0;
     HostArrayFree(gState.wallSegments);
     HostArrayFree(gState.fillSegments);
+    HostArrayFree(gState.runRoofs);
 
     // 2. The selection.
     API_SelectionInfo info{};
@@ -187,7 +221,8 @@ void DoTiles() {
         return;
     }
     // 10.
-    if (ACAPI_Automate(APIDo_RedrawID) != NoError) {
+    if (const GSErrCode err = ACAPI_Automate(APIDo_RedrawID); err != NoError) {
+        ReportHostFailure(kTextRedrawFailed, err);
         CleanUpRun();
         return;
     }

@@ -223,11 +223,6 @@ void ApplyOkRule(int16_t dialID) {
         DGDisableItem(dialID, kItemOk);
 }
 
-// Disables OK when the rule says so; never enables it.
-void ApplyOkRuleDisableOnly(int16_t dialID) {
-    if (!OkRuleAllows(dialID)) DGDisableItem(dialID, kItemOk);
-}
-
 // Enables or disables the snow-guarding items 26-29.
 void EnableSnowGuarding(int16_t dialID, bool enable) {
     for (int16_t item = kItemSnowMethodLabel; item <= kItemSnowGuard; ++item) {
@@ -305,11 +300,14 @@ void InitTileDialog(int16_t dialID, int32_t tileSurfaceLoaded) {
     for (int s = 0; s < kSectionCount; ++s) gDialog.sectionOpen[s] = true;
     if (tileSurfaceLoaded == 1) DGSetItemText(dialID, kItemTitleText, GetMessage(kMsgModifySelected));
 
-    // The dialog always opens on the first family.
+    // A new tiling opens on the first family; a modification opens on the family of the surface's
+    // own tile type, so that OK with nothing changed keeps its type, colour and snow guard.
+    int family = 0;
+    if (tileSurfaceLoaded == 1 && FindTileType(ts.fam, &family, nullptr) == nullptr) family = 0;
     for (int16_t item = kItemFamilyFirst; item <= kItemFamilyLast; ++item)
-        DGSetItemValLong(dialID, item, item == kItemFamilyFirst ? 1 : 0);
-    ShowFamilyIcons(dialID, 0);
-    FillTileTypes(dialID, 0, ts.fam);
+        DGSetItemValLong(dialID, item, item - kItemFamilyFirst == family ? 1 : 0);
+    ShowFamilyIcons(dialID, family);
+    FillTileTypes(dialID, family, ts.fam);
     const TileType* type = SelectedTileType(dialID);
     FillColours(dialID, type, ts.color);
 
@@ -339,7 +337,7 @@ void InitTileDialog(int16_t dialID, int32_t tileSurfaceLoaded) {
         DGSetItemValLong(dialID, kItemLayer, 1);
     }
 
-    ApplyOkRuleDisableOnly(dialID);
+    ApplyOkRule(dialID);
     if (ts.auto_acc == 0) EnableSnowGuarding(dialID, false);
 
     // The roll-down headers carry the texts of the dialog resource.
@@ -364,7 +362,7 @@ void FamilyChanged(int16_t dialID, int family) {
     SelectFirstColour(dialID);
     FillSnowGuards(dialID, type, "");
     SelectPopUp(dialID, kItemSnowGuard, 1);
-    if (DGGetItemValLong(dialID, kItemAutoAccessories) != 0 || type == nullptr) DGDisableItem(dialID, kItemOk);
+    ApplyOkRule(dialID);
 }
 
 // A new tile type: its colours and snow guards, first entries selected.
@@ -374,19 +372,14 @@ void TileTypeChanged(int16_t dialID) {
     SelectFirstColour(dialID);
     FillSnowGuards(dialID, type, "");
     SelectPopUp(dialID, kItemSnowGuard, 1);
-    if (DGGetItemValLong(dialID, kItemAutoAccessories) != 0) DGDisableItem(dialID, kItemOk);
+    ApplyOkRule(dialID);
 }
 
 // Automatic accessories switched: the snow-guarding items follow it, and so does OK.
 void AutoAccessoriesChanged(int16_t dialID) {
     gTileSettings.auto_acc = DGGetItemValLong(dialID, kItemAutoAccessories) != 0 ? 1 : 0;
-    if (gTileSettings.auto_acc != 0) {
-        EnableSnowGuarding(dialID, true);
-        ApplyOkRuleDisableOnly(dialID);
-    } else {
-        EnableSnowGuarding(dialID, false);
-        ApplyOkRule(dialID);
-    }
+    EnableSnowGuarding(dialID, gTileSettings.auto_acc != 0);
+    ApplyOkRule(dialID);
 }
 
 // A roll-down header was clicked or set: fold or open its section, then fit to the screen.

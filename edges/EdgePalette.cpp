@@ -10,8 +10,11 @@
 #include "Common_src/Messages.h"
 #include "edges/EdgeSetters.h"
 #include "placement/PlaceTileSurfaces.h"
+#include "roofgeom/RunRoofs.h"
 
 namespace {
+
+bool gClosingUnused = false;  // the run is closing its own palette: the close is no user's abort
 
 // Switches group suspension on for an action; false (after message 18) when it cannot be.
 // `wasOff` tells whether it has to be switched off again at the end.
@@ -37,6 +40,7 @@ void RestoreGroupSuspension(bool wasOff) {
 // Empties every table of the finished tiling run.
 void ReleaseEdgeRunTables() {
     HostArrayFree(gState.edgeSetterRecords);
+    HostArrayFree(gState.runRoofs);
     FreeRoofPlanes();
     gState.collectedRoofCount = 0;
     HostArrayFree(gState.wallSegments);
@@ -69,9 +73,18 @@ int16_t EdgePaletteHandler(int16_t message, int16_t, int16_t item, intptr_t, con
     }
     if (message == DG_MSG_CLOSE) {
         gState.finalizationPending = false;
-        if (item != kEdgePaletteFinalizeItem) RunUndoable(AbortBody, nullptr);
+        // Closed by the user, not by the finalize button, and not by the run that opened it.
+        const bool userAbort = item != kEdgePaletteFinalizeItem && !gClosingUnused;
+        if (userAbort) RunUndoable(AbortBody, nullptr);
     }
     return 0;
+}
+
+void CloseEdgePaletteUnused(int16_t dialID) {
+    gClosingUnused = true;
+    DGModelessClose(dialID);
+    gClosingUnused = false;
+    gState.finalizationPending = false;
 }
 
 void FinalizeEdges() {
@@ -81,6 +94,8 @@ void FinalizeEdges() {
     if (err != NoError) {
         DeleteDummies();
         ErrorAlert(GetMessage(kMsgMissingLibrary), err);
+    } else if (!RunRoofsUnchanged()) {
+        DeleteDummies();  // a roof was deleted or moved meanwhile: nothing is placed (reported there)
     } else if (!FinalizeDummies()) {
         DeleteDummies();
         ReportMessage(GetMessage(kMsgSettersChanged));

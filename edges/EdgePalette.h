@@ -16,6 +16,10 @@ int16_t OpenEdgePalette();
 int16_t EdgePaletteHandler(int16_t message, int16_t dialID, int16_t item, intptr_t userData,
                            const DGMessageData* msgData);
 
+// Closes a palette the tiling run opened but cannot hand over (the caller cleans the run up):
+// the close does not run the abort action.
+void CloseEdgePaletteUnused(int16_t dialID);
+
 // Reads the setters back, tiles the roofs (or reports why not) and releases the run tables.
 void FinalizeEdges();
 

@@ -2,6 +2,7 @@
 // edge types back into the planes, and deleting the setters.
 #include "edges/EdgeSetters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -51,21 +52,54 @@ bool SameEdge(const API_Coord3D& a0, const API_Coord3D& a1, const API_Coord3D& b
 // A roof-model vertex as a host 3D point.
 API_Coord3D ToApi(const Coord3& c) { return API_Coord3D{c.x, c.y, c.z}; }
 
-// The level of the current story from the host's story list, and the story's index.
-GSErrCode CurrentStoryLevel(double& level, int16_t& story) {
+// The level of a story (the current one when `current` is set, which then also gives its index)
+// from the host's story list; 0 when the list does not hold it.
+GSErrCode StoryLevel(bool current, double& level, int16_t& story) {
     API_StoryInfo info{};
     const GSErrCode err = ACAPI_Environment(APIEnv_GetStorySettingsID, &info);
     if (err != NoError) return err;
     level = 0;
-    story = info.actStory;
+    if (current) story = info.actStory;
     if (info.data != nullptr) {
         const int32_t count = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
         const API_StoryType* stories = reinterpret_cast<const API_StoryType*>(*info.data);
         for (int32_t i = 0; i < count; ++i)
-            if (stories[i].index == info.actStory) level = stories[i].level;
+            if (stories[i].index == story) level = stories[i].level;
         BMKillHandle(&info.data);
     }
     return NoError;
+}
+
+// The level of the current story, and the story's index.
+GSErrCode CurrentStoryLevel(double& level, int16_t& story) { return StoryLevel(true, level, story); }
+
+// Orders GUIDs for the record index.
+bool GuidBefore(const API_Guid& a, const API_Guid& b) { return a.hi != b.hi ? a.hi < b.hi : a.lo < b.lo; }
+
+// The placed setters' records by GUID, and whether each record has been matched yet: each record
+// matches one setter at most, so a copy of a setter never stands in for a deleted one.
+struct RecordIndex {
+    std::vector<std::pair<API_Guid, uint32_t>> byGuid;  // sorted by GUID
+    std::vector<bool> matched;                          // per record
+};
+
+// Builds the index over gState.edgeSetterRecords.
+void BuildRecordIndex(RecordIndex& index) {
+    const uint32_t n = gState.edgeSetterRecords.count;
+    index.byGuid.clear();
+    index.byGuid.reserve(n);
+    for (uint32_t i = 0; i < n; ++i) index.byGuid.emplace_back(gState.edgeSetterRecords[i].guid, i);
+    std::sort(index.byGuid.begin(), index.byGuid.end(),
+              [](const auto& a, const auto& b) { return GuidBefore(a.first, b.first); });
+    index.matched.assign(n, false);
+}
+
+// The index of the record placed as this GUID, or -1.
+int64_t RecordOfGuid(const RecordIndex& index, const API_Guid& guid) {
+    const auto it = std::lower_bound(index.byGuid.begin(), index.byGuid.end(), guid,
+                                     [](const auto& entry, const API_Guid& g) { return GuidBefore(entry.first, g); });
+    const bool found = it != index.byGuid.end() && it->first == guid;
+    return found ? int64_t(it->second) : -1;
 }
 
 // The host's list of every object in the model (empty on failure).
@@ -287,21 +321,23 @@ bool SelectPlacedSetters() {
     return true;
 }
 
-// The record this setter was placed as: same group, edge count, position, and neither turned
-// nor mirrored; null when none matches.
-const EdgeSetterRecord* MatchingRecord(const API_Element& element, uint32_t group, uint32_t edgeCount) {
+// The record this setter was placed as (found by its GUID, not matched before): same group, edge
+// count, position, and neither turned nor mirrored; null when there is none. Marks it matched.
+const EdgeSetterRecord* MatchingRecord(const API_Element& element, uint32_t group, uint32_t edgeCount,
+                                       RecordIndex& index) {
+    const int64_t i = RecordOfGuid(index, element.header.guid);
+    if (i < 0 || index.matched[size_t(i)]) return nullptr;
+    const EdgeSetterRecord& rec = gState.edgeSetterRecords[uint32_t(i)];
     const API_ObjectType& o = element.object;
-    for (uint32_t i = 0; i < gState.edgeSetterRecords.count; ++i) {
-        const EdgeSetterRecord& rec = gState.edgeSetterRecords[i];
-        const double dx = o.pos.x - rec.x, dy = o.pos.y - rec.y, dz = o.level - rec.elevation;
-        const bool sameGroup = rec.groupId == group;
-        const bool sameCount = rec.edgeCount == edgeCount;
-        const bool notTurned = std::fabs(o.angle) <= kSetterAngleTol;
-        const bool notMirrored = !o.reflected;
-        const bool notMoved = std::sqrt(dx * dx + dy * dy + dz * dz) < kSetterPositionTol;
-        if (sameGroup && sameCount && notTurned && notMirrored && notMoved) return &rec;
-    }
-    return nullptr;
+    const double dx = o.pos.x - rec.x, dy = o.pos.y - rec.y, dz = o.level - rec.elevation;
+    const bool sameGroup = rec.groupId == group;
+    const bool sameCount = rec.edgeCount == edgeCount;
+    const bool notTurned = std::fabs(o.angle) <= kSetterAngleTol;
+    const bool notMirrored = !o.reflected;
+    const bool notMoved = std::sqrt(dx * dx + dy * dy + dz * dz) < kSetterPositionTol;
+    if (!(sameGroup && sameCount && notTurned && notMirrored && notMoved)) return nullptr;
+    index.matched[size_t(i)] = true;
+    return &rec;
 }
 
 // Builds the setter's edges in model coordinates with the types the user changed (0 where not).
@@ -364,10 +400,18 @@ GSErrCode DeleteOne(const API_Elem_Head& header) {
 }
 
 // Reads one setter back into the planes and deletes it; false when it does not match its record
-// or a host call failed (reported here).
-bool FinalizeOneSetter(const API_Element& element, double storyLevel) {
+// or a host call failed (reported here). Its edges are measured from its own story's level, which
+// need not be the story the user is on now.
+bool FinalizeOneSetter(const API_Element& element, RecordIndex& index) {
+    double storyLevel = 0;
+    int16_t story = element.header.floorInd;
+    GSErrCode err = StoryLevel(false, storyLevel, story);
+    if (err != NoError) {
+        ErrorAlert(GetMessage(kMsgFinalizeStory), err);
+        return false;
+    }
     API_ElementMemo memo{};
-    GSErrCode err = ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars);
+    err = ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFinalizeGetMemo), err);
         return false;
@@ -376,7 +420,7 @@ bool FinalizeOneSetter(const API_Element& element, double storyLevel) {
     const uint32_t edgeCount = edgeValue > 0 ? uint32_t(edgeValue) : 0;
     const double groupValue = SetterParamValue(memo.params, "dummyIndex", 0);
     const uint32_t group = groupValue > 0 ? uint32_t(groupValue) : 0;
-    if (group == 0 || MatchingRecord(element, group, edgeCount) == nullptr) {
+    if (group == 0 || MatchingRecord(element, group, edgeCount, index) == nullptr) {
         ACAPI_DisposeElemMemoHdls(&memo);
         return false;
     }
@@ -438,13 +482,6 @@ bool PlaceDummies() {
 }
 
 bool FinalizeDummies() {
-    double storyLevel = 0;
-    int16_t story = 0;
-    const GSErrCode err = CurrentStoryLevel(storyLevel, story);
-    if (err != NoError) {
-        ErrorAlert(GetMessage(kMsgFinalizeStory), err);
-        return false;
-    }
     HostArray<API_Guid> objects = AllObjects();
     if (objects.count == 0) {
         HostArrayFree(objects);
@@ -452,13 +489,15 @@ bool FinalizeDummies() {
     }
     uint32_t matched = 0;
     bool ok = true;
+    RecordIndex index;
+    BuildRecordIndex(index);
     ListGroupPlanes();
     for (uint32_t i = 0; i < objects.count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
         if (check == SetterCheck::Failed) ok = false;
         if (check != SetterCheck::Setter) continue;
-        ok = FinalizeOneSetter(element, storyLevel);
+        ok = FinalizeOneSetter(element, index);
         if (ok) ++matched;
     }
     gGroupPlanes.clear();

@@ -68,6 +68,12 @@ void ReadIntegerSetting(API_AddParType** params, const char* name, int32_t& fiel
     field = int32_t(int16_t(whole));
 }
 
+// Reads a finite length setting (a tile size), if the list holds one.
+void ReadLengthSetting(API_AddParType** params, const char* name, double& field) {
+    const API_AddParType* param = FindParam(params, name);
+    if (param != nullptr && std::isfinite(param->real)) field = param->real;
+}
+
 // Loads a tile surface's settings from its parameter list into TileSettings.
 void ReadTileSurfaceSettings(API_AddParType** params) {
     TileSettings& t = gTileSettings;
@@ -87,6 +93,9 @@ void ReadTileSurfaceSettings(API_AddParType** params) {
     ReadIntegerSetting(params, "csrogz", t.csrogz);
     ReadIntegerSetting(params, "rogkar", t.rogkar);
     ReadIntegerSetting(params, "pen1", t.pen1);
+    // The tile size the surface was laid with: its accessory rows are counted in these tiles.
+    ReadLengthSetting(params, "tile_x", t.tile_x);
+    ReadLengthSetting(params, "tile_y", t.tile_y);
 }
 
 // The settings a modification writes onto a tile surface.

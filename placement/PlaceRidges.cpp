@@ -244,6 +244,10 @@ int32_t RidgeEndCode(uint32_t planeIndex, uint32_t edgeIndex, int32_t end) {
 
     if (status == kStatusTopEdge || status == kStatusHip) {
         if (counts.ridgeType != 0) return kEndJoined;
+        // A level top edge (a lean-to's top) has no lower end: both its free ends are capped
+        // like the free end of a ridge, not started like the foot of a hip.
+        const bool level = std::fabs(edge.b.z - edge.a.z) < kPointEqualTol3D;
+        if (status == kStatusTopEdge && level) return kEndFreeRidge;
         return end == 0 ? kEndFreeLower : kEndJoined;
     }
     if (counts.ridgeType == 0 || (counts.hips == 0 && counts.ridges == 0)) return kEndFreeRidge;

@@ -54,9 +54,11 @@ int16_t EdgeStatusOf(int16_t dummyStatus, int16_t edgeKind) {
         case dummystatus_dome:
         case dummystatus_hollow:
             switch (edgeKind) {
+                // A break chosen on an outer eave or top edge is a horizontal break of an
+                // outer edge, not an edge of a hole.
                 case kKindFreeUpper:
+                case kKindFreeLower: return kStatusSlopeBreak;
                 case kKindHoleUpper: return kStatusHoleSharedUpper;
-                case kKindFreeLower:
                 case kKindHoleLower: return kStatusHoleSharedLower;
                 case kKindHoleSloped: return kStatusHoleSharedSloped;
                 case kKindSharedConvexHorizontal: return kStatusSlopeBreak;

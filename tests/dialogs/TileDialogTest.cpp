@@ -38,22 +38,30 @@ protected:
     static std::string EntryText(const host::DialogItem& it, int16_t pos) { return it.entries[size_t(pos - 1)].text; }
 };
 
-TEST_F(TileDialogTest, OpensOnTheFirstFamilyWhateverFamilyTheTypeBelongsTo) {
+TEST_F(TileDialogTest, AModificationOpensOnTheFamilyAndTypeOfTheSurface) {
     std::strcpy(gTileSettings.fam, "HODS");  // a type of the third family
     user.Snap();
     TileDialog(1);
     const host::OpenDialog& d = user.snaps.at(0);
-    EXPECT_EQ(ItemOf(d, 7).value, 1);
-    EXPECT_EQ(ItemOf(d, 9).value, 0);
-    EXPECT_EQ(ItemOf(d, 7).icon, 30011);
-    EXPECT_EQ(ItemOf(d, 8).icon, 30002);
-    EXPECT_EQ(ItemOf(d, 9).icon, 30003);
+    EXPECT_EQ(ItemOf(d, 7).value, 0);
+    EXPECT_EQ(ItemOf(d, 9).value, 1);
+    EXPECT_EQ(ItemOf(d, 7).icon, 30001);
+    EXPECT_EQ(ItemOf(d, 9).icon, 30013);
     const host::DialogItem& types = ItemOf(d, 12);
     ASSERT_EQ(types.entries.size(), 3u);
-    EXPECT_EQ(EntryText(types, 1), "Tevaro Hullám agyag");
-    EXPECT_EQ(types.entries[0].icon, 30021);
-    EXPECT_EQ(types.selected, 1);  // the type is not in this family: the first entry
+    EXPECT_EQ(EntryText(types, 2), "Tevaro Hódfarkú szegmens");
+    EXPECT_EQ(types.selected, 2);
     EXPECT_EQ(ItemOf(d, 4).text, GetMessage(kMsgModifySelected));
+}
+
+TEST_F(TileDialogTest, ANewTilingStillOpensOnTheFirstFamily) {
+    std::strcpy(gTileSettings.fam, "HODS");
+    user.Snap();
+    TileDialog(0);
+    const host::OpenDialog& d = user.snaps.at(0);
+    EXPECT_EQ(ItemOf(d, 7).value, 1);
+    EXPECT_EQ(ItemOf(d, 9).value, 0);
+    EXPECT_EQ(ItemOf(d, 12).selected, 1);  // the type is not in this family: the first entry
 }
 
 TEST_F(TileDialogTest, OpensWithTheStoredTypeAndColourSelected) {
@@ -168,6 +176,27 @@ TEST_F(TileDialogTest, FamilyWithoutTypesCannotBeConfirmed) {
     EXPECT_TRUE(ItemOf(d, 12).entries.empty());
     EXPECT_TRUE(ItemOf(d, 15).rows.empty());
     EXPECT_FALSE(Enabled(d, kOk));
+}
+
+TEST_F(TileDialogTest, OkFollowsTheRuleAfterEveryReaction) {
+    ChooseEverythingNeeded();
+    user.Click(18);  // automatic accessories off
+    user.Snap();     // 0: allowed
+    user.Click(10);  // the empty fourth family
+    user.Snap();     // 1: no tile type
+    user.Click(8);   // a filled family again
+    user.Snap();     // 2: allowed again
+    user.Pick(12, 2);
+    user.Snap();     // 3: another type of it: still allowed
+    user.Click(18);  // automatic accessories on: the first snow guard of the new type means none
+    user.Snap();     // 4: not allowed
+    user.Pick(29, 2);
+    user.Snap();     // 5: allowed
+    user.Ok();
+    ASSERT_EQ(TileDialog(0), kOk);
+    const bool expected[] = {true, false, true, true, false, true};
+    ASSERT_EQ(user.snaps.size(), 6u);
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(Enabled(user.snaps[i], kOk), expected[i]) << "step " << i;
 }
 
 TEST_F(TileDialogTest, OkStoresTheCodesOfEveryChoice) {

@@ -83,8 +83,10 @@ TEST_F(ModifyTileSurface, SelectedTileSurfaceLoadsItsSettingsAndIsRemembered) {
     EXPECT_EQ(t.rogkar, 0);
     EXPECT_EQ(t.pen1, 17);
     EXPECT_EQ(t.layer, 9);
+    // The tile size the surface was laid with (a modification compares the new one with it).
+    EXPECT_EQ(t.tile_x, 0.3);
+    EXPECT_EQ(t.tile_y, 0.45);
     // Not read back: they come from the tile type chosen in the dialog.
-    EXPECT_EQ(t.tile_x, 0.0);
     EXPECT_STREQ(t.typ, "");
     EXPECT_STREQ(t.gcstyp, "");
 

@@ -196,8 +196,23 @@ TEST_F(RidgePlacement, TopEdgeOfAShedRoofRunsAlongPlusXWithFreeEnds) {
     const host::Element& top = *ObjectOf(Plane(p).ridgeGuids[2]);
     EXPECT_DOUBLE_EQ(top.rec.object.angle, 0);
     EXPECT_DOUBLE_EQ(Number(top, "alpha"), 0);
-    EXPECT_EQ(Number(top, "stat1"), 2);  // a free top edge's first end
-    EXPECT_EQ(Number(top, "stat2"), 0);
+    // A level top edge has no lower end: both free ends are capped like a free ridge end.
+    EXPECT_EQ(Number(top, "stat1"), 1);
+    EXPECT_EQ(Number(top, "stat2"), 1);
+}
+
+TEST_F(RidgePlacement, TopEdgeMeetingAHipAtOneEndIsJoinedThereAndCappedAtTheOther) {
+    LoadLibrary();
+    const API_Guid roof = AddRoof("R1");
+    // A lean-to whose top runs from (0,0,5) to (10,0,5); at its east end a hip of a neighbour
+    // plane comes up to the top's end point.
+    const uint32_t p = AddPlane(roof, {{10, 4, 3}, {0, 4, 3}, {0, 0, 5}, {10, 0, 5}}, {11, 21, 12, 21});
+    AddPlane(roof, {{14, 4, 3}, {10, 0, 5}, {10, 4, 3}}, {41, 21, 11});
+    RoofPlaceAll();
+    const host::Element& top = *ObjectOf(Plane(p).ridgeGuids[2]);
+    const bool eastFirst = std::fabs(top.rec.object.pos.x - 10) < 1e-9;
+    EXPECT_EQ(Number(top, eastFirst ? "stat1" : "stat2"), 0);  // joined to the hip
+    EXPECT_EQ(Number(top, eastFirst ? "stat2" : "stat1"), 1);  // free: a ridge's end cap
 }
 
 TEST_F(RidgePlacement, EdgesThatCarryNoRidgeTilesGetNoObject) {

@@ -17,6 +17,7 @@ constexpr int16_t kValleyPopUp = 23;
 constexpr int16_t kSnowGuardModePopUp = 27;
 constexpr int16_t kSnowGuardPopUp = 29;
 constexpr int16_t kLossMultiplierPopUp = 36;
+constexpr int16_t kTileTypePopUp = 12;
 constexpr int16_t kTitleText = 4;
 constexpr int16_t kFinalizeButton = 1;
 
@@ -152,7 +153,26 @@ bool HasAccessory(const host::Element& tile, const char16_t* code) {
     return false;
 }
 
-TEST_F(HippedRoofTiling, ModificationClearsTheModifiedSurfacesAccessoriesNotTheLastAccessoryCommands) {
+TEST_F(HippedRoofTiling, ModificationWithTheSameTileKeepsTheSurfacesAccessoriesAndItsTileType) {
+    TileTheRoof();
+    host::Element& modified = *Element("Tevaro_001");
+    GiveOneAccessory(modified, u"KX1");
+    const std::u16string family = host::FindParam(modified.params, "fam")->texts.at(0);
+    const std::u16string colour = host::FindParam(modified.params, "color")->texts.at(0);
+    host::gSession.model.selection = {modified.rec.header.guid};
+    QueueSet(kLossMultiplierPopUp, "3");  // only the loss multiplier changes
+    QueueOk();
+    ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+
+    const host::Element& after = *Element("Tevaro_001");
+    EXPECT_TRUE(HasAccessory(after, u"KX1"));
+    EXPECT_EQ(host::ParamNumber(after.params, "num_acc"), 1);
+    EXPECT_EQ(host::FindParam(after.params, "fam")->texts.at(0), family);
+    EXPECT_EQ(host::FindParam(after.params, "color")->texts.at(0), colour);
+    EXPECT_NEAR(host::ParamNumber(after.params, "vesztesegszorzo"), 1.10, 1e-9);
+}
+
+TEST_F(HippedRoofTiling, ModificationToAnotherTileSizeClearsTheModifiedSurfacesAccessoriesNotTheLastAccessoryCommands) {
     TileTheRoof();
     host::Element& modified = *Element("Tevaro_001");
     host::Element& other = *Element("Tevaro_002");
@@ -160,8 +180,11 @@ TEST_F(HippedRoofTiling, ModificationClearsTheModifiedSurfacesAccessoriesNotTheL
     GiveOneAccessory(other, u"KX2");
     gState.selectedTileSurface = other.rec.header.guid;  // the last accessory command worked on it
     host::gSession.model.selection = {modified.rec.header.guid};
+    QueuePick(kTileTypePopUp, 3);  // a larger tile of the same family
+    QueuePick(kSnowGuardPopUp, 2);
     QueueOk();
     ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+    ASSERT_NE(host::ParamNumber(Element("Tevaro_001")->params, "tile_x"), host::ParamNumber(other.params, "tile_x"));
 
     EXPECT_FALSE(HasAccessory(*Element("Tevaro_001"), u"KX1"));
     EXPECT_TRUE(HasAccessory(*Element("Tevaro_002"), u"KX2"));

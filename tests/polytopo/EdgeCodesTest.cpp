@@ -34,9 +34,7 @@ TEST(EdgeCodeMapping, UserChoicesWithoutRidgeTiles) {
 
 TEST(EdgeCodeMapping, BreaksAndSkylightsAreDecidedByKind) {
     for (int16_t type : {11, 12}) {
-        EXPECT_EQ(EdgeStatusOf(type, 1), 55);
         EXPECT_EQ(EdgeStatusOf(type, 20), 55);
-        EXPECT_EQ(EdgeStatusOf(type, 2), 54);
         EXPECT_EQ(EdgeStatusOf(type, 21), 54);
         EXPECT_EQ(EdgeStatusOf(type, 22), 56);
         EXPECT_EQ(EdgeStatusOf(type, 10), 32);
@@ -51,6 +49,19 @@ TEST(EdgeCodeMapping, BreaksAndSkylightsAreDecidedByKind) {
     EXPECT_EQ(EdgeStatusOf(7, 3), 21);
     EXPECT_EQ(EdgeStatusOf(7, 4), 22);
     EXPECT_EQ(EdgeStatusOf(7, 2), 22);
+}
+
+TEST(EdgeCodeMapping, ABreakOnAnOuterEaveOrTopStaysABreakOfAnOuterEdge) {
+    // Kinds 1 and 2 are the free top and eave edges of the outer contour: a break chosen there
+    // must not come back as a status of a hole's edge (51-56), and reads back as a break.
+    for (int16_t type : {11, 12}) {
+        for (int16_t kind : {1, 2}) {
+            const int16_t status = EdgeStatusOf(type, kind);
+            EXPECT_EQ(status, 32) << type << "/" << kind;
+            EXPECT_FALSE(status >= 51 && status <= 56) << type << "/" << kind;
+            EXPECT_EQ(DummyStatusOf(status), 11) << type << "/" << kind;
+        }
+    }
 }
 
 TEST(FoldFlag, FlatAlmostFlatConvexConcave) {
