@@ -13,8 +13,10 @@
 #include <sstream>
 #include <vector>
 
+#include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "edges/EdgeSetterPart.h"
+#include "host/DialogManager.h"
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
 #include "host/ParamLists.h"
@@ -458,6 +460,11 @@ std::string PlanSvgText() {
         }
         s << "</g>\n";
     }
+    // While the edge palette is open, each setter's edge numbers at the edges' middles: the numbers
+    // `edge GROUP EDGE TYPE` and the workbench use.
+    if (host::OpenPaletteId() != 0)
+        for (const ListedEdge& e : ListEdges())
+            Label(s, v.X((e.start.x + e.end.x) / 2), v.Y((e.start.y + e.end.y) / 2) + 4, std::to_string(e.number), 11, "#111");
     // Roof labels: the roof's ID and each plane's fall direction and pitch.
     for (const host::Element& e : elements) {
         if (e.rec.header.typeID != API_RoofID) continue;

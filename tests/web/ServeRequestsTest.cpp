@@ -258,6 +258,15 @@ TEST_F(Serve, AnOpenDialogTakesOnlyItsOwnLinesAndEdgesAreListed) {
         EXPECT_NEAR(std::sqrt(dx * dx + dy * dy + dz * dz), e["length"].get<double>(), 1e-9);
         EXPECT_NE(listing.find(e["label"].get<std::string>()), std::string::npos);
     }
+    // the plan drawn while the palette is open carries the same numbers, one per edge
+    ASSERT_EQ(Line("svg palette.svg"), 200);
+    std::ifstream svg(work_ / "palette.svg");
+    std::stringstream drawing;
+    drawing << svg.rdbuf();
+    const std::string text = drawing.str();
+    size_t numbers = 0;
+    for (size_t at = text.find("font-size=\"11.00\""); at != std::string::npos; at = text.find("font-size=\"11.00\"", at + 1)) ++numbers;
+    EXPECT_EQ(numbers, state["edges"].size());
     EXPECT_EQ(Line("edges 99", reply), 422);
     EXPECT_EQ(Line("edges x", reply), 422);
     // the listing is a view: not recorded
