@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Common_src/Api_related/HostArray.h"
+#include "Common_src/ResourceIds.h"
 #include "roofgeom/RoofModel.h"
 
 // One plan segment of a wall footprint or fill outline, with the height range it covers.
@@ -19,14 +20,6 @@ struct EdgeSetterRecord {
     double elevation = 0;
     uint32_t edgeCount = 0;
     API_Guid guid;
-};
-
-enum CommandId : int16_t {
-    PlaceTiles = 32500,
-    PlaceAccessories = 32501,
-    PlaceSolarCollector = 32502,
-    PlaceSolarPanel = 32503,
-    DeleteAccessories = 32504,
 };
 
 enum AccessoryRunMode : int32_t {
