@@ -91,10 +91,11 @@ bool ParseDialogLine(const std::string& line, int lineNo, host::DialogAction& a,
         a.kind = w[0] == "ok" ? host::DialogAction::Ok : host::DialogAction::Cancel;
         return w.size() == 1 || (error = w[0] + " takes nothing more", false);
     }
-    if (w.size() < 2 || !ToInt(w[1], item)) {
-        error = w[0] + " needs an item number";
+    if (w.size() < 2) {
+        error = w[0] + " needs an item number or name";
         return false;
     }
+    if (!ToInt(w[1], item)) a.itemName = w[1];  // the dialog manager finds a named item in the open dialog
     a.item = int16_t(item);
     if (w[0] == "set") {
         if (w.size() < 3) { error = "set needs ITEM VALUE"; return false; }
