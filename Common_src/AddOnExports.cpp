@@ -1,11 +1,16 @@
-// Purpose: the two exported functions, the per-deliverable export record and undo-step form.
+// Purpose: the exported functions (the export record, the host's function table, the resource
+// fork and the diagnostic record), the per-deliverable export record and undo-step form.
 //
 // This file is compiled once per deliverable with TEVARO_AC_VERSION set to 18, 19, 20 or 21;
 // everything else of the add-on is shared by the four builds.
 #include <cstring>
 
+#include "Common_src/AddOnDiagnostics.h"
 #include "Common_src/AddOnEntry.h"
+#include "Common_src/Api_related/HostTableCheck.h"
+#include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
+#include "polytopo/RunTopology.h"
 
 #ifndef TEVARO_AC_VERSION
 #error "TEVARO_AC_VERSION must name the host version (18..21)"
@@ -60,12 +65,24 @@ extern "C" TEVARO_EXPORT int GetExportedFuncAddrs(void* record) {
 
 extern "C" TEVARO_EXPORT int SetImportedFuncAddrs(const HostFunctionTable* table) {
     if (table == nullptr) return APIERR_BADPARS;
-    std::memset(&gHost, 0, sizeof gHost);
-    const size_t n = table->size < sizeof gHost ? table->size : sizeof gHost;
-    std::memcpy(&gHost, table, n);
+    HostFunctionTable copy;
+    CopyHostTable(*table, copy);
+    if (CheckHostTable(copy) != HostTable_Usable) {
+        // The add-on does not load: nothing of it may call a table it cannot trust.
+        ReportRefusedHostTable(copy);
+        gHostTableReceived = false;
+        return APIERR_MODULCMDVERSNOTSUPPORTED;
+    }
+    gHost = copy;
     gHostTableReceived = true;
     ResetAddOnForLoad();  // a freshly loaded add-on starts from all-zero state
     return 0;
 }
 
 extern "C" TEVARO_EXPORT const ResourceFork* GetAddOnResourceFork() { return &kAddOnResourceFork; }
+
+extern "C" TEVARO_EXPORT const AddOnDiagnostics* GetAddOnDiagnostics() {
+    static const AddOnDiagnostics diagnostics = {sizeof(AddOnDiagnostics), kAddOnDiagnosticsVersion,
+                                                 &gState.roofPlanes, &gTileSettings, &TopologyLog};
+    return &diagnostics;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Common_src/Api_related/HostArray.h"
+#include "Common_src/ResourceIds.h"
 #include "roofgeom/RoofModel.h"
 #include "roofgeom/RunRoofs.h"
 
@@ -20,14 +21,6 @@ struct EdgeSetterRecord {
     double elevation = 0;
     uint32_t edgeCount = 0;
     API_Guid guid;
-};
-
-enum CommandId : int16_t {
-    PlaceTiles = 32500,
-    PlaceAccessories = 32501,
-    PlaceSolarCollector = 32502,
-    PlaceSolarPanel = 32503,
-    DeleteAccessories = 32504,
 };
 
 enum AccessoryRunMode : int32_t {

@@ -20,10 +20,8 @@ AddOnState gState;
 
 namespace {
 
-constexpr int16_t kNameResId = 32000;
 constexpr int16_t kMenuResIds[] = {PlaceTiles, PlaceAccessories, PlaceSolarCollector, PlaceSolarPanel,
                                    DeleteAccessories};
-constexpr int16_t kPromptOffset = 10;  // prompt resource = menu resource + 10
 constexpr const char* kLibraryFileName = "TevaroTmp.lib";
 
 constexpr double kTileSizeEqualTol = 1e-9;  // metres: the same tile size read back from a surface
@@ -108,13 +106,13 @@ void ResetAddOnForLoad() {
 }
 
 API_AddonType CheckEnvironment(API_EnvirParams* envir) {
-    RSGetIndString(envir->addOnName, sizeof envir->addOnName, kNameResId, 1);
-    RSGetIndString(envir->addOnDescription, sizeof envir->addOnDescription, kNameResId, 2);
+    RSGetIndString(envir->addOnName, sizeof envir->addOnName, kAddOnNameResId, 1);
+    RSGetIndString(envir->addOnDescription, sizeof envir->addOnDescription, kAddOnNameResId, 2);
     return APIAddon_Normal;
 }
 
 GSErrCode RegisterInterface() {
-    for (int16_t menuRes : kMenuResIds) ACAPI_Register_Menu(menuRes, int16_t(menuRes + kPromptOffset), 0, 0);
+    for (int16_t menuRes : kMenuResIds) ACAPI_Register_Menu(menuRes, int16_t(menuRes + kPromptResIdOffset), 0, 0);
     RegisterEdgeSetterScripts();
     return ACAPI_Register_BuiltInLibrary();
 }

@@ -59,7 +59,7 @@ const ApiErrorNameEntry kApiErrorNames[] = {
     {APIERR_REFUSEDPAR, "APIERR_REFUSEDPAR"},
 };
 
-constexpr int16_t kFaultyElementDialogId = 32510;
+constexpr int16_t kFaultyElementDialogId = kFaultyElementDialogResId;
 constexpr int16_t kFaultySelectButton = 1;
 constexpr int16_t kFaultyAbortButton = 2;
 constexpr int16_t kFaultyTextItem = 3;

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "Common_src/Api_related/HostCalls.h"
-
-constexpr int16_t kMessageTableResId = 130;
+#include "Common_src/ResourceIds.h"
 
 // Row numbers used by more than one module. Code refers to messages by row number only.
 enum MessageRow : int32_t {

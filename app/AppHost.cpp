@@ -1,19 +1,42 @@
 // Purpose: the program's common options and the start of the host with a loaded deliverable.
 #include "app/AppHost.h"
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <iostream>
 
 #include "host/Host.h"
 #include "objectlib/ObjectLibScripts.h"
 
 namespace app {
+namespace {
+
+constexpr int kUsageExit = 2;  // a command line or set-up the command cannot run with
+
+#ifndef TEVARO_ADDON_FOLDER_FROM_PROGRAM
+#define TEVARO_ADDON_FOLDER_FROM_PROGRAM "../lib/tevaro"
+#endif
+
+// The add-on folder when none is given: the program's own folder in a build folder (the add-on is
+// built beside the program), the installed add-on folder beside an installed program.
+std::string DefaultAddOnFolder() {
+    const std::string programFolder = ProgramFolder();
+    const std::string installed = programFolder + "/" + TEVARO_ADDON_FOLDER_FROM_PROGRAM;
+    // A build folder holds the catalogue beside the program; an installed program's folder does not.
+    const bool builtBeside = std::filesystem::exists(programFolder + "/Tevaro.ini");
+    if (builtBeside || !std::filesystem::is_directory(installed)) return programFolder;
+    return std::filesystem::weakly_canonical(installed).string();
+}
+
+}  // namespace
 
 bool ParseCommonOptions(int argc, char** argv, CommonOptions& options, std::string& error) {
-    options.addOnFolder = ProgramFolder();
+    options.addOnFolder = DefaultAddOnFolder();
     for (int i = 0; i < argc; ++i) {
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -60,6 +83,46 @@ bool StartHost(const CommonOptions& options, host::LoadedAddOn& addOn, std::stri
     return host::LoadAddOnFile(path, addOn, error);
 }
 
+int StartCommandHost(int argc, char** argv, const CommandShape& shape, CommonOptions& options,
+                     host::LoadedAddOn& addOn) {
+    std::string error;
+    const bool parsed = ParseCommonOptions(argc, argv, options, error);
+    // The options are known and the plain arguments are as many as the command takes.
+    if (!parsed || options.rest.size() < shape.minArgs || options.rest.size() > shape.maxArgs) {
+        std::cerr << "usage: " << shape.usage << "\n";
+        if (!error.empty()) std::cerr << error << "\n";
+        return kUsageExit;
+    }
+    if (options.outDir.empty()) options.outDir = shape.defaultOut;
+    if (!options.outDir.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outDir, ec);
+        if (ec) {
+            std::cerr << "cannot make the output folder " << options.outDir << ": " << ec.message() << "\n";
+            return kUsageExit;
+        }
+    }
+    if (!StartHost(options, addOn, error)) {
+        std::cerr << error << "\n";
+        return kUsageExit;
+    }
+    return 0;
+}
+
 void StopHost(host::LoadedAddOn& addOn) { host::UnloadAddOn(addOn); }
+
+const AddOnDiagnostics* LoadedAddOnDiagnostics() {
+    const std::string& path = host::gSession.ownLocation;
+    if (path.empty()) return nullptr;
+    void* lib = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
+    if (lib == nullptr) return nullptr;
+    auto get = reinterpret_cast<GetAddOnDiagnosticsFn>(dlsym(lib, kAddOnDiagnosticsExport));
+    dlclose(lib);  // only drops the reference NOLOAD took
+    const AddOnDiagnostics* record = get != nullptr ? get() : nullptr;
+    // An older record may end before the fields this program reads.
+    const bool complete = record != nullptr && record->version >= kAddOnDiagnosticsVersion &&
+                          record->size >= sizeof(AddOnDiagnostics);
+    return complete ? record : nullptr;
+}
 
 }  // namespace app

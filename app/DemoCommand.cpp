@@ -100,26 +100,15 @@ bool RunSteps(app::SessionRunner& runner, const std::vector<std::string>& steps,
 
 int RunDemoCommand(int argc, char** argv) {
     app::CommonOptions options;
+    host::LoadedAddOn addOn;
+    const app::CommandShape shape = {"tevaro demo [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]", 0, 0,
+                                     "out"};
+    if (const int code = app::StartCommandHost(argc, argv, shape, options, addOn); code != 0) return code;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, options, error) || !options.rest.empty()) {
-        std::cerr << "usage: tevaro demo [--out DIR]\n";
-        return 2;
-    }
-    if (options.outDir.empty()) options.outDir = "out";
     const std::string house = FindSampleHouse(options);
     if (house.empty()) {
-        std::cerr << "demo: the sample house examples/house.json is not found beside the add-on nor in the source tree\n";
-        return 2;
-    }
-    std::error_code ec;
-    std::filesystem::create_directories(options.outDir, ec);
-    if (ec) {
-        std::cerr << "demo: cannot make " << options.outDir << ": " << ec.message() << "\n";
-        return 2;
-    }
-    host::LoadedAddOn addOn;
-    if (!app::StartHost(options, addOn, error)) {
-        std::cerr << error << "\n";
+        std::cerr << "demo: the sample house house.json is not found beside the add-on nor in the source tree\n";
+        app::StopHost(addOn);
         return 2;
     }
     app::SessionRunner runner;

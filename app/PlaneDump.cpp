@@ -1,65 +1,22 @@
 // Purpose: the add-on's current roof model read out of the loaded deliverable and written as JSON.
 //
-// The deliverable is a separate shared library with its own copy of the add-on's state, and it
-// exports nothing but its entry points. The program finds that state as a debugger would: by its
-// symbol in the file's symbol table, placed where the loaded file's exported entry point shows
-// the file was loaded. The records and their layout are the add-on's own headers.
+// The deliverable is a separate shared library with its own copy of the add-on's state; its
+// diagnostic export hands the program the run table, the tile settings and the topology log. The
+// records and their layout are the add-on's own headers.
 #include "app/PlaneDump.h"
-
-#include <dlfcn.h>
-#include <elf.h>
 
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include <nlohmann/json.hpp>
 
-#include "Common_src/AddOnState.h"
-#include "dialogs/TileSettings.h"
+#include "app/AppHost.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
 
 namespace app {
 namespace {
-
-// The address of symbol `name` inside the loaded deliverable; null when it cannot be found (no
-// add-on loaded, a stripped file).
-void* LoadedAddOnSymbol(const char* name) {
-    const std::string& path = host::gSession.ownLocation;
-    if (path.empty()) return nullptr;
-    void* lib = dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD);
-    if (lib == nullptr) return nullptr;
-    void* entry = dlsym(lib, "GetExportedFuncAddrs");
-    dlclose(lib);  // only drops the reference NOLOAD took
-    if (entry == nullptr) return nullptr;
-    std::ifstream in(path, std::ios::binary);
-    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (file.size() < sizeof(Elf64_Ehdr)) return nullptr;
-    const auto* eh = reinterpret_cast<const Elf64_Ehdr*>(file.data());
-    if (eh->e_shoff == 0 || eh->e_shoff + uint64_t(eh->e_shnum) * sizeof(Elf64_Shdr) > file.size()) return nullptr;
-    const auto* sections = reinterpret_cast<const Elf64_Shdr*>(file.data() + eh->e_shoff);
-    uint64_t entryValue = 0, wantedValue = 0;
-    for (int k = 0; k < eh->e_shnum; ++k) {
-        const Elf64_Shdr& sh = sections[k];
-        if (sh.sh_type != SHT_SYMTAB || sh.sh_link >= eh->e_shnum) continue;
-        const Elf64_Shdr& strings = sections[sh.sh_link];
-        if (sh.sh_offset + sh.sh_size > file.size() || strings.sh_offset + strings.sh_size > file.size()) return nullptr;
-        const auto* syms = reinterpret_cast<const Elf64_Sym*>(file.data() + sh.sh_offset);
-        for (size_t i = 0; i < sh.sh_size / sizeof(Elf64_Sym); ++i) {
-            if (syms[i].st_name >= strings.sh_size || syms[i].st_value == 0) continue;
-            const char* symName = file.data() + strings.sh_offset + syms[i].st_name;
-            if (std::strcmp(symName, "GetExportedFuncAddrs") == 0) entryValue = syms[i].st_value;
-            if (std::strcmp(symName, name) == 0) wantedValue = syms[i].st_value;
-        }
-    }
-    if (entryValue == 0 || wantedValue == 0) return nullptr;
-    return static_cast<char*>(entry) - entryValue + wantedValue;
-}
-
-// The add-on's global state inside the loaded deliverable; null when it cannot be found.
-const AddOnState* LoadedAddOnState() { return static_cast<const AddOnState*>(LoadedAddOnSymbol("gState")); }
 
 // The GUID text "{XXXXXXXX-...}" of a host GUID.
 std::string GuidText(const API_Guid& g) {
@@ -74,9 +31,9 @@ std::string GuidText(const API_Guid& g) {
 
 std::vector<HeldPlane> HeldRoofPlanes() {
     std::vector<HeldPlane> planes;
-    const AddOnState* state = LoadedAddOnState();
-    if (state == nullptr) return planes;
-    const RoofPlaneTable& table = state->roofPlanes;
+    const AddOnDiagnostics* addOn = LoadedAddOnDiagnostics();
+    if (addOn == nullptr || addOn->roofPlanes == nullptr) return planes;
+    const RoofPlaneTable& table = *addOn->roofPlanes;
     for (uint32_t r = 0; r < table.planes.count; ++r) {
         const RoofPlane& p = table.planes[r];
         HeldPlane h;
@@ -103,9 +60,8 @@ std::vector<HeldPlane> HeldRoofPlanes() {
 }
 
 std::string HeldTopologyLog() {
-    using LogFn = const char* (*)();
-    auto log = reinterpret_cast<LogFn>(LoadedAddOnSymbol("_Z11TopologyLogv"));
-    const char* text = log != nullptr ? log() : nullptr;
+    const AddOnDiagnostics* addOn = LoadedAddOnDiagnostics();
+    const char* text = addOn != nullptr && addOn->topologyLog != nullptr ? addOn->topologyLog() : nullptr;
     return text != nullptr ? text : "";
 }
 
@@ -130,7 +86,8 @@ bool WritePlaneDump(const std::string& path, std::string& error) {
 }
 
 bool WriteSettingsDump(const std::string& path, std::string& error) {
-    const auto* settings = static_cast<const TileSettings*>(LoadedAddOnSymbol("gTileSettings"));
+    const AddOnDiagnostics* addOn = LoadedAddOnDiagnostics();
+    const TileSettings* settings = addOn != nullptr ? addOn->tileSettings : nullptr;
     if (settings == nullptr) {
         error = "the loaded add-on's tile settings cannot be found";
         return false;

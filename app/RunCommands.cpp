@@ -27,33 +27,19 @@ std::string FolderOf(const std::string& path) {
 int RunSessionCommand(int argc, char** argv) {
     app::CommonOptions options;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() != 1) {
-        std::cerr << "usage: tevaro run SESSION [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
-        if (!error.empty()) std::cerr << error << "\n";
-        return 2;
-    }
+    host::LoadedAddOn addOn;
+    const app::CommandShape shape = {"tevaro run SESSION [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]",
+                                     1, 1, ""};
+    if (const int code = app::StartCommandHost(argc, argv, shape, options, addOn); code != 0) return code;
     const std::string script = options.rest[0];
     std::ifstream in(script);
     if (!in) {
         std::cerr << script << ": cannot be read\n";
+        app::StopHost(addOn);
         return 2;
     }
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(line);
-
-    if (!options.outDir.empty()) {
-        std::error_code ec;
-        std::filesystem::create_directories(options.outDir, ec);
-        if (ec) {
-            std::cerr << "cannot make the output folder " << options.outDir << ": " << ec.message() << "\n";
-            return 2;
-        }
-    }
-    host::LoadedAddOn addOn;
-    if (!app::StartHost(options, addOn, error)) {
-        std::cerr << error << "\n";
-        return 2;
-    }
     app::SessionRunner runner;
     runner.inputFolder = FolderOf(script);
     runner.outputFolder = options.outDir.empty() ? runner.inputFolder : options.outDir;
@@ -97,16 +83,10 @@ int RunSessionCommand(int argc, char** argv) {
 int RunShellCommand(int argc, char** argv) {
     app::CommonOptions options;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() > 1) {
-        std::cerr << "usage: tevaro shell [MODEL] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
-        if (!error.empty()) std::cerr << error << "\n";
-        return 2;
-    }
     host::LoadedAddOn addOn;
-    if (!app::StartHost(options, addOn, error)) {
-        std::cerr << error << "\n";
-        return 2;
-    }
+    const app::CommandShape shape = {"tevaro shell [MODEL] [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]",
+                                     0, 1, ""};
+    if (const int code = app::StartCommandHost(argc, argv, shape, options, addOn); code != 0) return code;
     host::gSession.shellLaunch = true;
     app::SessionRunner runner;
     runner.inputFolder = ".";

@@ -483,8 +483,10 @@ bool ParseDialogLine(const LineCall& call, host::DialogAction& a, std::string& e
         return w.size() == 1 || (error = UsageError(*def), false);
     }
     int64_t item = 0, n = 0, x = 0, y = 0;
-    if (w.size() < 2) return (error = w[0] + " needs an item number", false);
-    if (!WholeArg(call, 1, "ITEM", INT16_MIN, INT16_MAX, item, error)) return false;
+    if (w.size() < 2) return (error = w[0] + " needs an item number or name", false);
+    // a word that starts with a letter names an item; the dialog manager finds it in the open dialog
+    if (std::isalpha(static_cast<unsigned char>(w[1][0])) != 0) a.itemName = w[1];
+    else if (!WholeArg(call, 1, "ITEM", INT16_MIN, INT16_MAX, item, error)) return false;
     a.item = int16_t(item);
     if (w[0] == "set") {
         if (w.size() < 3) return (error = UsageError(*def), false);

@@ -7,16 +7,17 @@
 #include <vector>
 
 #include "Common_src/Api_related/HostCalls.h"
+#include "Common_src/ResourceIds.h"
 #include "dialogs/AccessoryChoice.h"
 
 AccessoryChoice gAccessoryChoice;
 
 namespace {
 
-constexpr int16_t kAccessoryDialogId = 32507;
-constexpr int16_t kSolarCollectorDialogId = 32508;
-constexpr int16_t kSolarPanelDialogId = 32509;
-constexpr int16_t kDeleteDialogId = 32503;
+constexpr int16_t kAccessoryDialogId = kAccessoryDialogResId;
+constexpr int16_t kSolarCollectorDialogId = kSolarCollectorDialogResId;
+constexpr int16_t kSolarPanelDialogId = kSolarPanelDialogResId;
+constexpr int16_t kDeleteDialogId = kDeleteAccessoriesDialogResId;
 constexpr intptr_t kAccessoryUserData = -100;  // the user data of dialogs 32507 and 32503
 constexpr intptr_t kSolarCollectorMode = 4;
 constexpr intptr_t kSolarPanelMode = 5;

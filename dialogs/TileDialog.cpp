@@ -11,13 +11,14 @@
 
 #include "Common_src/Api_related/HostCalls.h"
 #include "Common_src/Messages.h"
+#include "Common_src/ResourceIds.h"
 #include "dialogs/TileSettings.h"
 
 TileSettings gTileSettings;
 
 namespace {
 
-constexpr int16_t kTileDialogId = 32501;
+constexpr int16_t kTileDialogId = kTileDialogResId;
 constexpr int16_t kScreenBottomMargin = 40;       // the dialog must end this far above the monitor's bottom
 constexpr double kLossMultiplierEqualTol = 0.000001;  // two loss multipliers that are the same number
 constexpr int16_t kPenMin = 1;

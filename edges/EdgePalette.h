@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "Common_src/Api_related/HostFunctionTable.h"
+#include "Common_src/ResourceIds.h"
 
-constexpr int16_t kEdgePaletteResId = 32511;
 constexpr int16_t kEdgePaletteFinalizeItem = 1;  // "Cserepezés véglegesítése"
 
 // Opens the palette; returns the host's dialog id (0 when the host gave no palette).

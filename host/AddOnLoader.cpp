@@ -21,6 +21,16 @@ constexpr uint32_t kLastHostVersion = 21;
 
 // The table handed to the add-on; the add-on copies it, but it stays valid all the same.
 HostFunctionTable gTable;
+// The size and version written into it (tests of the handshake); not given: the host's own.
+OfferedTableForm gOfferedForm;
+
+// Fills the table the add-on is offered, in the form tests may have asked for.
+void FillOfferedTable() {
+    FillFunctionTable(gTable);
+    if (!gOfferedForm.given) return;
+    gTable.size = gOfferedForm.size;
+    gTable.version = gOfferedForm.version;
+}
 
 // A 64-bit address stored in the record at `offset`.
 void* AddressAt(const unsigned char* record, size_t offset) {
@@ -52,9 +62,10 @@ bool RecordUsable(const ExportRecordInfo& r, std::string& error) {
 // Runs the start-up steps once the record has been read and the resources are known.
 bool StartAddOn(SetImportedFuncAddrsFn setImported, LoadedAddOn& addOn, std::string& error) {
     if (!RecordUsable(addOn.record, error)) return false;
-    FillFunctionTable(gTable);
-    if (setImported(&gTable) != 0) {
-        error = "SetImportedFuncAddrs refused the function table";
+    FillOfferedTable();
+    if (const int refusal = setImported(&gTable); refusal != 0) {
+        error = "the add-on refused the host's function table (" + std::to_string(gTable.size) + " bytes, version " +
+                std::to_string(gTable.version) + "): error " + std::to_string(refusal);
         return false;
     }
     addOn.envir = API_EnvirParams{};
@@ -144,8 +155,10 @@ bool LoadAddOnInProcess(GetExportedFuncAddrsFn getExported, SetImportedFuncAddrs
     return true;
 }
 
+void SetOfferedTableForm(const OfferedTableForm& form) { gOfferedForm = form; }
+
 void InstallFunctionTable(SetImportedFuncAddrsFn setImported) {
-    FillFunctionTable(gTable);
+    FillOfferedTable();
     if (setImported != nullptr) setImported(&gTable);
 }
 

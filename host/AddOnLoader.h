@@ -49,6 +49,16 @@ bool LoadAddOnInProcess(GetExportedFuncAddrsFn getExported, SetImportedFuncAddrs
 // Hands the host's function table to an add-on without starting it (for tests of single modules).
 void InstallFunctionTable(SetImportedFuncAddrsFn setImported);
 
+// The size and version the host writes into the table it offers (not given: its own, the whole
+// table). Tests of the handshake offer an older or a cut-short table with them; ResetSession does
+// not touch them, so a test sets them back to the default.
+struct OfferedTableForm {
+    bool given = false;
+    uint32_t size = 0;
+    uint32_t version = 0;
+};
+void SetOfferedTableForm(const OfferedTableForm& form);
+
 // Calls FreeData and, for a file, dlclose.
 void UnloadAddOn(LoadedAddOn& addOn);
 

@@ -1,5 +1,6 @@
 // Purpose: the headless dialog manager: dialogs built from the add-on's 'DLGR' resources, driven
 // by scripted actions (tests, session scripts, the shell) instead of a person at a screen.
+// Actions name an item by its number or by the name its layout gives it (`name=foil`).
 //
 // A modal dialog sends its handler DG_MSG_INIT, then takes actions until it closes: first the
 // queued actions, then those the action source supplies; when none is left it is cancelled, so
@@ -31,6 +32,7 @@ struct ListRow {
 
 struct DialogItem {
     int16_t number = 0;
+    std::string name;      // the layout's name for it ("" none); the radios of one group share theirs
     ItemKind kind = ItemKind::Text;
     int16_t x = 0, y = 0, w = 0, h = 0;
     std::string text;
@@ -68,6 +70,7 @@ struct OpenDialog {
 struct DialogAction {
     enum Kind { SetValue, Pick, Click, Ok, Cancel, Inspect } kind = Click;
     int16_t item = 0;
+    std::string itemName;           // the item by its layout name instead of `item` ("" none)
     std::string value;              // SetValue: number or text
     int16_t row = 0, x = 0, y = 0;  // Pick: entry; Click: list row and position
     int line = 0;                   // script line that gave the action (0: none)
@@ -84,6 +87,8 @@ struct ClosedDialog {
 bool ParseDialogLayout(const std::string& text, int16_t resID, DialogLayout& layout, std::string& error);
 // The add-on's dialog resource `resID`.
 bool LoadDialogLayout(int16_t resID, DialogLayout& layout, std::string& error);
+// The numbers of the items a layout names `name`, in item order (several: one radio group).
+std::vector<int16_t> ItemsNamed(const DialogLayout& layout, const std::string& name);
 
 void QueueDialogAction(const DialogAction& action);
 size_t QueuedDialogActions();
@@ -102,7 +107,7 @@ std::vector<ClosedDialog>& ClosedDialogs();
 // Problems met while driving dialogs (an action on a missing or disabled item, a missing resource).
 std::vector<std::string> TakeDialogErrors();
 
-// Text picture of a dialog: number, kind, text, value, enabled, visible, entries.
+// Text picture of a dialog: number, kind, name, text, value, enabled, visible, entries.
 std::string DumpDialog(const OpenDialog& dialog);
 
 void SetMonitorRect(const DGRect& rect);

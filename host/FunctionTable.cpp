@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Common_src/ResourceIds.h"
 #include "host/Attributes.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
 #include "host/HostApi.h"
-#include "host/LibPartScripts.h"
 #include "host/LibPartScripts.h"
 #include "host/Libraries.h"
 #include "host/PointInput.h"
@@ -24,8 +24,6 @@ extern char** environ;
 
 namespace host {
 namespace {
-
-constexpr int32_t kBuiltInLibraryResId = 128;
 
 // Copies a text into a fixed buffer; false when it does not fit.
 bool CopyText(char* dest, size_t capacity, const std::string& text) {
@@ -340,7 +338,7 @@ GSErrCode ShellOpen(const char* link) {
 void FillFunctionTable(HostFunctionTable& t) {
     std::memset(&t, 0, sizeof t);
     t.size = sizeof(HostFunctionTable);
-    t.version = 1;
+    t.version = kHostTableVersion;
     t.Register_Menu = RegisterMenu;
     t.Install_MenuHandler = InstallMenuHandler;
     t.Register_BuiltInLibrary = RegisterBuiltInLibrary;

@@ -11,7 +11,14 @@
 #include "HostFunctionTable.h"
 
 extern HostFunctionTable gHost;      // the host's table, copied whole
-extern bool gHostTableReceived;      // set once SetImportedFuncAddrs ran
+extern bool gHostTableReceived;      // set once SetImportedFuncAddrs accepted a table
+
+// The one availability check of an appended entry: the host's table is of the entry's version or
+// later and reaches the entry (entries past the host's size are null in the copy).
+template <typename Entry>
+inline bool HostEntryAvailable(Entry entry, uint32_t sinceVersion) {
+    return gHost.version >= sinceVersion && entry != nullptr;
+}
 
 // Registration and environment.
 inline GSErrCode ACAPI_Register_Menu(int16_t menuRes, int16_t promptRes, int32_t pos, int32_t flags) { return gHost.Register_Menu(menuRes, promptRes, pos, flags); }
@@ -126,5 +133,10 @@ inline void DGListDeleteItem(int16_t d, int16_t i, int16_t p) { gHost.DGListDele
 inline void DGListScrollUp(int16_t d, int16_t i) { gHost.DGListScrollUp(d, i); }
 inline void UCRollDownSetText(int16_t d, int16_t i, const char* t) { gHost.UCRollDownSetText(d, i, t); }
 
-// Scripts of the add-on's own library parts.
-inline GSErrCode ACAPI_Register_LibPartScripts(const char* mainId, const LibPartScriptHooks* hooks) { return gHost.Register_LibPartScripts != nullptr ? gHost.Register_LibPartScripts(mainId, hooks) : APIERR_NOTSUPPORTED; }
+// ---- Appended entries: each call goes through HostEntryAvailable with the entry's version ----
+
+// Scripts of the add-on's own library parts (version 2).
+inline GSErrCode ACAPI_Register_LibPartScripts(const char* mainId, const LibPartScriptHooks* hooks) {
+    if (!HostEntryAvailable(gHost.Register_LibPartScripts, kHostTableVersion2)) return APIERR_NOTSUPPORTED;
+    return gHost.Register_LibPartScripts(mainId, hooks);
+}

@@ -3,10 +3,20 @@
 // The host fills a HostFunctionTable and passes it to the add-on's SetImportedFuncAddrs; the
 // add-on copies it whole and calls the host only through it (see HostCalls.h for the named
 // wrappers). The table is APPEND-ONLY: never reorder, remove or retype an entry; add new
-// entries at the end. `size` tells an add-on how many entries the host filled.
+// entries at the end, in a block marked with the table version that added it, and raise
+// kHostTableVersion. `size` and `version` tell an add-on how much of the table the host filled:
+// the add-on refuses a table that ends before the last entry of the first block (everything it
+// calls unconditionally), and calls an appended entry only through HostEntryAvailable.
 #pragma once
 
+#include <cstddef>
+
 #include "HostTypes.h"
+
+// Versions of the table: each appended block below names the version that added it.
+constexpr uint32_t kHostTableVersion1 = 1;  // the first table, up to UCRollDownSetText
+constexpr uint32_t kHostTableVersion2 = 2;  // scripts of the add-on's own library parts
+constexpr uint32_t kHostTableVersion = kHostTableVersion2;  // the newest version this source knows
 
 // ---------------------------------------------------------------------------------------------
 // Dialog manager vocabulary.
@@ -47,7 +57,9 @@ struct DGRect {
 // ---------------------------------------------------------------------------------------------
 struct HostFunctionTable {
     uint32_t size;     // sizeof(HostFunctionTable) as the host built it
-    uint32_t version;  // 1
+    uint32_t version;  // kHostTableVersion of the host's source
+
+    // ---- Version 1: the first table; the add-on needs every entry of this block ----
 
     // Registration and environment.
     GSErrCode (*Register_Menu)(int16_t menuStrResID, int16_t promptStrResID, int32_t menuPosCode, int32_t flags);
@@ -156,6 +168,11 @@ struct HostFunctionTable {
     void (*DGListScrollUp)(int16_t dialID, int16_t item);
     void (*UCRollDownSetText)(int16_t dialID, int16_t item, const char* text);
 
-    // --- append new entries below this line ---
+    // ---- Version 2 and later: scripts of the add-on's own library parts ----
     GSErrCode (*Register_LibPartScripts)(const char* mainId, const LibPartScriptHooks* hooks);
+
+    // --- append new blocks below this line, each marked with its version ---
 };
+
+// The bytes of a version 1 table: the add-on refuses a shorter one.
+constexpr uint32_t kHostTableVersion1Size = uint32_t(offsetof(HostFunctionTable, Register_LibPartScripts));
