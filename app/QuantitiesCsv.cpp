@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/EdgeFolds.h"
+#include "app/OrderList.h"
 #include "objectlib/Quantities.h"
 
 namespace app {
@@ -21,7 +22,10 @@ bool WriteQuantitiesCsv(const std::string& path, std::string& error) {
         error = "cannot write " + path;
         return false;
     }
-    out << objectlib::QuantitiesCsvText(ProjectQuantityRows());
+    const std::vector<OrderWarning> warnings = PlausibilityWarnings();
+    const std::vector<objectlib::ProjectQuantityRow> rows = OrderListRows(warnings);
+    out << objectlib::QuantitiesCsvText(rows, WarningRows(rows, warnings));
+    ReportWarnings(warnings);
     if (!out) error = "cannot write " + path;
     return bool(out);
 }

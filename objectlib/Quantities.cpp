@@ -89,10 +89,11 @@ std::vector<ProjectQuantityRow> SumQuantitiesByItem(const std::vector<ProjectQua
     return totals;
 }
 
-std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows) {
+std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows, const std::vector<ProjectQuantityRow>& trailing) {
     std::string text = "element,item,code,quantity,unit,product,colour,guid,note\n";
     for (const ProjectQuantityRow& r : rows) text += CsvLine(r);
     for (const ProjectQuantityRow& t : SumQuantitiesByItem(rows)) text += CsvLine(t);
+    for (const ProjectQuantityRow& w : trailing) text += CsvLine(w);
     return text;
 }
 

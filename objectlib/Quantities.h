@@ -35,6 +35,8 @@ std::vector<ProjectQuantityRow> SumQuantitiesByItem(const std::vector<ProjectQua
 
 // CSV text: the header "element,item,code,quantity,unit,product,colour,guid,note", the rows, then
 // their totals; the first five columns are those of the first version, the others appended.
-std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows);
+// `trailing` rows (warnings) follow the totals.
+std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows,
+                              const std::vector<ProjectQuantityRow>& trailing = {});
 
 }  // namespace objectlib
