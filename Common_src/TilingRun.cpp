@@ -3,6 +3,7 @@
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
+#include "Common_src/TiledRoofs.h"
 #include "Common_src/UserTexts.h"
 #include "edges/EdgePalette.h"
 #include "edges/EdgeSetters.h"
@@ -104,6 +105,8 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
         if (type == API_RoofID) {
             if (RoofAlreadyRead(element.header.guid)) continue;
             if (ExtractRoof(element.header.guid, APINULLGuid) != NoError) return false;
+            // A roof tiled before: the user replaces that tiling, or keeps it and the run stops.
+            if (!ReplaceEarlierTiling(element.header.guid)) return false;
             if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;

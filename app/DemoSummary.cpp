@@ -8,12 +8,13 @@
 #include <set>
 #include <sstream>
 
+#include "app/EdgeFolds.h"
 #include "app/QuantitiesCsv.h"
-#include "edges/EdgeSetterPart.h"
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
 #include "host/ParamLists.h"
 #include "polytopo/EdgeCodes.h"
+#include "polytopo/EdgeGroups.h"
 
 namespace app {
 namespace {
@@ -40,7 +41,21 @@ std::string Fixed(double v, int decimals) {
 
 }  // namespace
 
+std::vector<PlaneRing> OuterRings(const std::vector<HeldPlane>& planes) {
+    std::vector<PlaneRing> rings;
+    for (const HeldPlane& p : planes) {
+        PlaneRing ring;
+        for (size_t i = 0; i < p.vertices.size(); ++i) {
+            if (i < p.edgeStatus.size() && p.edgeStatus[i] == kStatusNoEdge) break;  // the outer contour's repeat
+            ring.push_back(p.vertices[i]);
+        }
+        rings.push_back(std::move(ring));
+    }
+    return rings;
+}
+
 std::vector<EdgeTypeTotal> EdgeTotalsByType(const std::vector<HeldPlane>& planes) {
+    const std::vector<PlaneRing> rings = OuterRings(planes);
     struct Seen { API_Coord3D a, b; };
     std::vector<Seen> seen;
     std::map<int, EdgeTypeTotal> totals;
@@ -57,7 +72,8 @@ std::vector<EdgeTypeTotal> EdgeTotalsByType(const std::vector<HeldPlane>& planes
                          (Dist(s.a, b) < kSharedEdgeTol && Dist(s.b, a) < kSharedEdgeTol);
             if (shared) continue;
             seen.push_back({a, b});
-            const int type = DummyStatusOf(p.edgeStatus[i]);
+            const EdgeFold fold = FoldOfEdge(API_Coord{a.x, a.y}, API_Coord{b.x, b.y}, rings);
+            const int type = RooferTypeOf(p.edgeStatus[i], fold);
             EdgeTypeTotal& t = totals[type];
             t.type = type;
             t.count += 1;
@@ -102,9 +118,9 @@ std::string DemoSummaryText(const std::vector<HeldPlane>& planes, const std::str
     }
     std::ostringstream s;
     s << "Read: " << roofs.size() << " roofs, " << planes.size() << " roof planes\n";
-    s << "Edges by type, as an edge setter shows them (an edge of two planes counted once):\n";
+    s << "Edges by type, as a roofer names them (an edge of two planes counted once):\n";
     for (const EdgeTypeTotal& t : EdgeTotalsByType(planes)) {
-        std::string label = EdgeTypeLabel(t.type);
+        std::string label = RooferName(t.type);
         s << "  " << (t.type < 10 ? " " : "") << t.type << " " << label;
         // pad by characters, not bytes: the labels are Hungarian
         size_t chars = 0;

@@ -5,18 +5,25 @@
 #include <string>
 #include <vector>
 
+#include "app/EdgeFolds.h"
 #include "app/PlaneDump.h"
 
 namespace app {
 
-// Edges of one type (1..14) over the run's planes: an edge two planes share counts once.
+// Edges of one roofer's type (1..14, the edge setter's types) over the run's planes: an edge two
+// planes share counts once.
 struct EdgeTypeTotal {
     int type = 0;
     int count = 0;
     double length = 0;  // true (3D) length, metres
 };
 
-// The totals by type of the planes' edges, in type order; types with no edge are left out.
+// The outer contours of the planes (without their closing repeat).
+std::vector<PlaneRing> OuterRings(const std::vector<HeldPlane>& planes);
+
+// The totals by type of the planes' edges, in type order; types with no edge are left out. Each
+// edge is named from its status and how its planes fold (a ridge laid without ridge tiles is a
+// ridge, not a break).
 std::vector<EdgeTypeTotal> EdgeTotalsByType(const std::vector<HeldPlane>& planes);
 
 // Replaces each plane's edge statuses with the final ones its placed tile surface carries ("stat"),

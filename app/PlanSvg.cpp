@@ -13,14 +13,17 @@
 #include <sstream>
 #include <vector>
 
+#include "app/EdgeFolds.h"
 #include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "edges/EdgeSetterPart.h"
 #include "host/DialogManager.h"
+#include "objectlib/ObjectLibScripts.h"
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
 #include "host/ParamLists.h"
 #include "polytopo/EdgeCodes.h"
+#include "polytopo/EdgeGroups.h"
 
 namespace app {
 namespace {
@@ -36,7 +39,7 @@ constexpr double kLightDirection = 115 * kPi / 180;  // light from north-north-w
 
 // Edge-type colours, 1..14: ridges warm, hips orange, verges blue, eaves green, valley violet,
 // walls dark red, holes cyan, free grey.
-const char* const kEdgeColours[kEdgeTypeCount + 1] = {
+const char* const kEdgeColours[kRooferTypeCount + 1] = {
     "#9e9e9e",                       // 0: unknown
     "#e6a100", "#b35900",            // ridge without / with tiles
     "#f0c75e", "#8a6d00",            // shed top without / with tiles
@@ -149,13 +152,14 @@ API_Coord Centroid(const std::vector<API_Coord>& pts) {
     return API_Coord{cx / (3 * a), cy / (3 * a)};
 }
 
-// The plan drawing an object's library part makes of it (empty when its part draws nothing).
-std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e) {
+// The plan drawing an object's library part makes of it (empty when its part draws nothing); a
+// tile surface draws with the folds of its edges measured on the roofs.
+std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std::vector<PlaneRing>& planes) {
     std::vector<host::DrawPrimitive> prims;
     host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
     for (const host::LibPart& part : host::gSession.libParts)
         if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
-    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
+    if (scripts.draw2D != nullptr) scripts.draw2D(WithMeasuredFolds(e, planes), prims);
     return prims;
 }
 
@@ -163,21 +167,26 @@ std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e) {
 enum class ObjectKind { TileSurface, Ridge, EdgeSetter, Other };
 ObjectKind KindOf(const host::Element& e) {
     const std::string main = e.libPartUnId.substr(0, 38);
-    if (main == "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}") return ObjectKind::TileSurface;
-    if (main == "{9B413C5B-C63B-4027-BE0A-00222534F9FF}") return ObjectKind::Ridge;
+    if (main == objectlib::kTileSurfaceMainId) return ObjectKind::TileSurface;
+    if (main == objectlib::kRidgeMainId) return ObjectKind::Ridge;
     if (host::IsEdgeSetter(e)) return ObjectKind::EdgeSetter;
     return ObjectKind::Other;
 }
 
-// The roof edges with their types: from the roof model the add-on holds (while the palette is
-// open), else from the placed tile surfaces' outlines and their per-node "stat" values.
-std::vector<PlanEdge> TypedEdges() {
+// The roof edges with their roofer's types: from the roof model the add-on holds (while the palette
+// is open), else from the placed tile surfaces' outlines and their per-node "stat" values; each
+// status named together with how the edge's planes fold.
+std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
     std::vector<PlanEdge> edges;
+    // The roofer's type of a status on the plan edge a-b.
+    auto typeOf = [&planes](int status, const API_Coord& a, const API_Coord& b) {
+        return RooferTypeOf(status, IsFoldDependent(status) ? FoldOfEdge(a, b, planes) : kFoldUnknown);
+    };
     for (const HeldPlane& p : HeldRoofPlanes())
         for (size_t i = 0; i + 1 < p.vertices.size(); ++i) {
             if (p.edgeStatus[i] == kStatusNoEdge) continue;  // the repeat that closes a contour
-            edges.push_back({API_Coord{p.vertices[i].x, p.vertices[i].y},
-                             API_Coord{p.vertices[i + 1].x, p.vertices[i + 1].y}, DummyStatusOf(p.edgeStatus[i])});
+            const API_Coord a{p.vertices[i].x, p.vertices[i].y}, b{p.vertices[i + 1].x, p.vertices[i + 1].y};
+            edges.push_back({a, b, typeOf(p.edgeStatus[i], a, b)});
         }
     if (!edges.empty()) return edges;
     for (const host::Element& e : host::gSession.model.elements) {
@@ -185,13 +194,13 @@ std::vector<PlanEdge> TypedEdges() {
         const host::ParamValue* stat = host::FindParam(e.params, "stat");
         // The surface draws its outline, then its holes, each closed: node by node as "nodes" holds them.
         size_t first = 0;
-        for (const host::DrawPrimitive& prim : ObjectDrawing(e)) {
+        for (const host::DrawPrimitive& prim : ObjectDrawing(e, planes)) {
             if (prim.kind != host::DrawPrimitive::Polygon || stat == nullptr) continue;
             if (prim.text != "outline" && prim.text != "hole") continue;
             for (size_t i = 0; i + 1 < prim.points.size() && first + i < stat->numbers.size(); ++i) {
                 const int16_t status = int16_t(stat->numbers[first + i]);
                 if (status == kStatusNoEdge || status == 0) continue;
-                edges.push_back({prim.points[i], prim.points[i + 1], DummyStatusOf(status)});
+                edges.push_back({prim.points[i], prim.points[i + 1], typeOf(status, prim.points[i], prim.points[i + 1])});
             }
             first += prim.points.size();
         }
@@ -313,14 +322,14 @@ void Label(std::ostream& s, double x, double y, const std::string& text, double 
 void Legend(std::ostream& s, double x, double y) {
     s << "<g font-size=\"13\" fill=\"#222\">\n";
     s << "<text x=\"" << Num(x) << "\" y=\"" << Num(y) << "\" font-size=\"15\" font-weight=\"bold\">Éltípusok</text>\n";
-    for (int t = 1; t <= kEdgeTypeCount; ++t) {
+    for (int t = 1; t <= kRooferTypeCount; ++t) {
         const double ty = y + 8 + 20 * t;
         s << "<line x1=\"" << Num(x) << "\" y1=\"" << Num(ty - 4) << "\" x2=\"" << Num(x + 34) << "\" y2=\"" << Num(ty - 4)
           << "\" stroke=\"" << EdgeTypeColour(t) << "\" stroke-width=\"5\" stroke-linecap=\"round\"/>\n";
-        s << "<text x=\"" << Num(x + 44) << "\" y=\"" << Num(ty) << "\">" << t << " " << Escape(EdgeTypeLabel(t))
+        s << "<text x=\"" << Num(x + 44) << "\" y=\"" << Num(ty) << "\">" << t << " " << Escape(RooferName(t))
           << "</text>\n";
     }
-    double ty = y + 8 + 20 * (kEdgeTypeCount + 1) + 14;
+    double ty = y + 8 + 20 * (kRooferTypeCount + 1) + 14;
     s << "<text x=\"" << Num(x) << "\" y=\"" << Num(ty) << "\" font-size=\"15\" font-weight=\"bold\">Tetősíkok lejtése</text>\n";
     const double dirs[4] = {kPi / 2, 0, -kPi / 2, kPi};
     for (int k = 0; k < 4; ++k) {
@@ -375,7 +384,7 @@ void ScaleAndNorth(std::ostream& s, const View& v, double left, double bottom) {
 
 }  // namespace
 
-std::string EdgeTypeColour(int type) { return kEdgeColours[type >= 1 && type <= kEdgeTypeCount ? type : 0]; }
+std::string EdgeTypeColour(int type) { return kEdgeColours[type >= 1 && type <= kRooferTypeCount ? type : 0]; }
 
 std::string CompassWord(double planDirection) {
     static const char* const kWords[8] = {"K", "ÉK", "É", "ÉNy", "Ny", "DNy", "D", "DK"};
@@ -386,6 +395,7 @@ std::string CompassWord(double planDirection) {
 
 std::string PlanSvgText() {
     const auto& elements = host::gSession.model.elements;
+    const std::vector<PlaneRing> planes = ProjectRoofPlaneRings();
     Bounds b;
     std::vector<std::pair<const host::Element*, std::vector<host::DrawPrimitive>>> drawings;
     for (const host::Element& e : elements) {
@@ -393,7 +403,7 @@ std::string PlanSvgText() {
             for (const API_Coord3D& c : p.outer) b.Add(c.x, c.y);
         for (const API_Coord& c : e.polygon) b.Add(c.x, c.y);
         if (e.rec.header.typeID != API_ObjectID) continue;
-        drawings.emplace_back(&e, ObjectDrawing(e));
+        drawings.emplace_back(&e, ObjectDrawing(e, planes));
         b.Add(e.rec.object.pos.x, e.rec.object.pos.y);
         for (const host::DrawPrimitive& p : drawings.back().second)
             for (const API_Coord& c : p.points) b.Add(c.x, c.y);
@@ -437,7 +447,7 @@ std::string PlanSvgText() {
         if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 3)
             s << "<path d=\"" << Ring(v, e.polygon) << "\" fill=\"#8c8c8c\" stroke=\"#404040\" stroke-width=\"1\"/>\n";
     // Roof edges by type.
-    for (const PlanEdge& e : RoofEdges(TypedEdges()))
+    for (const PlanEdge& e : RoofEdges(TypedEdges(planes)))
         s << "<line x1=\"" << Num(v.X(e.a.x)) << "\" y1=\"" << Num(v.Y(e.a.y)) << "\" x2=\"" << Num(v.X(e.b.x)) << "\" y2=\""
           << Num(v.Y(e.b.y)) << "\" stroke=\"" << EdgeTypeColour(e.type) << "\" stroke-width=\"" << (e.type ? 4 : 2)
           << "\" stroke-linecap=\"round\"/>\n";

@@ -5,7 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "objectlib/Quantities.h"
+
 namespace app {
+
+// The quantities of every tile surface and ridge of the project, in model order; each tile
+// surface counted with the folds of its edges measured on the project's roofs, so that a ridge
+// laid without ridge tiles counts as a ridge, not as a slope break.
+std::vector<objectlib::ProjectQuantityRow> ProjectQuantityRows();
 
 // One item summed over the whole project (tiles, eave length, ridge tiles, an accessory code...).
 struct QuantityTotal {

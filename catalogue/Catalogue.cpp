@@ -29,7 +29,8 @@ Catalogue gCatalogue;
 namespace {
 
 constexpr int kLineBufferSize = 512;  // a line longer than 511 bytes is cut to 511 bytes
-constexpr int kMaxFields = 8;         // no section defines more than 7 fields
+constexpr int kMaxFields = 8;         // no section defines more than 8 fields
+constexpr int kMinPitchField = 7;     // a tile-type line's optional minimum pitch, degrees
 constexpr int kHeaderCount = kMsgLastCatalogueHeader - kMsgFirstCatalogueHeader + 1;
 constexpr const char* kCatalogueFileName = "Tevaro.ini";
 constexpr size_t kReportLineSize = 600;  // a catalogue report line with its arguments
@@ -308,6 +309,7 @@ void StoreTileType(LoaderState& st, const Fields& f) {
         t.tileX = tileX;
         t.tileY = tileY;
         CopyField(f, 6, t.link, sizeof t.link);
+        gCatalogue.typeMinPitchDeg[i][fam.typeCount] = RealField(f, kMinPitchField);
         ++fam.typeCount;
     }
 }
@@ -562,4 +564,10 @@ const ColouredKind* FindColouredKind(const ColouredKind* kinds, int32_t count, c
     for (int32_t i = 0; i < count; ++i)
         if (std::strcmp(kinds[i].code, code) == 0) return &kinds[i];
     return nullptr;
+}
+
+double TileTypeMinPitch(const char* code) {
+    int family = 0, type = 0;
+    if (FindTileType(code, &family, &type) == nullptr) return 0;
+    return gCatalogue.typeMinPitchDeg[family][type];
 }

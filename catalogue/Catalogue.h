@@ -127,6 +127,10 @@ struct Catalogue {
     char paths[2][kCatPathLen];
 
     bool familyOverflow;  // a type was dropped because its family already held 127 types
+
+    // The optional eighth field of a tile-type line: the flattest pitch the type may be laid at,
+    // degrees; 0 when the line gives none. Indexed like families[f].types[t].
+    double typeMinPitchDeg[kMaxFamilies][kTypeSlotsPerFamily];
 };
 
 static_assert(sizeof(NamedCode) == 72);
@@ -160,6 +164,10 @@ const TileType* TileTypeAt(int family, int type);
 // The first stored tile type with this code, family 0 first, each family's types in order;
 // null when none. familyIndex / typeIndex (when given) receive its position.
 const TileType* FindTileType(const char* code, int* familyIndex = nullptr, int* typeIndex = nullptr);
+
+// The flattest pitch (degrees) the first stored tile type with this code may be laid at; 0 when
+// the catalogue gives none or holds no such type.
+double TileTypeMinPitch(const char* code);
 
 // The first kind of a ridge / valley / accessory type list with this code; null when none.
 const ColouredKind* FindColouredKind(const ColouredKind* kinds, int32_t count, const char* code);

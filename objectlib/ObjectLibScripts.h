@@ -7,6 +7,14 @@ namespace objectlib {
 constexpr const char* kTileSurfaceMainId = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
 constexpr const char* kRidgeMainId = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
 
+// Product codes the tile surface counts that the catalogue does not list: the storm clip (one per
+// tile laid) and the clip of a cut tile; the endings that turn a tile code into its left- and
+// right-hand edge tile ("HULA" -> "HULA-B", "HULA-J").
+constexpr const char* kStormClipCode = "VIHK";
+constexpr const char* kCutTileClipCode = "VAGK";
+constexpr const char* kLeftEdgeTileSuffix = "-B";
+constexpr const char* kRightEdgeTileSuffix = "-J";
+
 // Registers the scripts of both parts with the host (once per process is enough).
 void RegisterObjectLibScripts();
 

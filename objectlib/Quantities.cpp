@@ -3,6 +3,7 @@
 #include "objectlib/Quantities.h"
 
 #include <cstdio>
+#include <map>
 
 #include "host/Host.h"
 
@@ -27,20 +28,42 @@ std::string QuantityText(double quantity, const std::string& unit) {
 // One CSV line of a row.
 std::string CsvLine(const ProjectQuantityRow& row) {
     return CsvField(row.elementId) + "," + CsvField(row.item) + "," + CsvField(row.code) + "," +
-           QuantityText(row.quantity, row.unit) + "," + CsvField(row.unit) + "\n";
+           QuantityText(row.quantity, row.unit) + "," + CsvField(row.unit) + "," + CsvField(row.product) + "," +
+           CsvField(row.colourName) + "," + CsvField(row.guid) + "," + CsvField(row.note) + "\n";
+}
+
+// The element's GUID as text.
+std::string GuidText(const API_Guid& g) {
+    char text[64];
+    std::snprintf(text, sizeof text, "{%08llX-%04llX-%04llX-%04llX-%012llX}", (unsigned long long)(g.hi >> 32),
+                  (unsigned long long)((g.hi >> 16) & 0xFFFF), (unsigned long long)(g.hi & 0xFFFF),
+                  (unsigned long long)(g.lo >> 48), (unsigned long long)(g.lo & 0xFFFFFFFFFFFFull));
+    return text;
 }
 
 }  // namespace
 
-std::vector<ProjectQuantityRow> CollectProjectQuantities() {
+std::vector<ProjectQuantityRow> CollectProjectQuantities(const QuantityPreparer& prepare) {
+    const auto& elements = host::gSession.model.elements;
+    // How many counted elements carry each ID: every ridge object is "Tevaro_kup".
+    std::map<std::string, int> carriers, seen;
+    for (const host::Element& e : elements)
+        if (e.rec.header.typeID == API_ObjectID && host::RegisteredScriptsFor(e.libPartUnId).quantities != nullptr)
+            ++carriers[e.elementId];
     std::vector<ProjectQuantityRow> rows;
-    for (const host::Element& e : host::gSession.model.elements) {
+    for (const host::Element& e : elements) {
         if (e.rec.header.typeID != API_ObjectID) continue;
         const host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
         if (scripts.quantities == nullptr) continue;
         std::vector<host::QuantityLine> lines;
-        scripts.quantities(e, lines);
-        for (const host::QuantityLine& q : lines) rows.push_back({e.elementId, q.name, q.code, q.unit, q.amount});
+        scripts.quantities(prepare ? prepare(e) : e, lines);
+        const int place = ++seen[e.elementId];
+        const std::string key = carriers[e.elementId] > 1 ? e.elementId + "-" + std::to_string(place) : e.elementId;
+        for (const host::QuantityLine& q : lines) {
+            ProjectQuantityRow row{key, q.name, q.code, q.unit, q.amount};
+            row.guid = GuidText(e.rec.header.guid);
+            rows.push_back(std::move(row));
+        }
     }
     return rows;
 }
@@ -56,15 +79,21 @@ std::vector<ProjectQuantityRow> SumQuantitiesByItem(const std::vector<ProjectQua
                 break;
             }
         }
-        if (!added) totals.push_back({"TOTAL", r.item, r.code, r.unit, r.quantity});
+        if (!added) {
+            ProjectQuantityRow total{"TOTAL", r.item, r.code, r.unit, r.quantity};
+            total.product = r.product;
+            total.colourName = r.colourName;
+            totals.push_back(std::move(total));
+        }
     }
     return totals;
 }
 
-std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows) {
-    std::string text = "element,item,code,quantity,unit\n";
+std::string QuantitiesCsvText(const std::vector<ProjectQuantityRow>& rows, const std::vector<ProjectQuantityRow>& trailing) {
+    std::string text = "element,item,code,quantity,unit,product,colour,guid,note\n";
     for (const ProjectQuantityRow& r : rows) text += CsvLine(r);
     for (const ProjectQuantityRow& t : SumQuantitiesByItem(rows)) text += CsvLine(t);
+    for (const ProjectQuantityRow& w : trailing) text += CsvLine(w);
     return text;
 }
 

@@ -7,11 +7,14 @@
 #include "objectlib/TileSurfaceScripts.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cmath>
 #include <map>
 #include <string>
 
+#include "objectlib/ObjectLibScripts.h"
 #include "objectlib/PartParams.h"
+#include "polytopo/EdgeGroups.h"
 
 namespace objectlib {
 namespace {
@@ -26,8 +29,22 @@ constexpr int kMaxCourses = 20000;
 constexpr int kMaxAccessoryRows = 100;
 // Columns of one accessory row: kind, x, y, end x, end y, a piece every n tiles.
 constexpr int kAccessoryColumns = 6;
-// The status of an edge that has no entry in "stat".
-constexpr int kUnclassifiedStatus = 111;
+// The underlay foil's laps: 10 cm over every metre of the roll's width, a tenth of the area.
+constexpr double kFoilLapShare = 0.10;
+// A valley piece's length and how much of it the next piece covers (metres).
+constexpr double kValleyPieceLength = 2.0;
+constexpr double kValleyPieceLap = 0.1;
+// In plan, an edge whose ends differ less than this in x runs north-south (metres).
+constexpr double kPlanDirectionTol = 1e-6;
+// The 2D display options: the tile type, type and colour, the full label with quantities.
+constexpr const char* kLabelType = "TIP";
+constexpr const char* kLabelTypeColour = "TIPSZ";
+constexpr const char* kLabelFull = "TELJES";
+// The surface label's text height (mm on paper); accessory codes are written without one.
+constexpr double kLabelTextMm = 2.5;
+// The snow-guarding modes with rails: rails only, and tiles and rails.
+constexpr const char* kSnowGuardRails = "RACS";
+constexpr const char* kSnowGuardBoth = "VEGY";
 
 struct FramePoint {
     double x = 0, y = 0;
@@ -35,20 +52,17 @@ struct FramePoint {
 
 struct SurfaceEdge {
     FramePoint a, b;
-    int status = kUnclassifiedStatus;
+    int status = kStatusUnclassified;
+    EdgeFold fold = kFoldUnknown;  // how the planes meet, where the part was told ("fold")
 };
 
 struct SurfaceOutline {
     std::vector<std::vector<FramePoint>> contours;  // outer first, then holes; not closed
     std::vector<SurfaceEdge> edges;
+    double orientation = 1;  // +1 when the outer contour runs anticlockwise in the frame, else -1
 };
 
-enum EdgeGroup {
-    kEaves, kTopEdges, kVerges, kRidges, kHips, kValleys, kSlopeBreaks, kWallJunctions, kHoleEdges, kOtherEdges,
-    kEdgeGroupCount
-};
-
-// The quantity item, plan pen and drawing style of each edge group.
+// The quantity item, plan pen and drawing style of each edge group (in EdgeGroup order).
 struct EdgeGroupStyle {
     const char* item;
     int16_t pen;
@@ -62,30 +76,8 @@ const EdgeGroupStyle kEdgeGroupStyles[kEdgeGroupCount] = {
     {"other edges", 12, "other"},
 };
 
-// The group an edge status belongs to.
-EdgeGroup GroupOfStatus(int status) {
-    switch (status) {
-        case 11: return kEaves;
-        case 12: case 13: return kTopEdges;
-        case 21: case 22: return kVerges;
-        case 31: return kRidges;
-        case 41: return kHips;
-        case 42: return kValleys;
-        case 32: case 33: case 43: return kSlopeBreaks;
-        case 51: case 52: case 53: case 54: case 55: case 56: return kHoleEdges;
-        case 131: case 132: case 141: case 142: case 231: case 232: case 241: case 242:
-        case 331: case 332: case 341: case 342: case 431: case 432: case 441: case 442: return kWallJunctions;
-        default: return kOtherEdges;
-    }
-}
-
-// True for the statuses of an edge that two planes share (each plane counts half of it).
-bool IsSharedStatus(int status) {
-    const bool levelShared = status >= 31 && status <= 33;  // ridge, slope break, slight fold
-    const bool slopedShared = status >= 41 && status <= 43;  // hip, valley, nearly flat fold
-    const bool holeShared = status >= 54 && status <= 56;    // hole edges another plane shares
-    return levelShared || slopedShared || holeShared;
-}
+// The roofer's group of an edge of the surface.
+EdgeGroup GroupOfEdge(const SurfaceEdge& e) { return GroupOf(e.status, e.fold); }
 
 // True when two nodes of the frame are the same point.
 bool SameNode(const FramePoint& p, const FramePoint& q) {
@@ -112,14 +104,21 @@ SurfaceOutline ReadOutline(const host::Element& object) {
         const bool known = stat != nullptr &&                       // the part has "stat"
                            !host::IsTextParam(*stat) &&              // it holds numbers
                            i * statStride < stat->numbers.size();    // and a row for node i
-        return known ? int(std::lround(stat->numbers[i * statStride])) : kUnclassifiedStatus;
+        return known ? int(std::lround(stat->numbers[i * statStride])) : int(kStatusUnclassified);
+    };
+    const host::ParamValue* fold = host::FindParam(object.params, "fold");
+    // The fold of the edge that starts at node i; unknown when the part was not told.
+    auto foldAt = [&](size_t i) {
+        const bool known = fold != nullptr && !host::IsTextParam(*fold) && i < fold->numbers.size();
+        const long code = known ? std::lround(fold->numbers[i]) : 0;
+        return code >= kFoldRidge && code <= kFoldConcave ? EdgeFold(code) : kFoldUnknown;
     };
     // One contour from `first` to `last` (inclusive), its last edge back to `first`.
     auto addContour = [&](size_t first, size_t last) {
         if (last <= first) return;
         outline.contours.emplace_back(points.begin() + long(first), points.begin() + long(last) + 1);
         for (size_t j = first; j <= last; ++j)
-            outline.edges.push_back({points[j], points[j < last ? j + 1 : first], statusAt(j)});
+            outline.edges.push_back({points[j], points[j < last ? j + 1 : first], statusAt(j), foldAt(j)});
     };
     size_t start = 0;
     for (size_t i = 0; i < n; ++i) {
@@ -129,6 +128,13 @@ SurfaceOutline ReadOutline(const host::Element& object) {
         }
     }
     if (start + 1 < n) addContour(start, n - 1);
+    if (!outline.contours.empty()) {
+        double twice = 0;
+        const std::vector<FramePoint>& ring = outline.contours[0];
+        for (size_t j = 0; j < ring.size(); ++j)
+            twice += ring[j].x * ring[(j + 1) % ring.size()].y - ring[(j + 1) % ring.size()].x * ring[j].y;
+        outline.orientation = twice < 0 ? -1 : 1;
+    }
     return outline;
 }
 
@@ -274,6 +280,80 @@ void DrawAccessories(const host::Element& object, double slope, int16_t pen, std
     }
 }
 
+// +1 when the frame's y runs up the slope, -1 when it runs down (a flipped plane's nodes are
+// negated): the lower edges (eaves, lower hole edges) lie below the outline's middle, the upper ones
+// (ridges, top edges, upper hole edges) above it. Without such edges up is +y.
+double UphillSign(const SurfaceOutline& outline) {
+    if (outline.contours.empty()) return 1;
+    double yMin = outline.contours[0][0].y, yMax = yMin;
+    for (const FramePoint& p : outline.contours[0]) {
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+    }
+    const double middle = (yMin + yMax) / 2;
+    double votes = 0;
+    for (const SurfaceEdge& e : outline.edges) {
+        const double level = (e.a.y + e.b.y) / 2 - middle;
+        const bool lower = e.status == kStatusEave || e.status == kStatusWallEave || e.status == kStatusHoleLower ||
+                           e.status == kStatusWallHoleLower;  // edges water runs off or that stand below
+        const bool upper = e.status == kStatusShedTop || e.status == kStatusRidge || e.status == kStatusWallTop ||
+                           e.status == kStatusHoleUpper || e.status == kStatusWallHoleUpper;  // edges at the top
+        if (lower) votes -= level;
+        if (upper) votes += level;
+    }
+    return votes < 0 ? -1 : 1;
+}
+
+// True for the one of the two planes of a shared edge that counts its pieces: the plane whose
+// outline runs along the edge from west to east in plan (south to north on a north-south edge);
+// the other plane runs it the other way.
+bool CountsSharedPieces(const host::Element& object, const SurfaceEdge& e, double slope) {
+    const API_Coord a = ToPlan(object, e.a.x, e.a.y, slope), b = ToPlan(object, e.b.x, e.b.y, slope);
+    if (std::fabs(b.x - a.x) > kPlanDirectionTol) return b.x > a.x;
+    return b.y > a.y;
+}
+
+// The label text the 2D display option "opt2d" asks for: none, the tile type, type and colour,
+// or type and colour with the area and the tiles ("" for none or an unknown option).
+std::string SurfaceLabelText(const host::Element& object) {
+    const std::string option = TextOf(object, "opt2d");
+    const std::string fam = TextOf(object, "fam");
+    if (option == kLabelType) return fam;
+    const std::string typeAndColour = WithColour(fam, TextOf(object, "color"));
+    if (option == kLabelTypeColour) return typeAndColour;
+    if (option != kLabelFull) return "";
+    std::vector<host::QuantityLine> lines;
+    TileSurfaceQuantities(object, lines);
+    double area = 0, tiles = 0;
+    for (const host::QuantityLine& q : lines) {
+        if (q.name == "area") area = q.amount;
+        if (q.name == "tiles") tiles = q.amount;
+    }
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %.2f m2 %.0f db", typeAndColour.c_str(), area, tiles);
+    return text;
+}
+
+// The surface's label at the middle of its outer contour, in the size the label option uses.
+void DrawSurfaceLabel(const host::Element& object, const SurfaceOutline& outline, double slope, int16_t pen,
+                      std::vector<host::DrawPrimitive>& out) {
+    const std::string text = SurfaceLabelText(object);
+    if (text.empty() || outline.contours.empty()) return;
+    double x = 0, y = 0;
+    for (const FramePoint& p : outline.contours[0]) {
+        x += p.x;
+        y += p.y;
+    }
+    const double n = double(outline.contours[0].size());
+    host::DrawPrimitive label;
+    label.kind = host::DrawPrimitive::Text;
+    label.pen = pen;
+    label.text = text;
+    label.radius = kLabelTextMm;
+    label.points = {ToPlan(object, x / n, y / n, slope)};
+    out.push_back(std::move(label));
+}
+
 }  // namespace
 
 void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitive>& out) {
@@ -284,35 +364,74 @@ void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitiv
         out.push_back(FramePolygon(object, outline.contours[c], slope, pen, c == 0 ? "outline" : "hole"));
     DrawCourses(object, outline, slope, pen, out);
     for (const SurfaceEdge& e : outline.edges) {
-        const EdgeGroupStyle& style = kEdgeGroupStyles[GroupOfStatus(e.status)];
+        const EdgeGroupStyle& style = kEdgeGroupStyles[GroupOfEdge(e)];
         out.push_back(FrameLine(object, e.a, e.b, slope, style.pen, style.style));
     }
     DrawAccessories(object, slope, pen, out);
+    DrawSurfaceLabel(object, outline, slope, pen, out);
 }
 
 void TileSurfaceQuantities(const host::Element& object, std::vector<host::QuantityLine>& out) {
     const SurfaceOutline outline = ReadOutline(object);
     const std::string fam = TextOf(object, "fam");
-    const std::string tileCode = WithColour(fam, TextOf(object, "color"));
+    const std::string colour = TextOf(object, "color");
+    const std::string tileCode = WithColour(fam, colour);
     const double tileX = NumberOr(object, "tile_x", 0);
     const double tileY = NumberOr(object, "tile_y", 0);
+    const bool tileSized = tileX > 0 && tileY > 0;
 
     const double surf = NumberOr(object, "surf", 0);
     const double area = surf > 0 ? surf : OutlineArea(outline);
     AddQuantity(out, "area", fam, "m2", area);
-    if (tileX > 0 && tileY > 0) AddQuantity(out, "tiles", tileCode, "pcs", WholePieces(area / (tileX * tileY) * LossMultiplier(object)));
+    // Tiles laid cover the area; the loss multiplier adds the breakage and the cut-away parts.
+    const double laid = tileSized ? WholePieces(area / (tileX * tileY)) : 0;
+    const double ordered = tileSized ? WholePieces(area / (tileX * tileY) * LossMultiplier(object)) : 0;
+    AddQuantity(out, "tiles", tileCode, "pcs", ordered);
 
     double lengths[kEdgeGroupCount] = {};
     for (const SurfaceEdge& e : outline.edges)
-        lengths[GroupOfStatus(e.status)] += Distance(e.a, e.b) * (IsSharedStatus(e.status) ? 0.5 : 1.0);
+        lengths[GroupOfEdge(e)] += Distance(e.a, e.b) * (IsSharedStatus(e.status) ? 0.5 : 1.0);
     for (int g = 0; g < kEdgeGroupCount; ++g) AddQuantity(out, kEdgeGroupStyles[g].item, "", "m", lengths[g]);
 
-    // Edge tiles: one per course that a verge crosses.
-    if (NumberOr(object, "wingtile", 0) != 0 && tileY > 0) {
-        double edgeTiles = 0;
-        for (const SurfaceEdge& e : outline.edges)
-            if (GroupOfStatus(e.status) == kVerges) edgeTiles += WholePieces(std::fabs(e.b.y - e.a.y) / tileY);
-        AddQuantity(out, "edge tiles", tileCode, "pcs", edgeTiles);
+    const bool edgeTilesOn = NumberOr(object, "wingtile", 0) != 0 && tileY > 0;
+    const double uphill = UphillSign(outline);
+    double leftEdgeTiles = 0, rightEdgeTiles = 0, cutTiles = 0, vergeCuts = 0;
+    for (const SurfaceEdge& e : outline.edges) {
+        const EdgeGroup group = GroupOfEdge(e);
+        const double courses = tileY > 0 ? WholePieces(std::fabs(e.b.y - e.a.y) / tileY) : 0;
+        if (group == kGroupHip || group == kGroupValley) cutTiles += courses;
+        if (group != kGroupVerge) continue;
+        if (!edgeTilesOn) vergeCuts += courses;
+        // Along an anticlockwise outline an edge that climbs is the right-hand verge (seen from the eave).
+        else if ((e.b.y - e.a.y) * uphill * outline.orientation > 0) rightEdgeTiles += courses;
+        else leftEdgeTiles += courses;
+    }
+    // Edge tiles: one per course that a verge crosses, left- and right-hand pieces apart.
+    AddQuantity(out, "edge tiles", WithColour(fam + kLeftEdgeTileSuffix, colour), "pcs", leftEdgeTiles);
+    AddQuantity(out, "edge tiles", WithColour(fam + kRightEdgeTileSuffix, colour), "pcs", rightEdgeTiles);
+    // Cut tiles along hips and valleys: one per course crossed, part of the tiles; the rest is waste.
+    AddQuantity(out, "cut tiles", tileCode, "pcs", cutTiles);
+    AddQuantity(out, "waste tiles", tileCode, "pcs", ordered - laid);
+    // Fixings: a storm clip per tile laid, a clip per cut tile along hips, valleys and plain verges.
+    if (NumberOr(object, "csrogz", 0) != 0) AddQuantity(out, "storm clips", kStormClipCode, "pcs", laid);
+    if (NumberOr(object, "rogkar", 0) != 0) AddQuantity(out, "cut tile clips", kCutTileClipCode, "pcs", cutTiles + vergeCuts);
+
+    // The underlay foil: the area on the slope with its laps.
+    const std::string foil = TextOf(object, "folia");
+    if (IsChosen(foil)) AddQuantity(out, "foil", foil, "m2", area * (1 + kFoilLapShare));
+
+    // The valley: its length (half on each plane) and its pieces, counted on one of the two planes.
+    const std::string valley = TextOf(object, "vapatipus");
+    if (IsChosen(valley)) {
+        const std::string valleyCode = WithColour(valley, TextOf(object, "mat_pan"));
+        double valleyPieces = 0;
+        for (const SurfaceEdge& e : outline.edges) {
+            if (GroupOfEdge(e) != kGroupValley) continue;
+            if (CountsSharedPieces(object, e, NumberOr(object, "alpha", 0)))
+                valleyPieces += WholePieces(Distance(e.a, e.b) / (kValleyPieceLength - kValleyPieceLap));
+        }
+        AddQuantity(out, "valley length", valleyCode, "m", lengths[kGroupValley]);
+        AddQuantity(out, "valley pieces", valleyCode, "pcs", valleyPieces);
     }
 
     // Snow guards along the eaves: pieces one per tile width, rails as long as the eaves.
@@ -321,12 +440,12 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     if (NumberOr(object, "auto_acc", 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
         double pieces = 0, rail = 0;
         for (const SurfaceEdge& e : outline.edges) {
-            if (e.status != 11) continue;
+            if (!IsEave(e.status)) continue;
             rail += Distance(e.a, e.b);
             if (tileX > 0) pieces += WholePieces(Distance(e.a, e.b) / tileX);
         }
-        if (mode != "RACS") AddQuantity(out, "snow guards", guard, "pcs", pieces);
-        if (mode == "RACS" || mode == "VEGY") AddQuantity(out, "snow guard rails", guard, "m", rail);
+        if (mode != kSnowGuardRails) AddQuantity(out, "snow guards", guard, "pcs", pieces);
+        if (mode == kSnowGuardRails || mode == kSnowGuardBoth) AddQuantity(out, "snow guard rails", guard, "m", rail);
     }
 
     // Accessories, collectors and panels by code, in the order they were placed.

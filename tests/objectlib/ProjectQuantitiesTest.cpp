@@ -154,13 +154,14 @@ TEST_F(HippedHouse, CsvListsEveryElementsRowsThenTheTotals) {
     TileRoof("HIP");
     const auto rows = objectlib::CollectProjectQuantities();
     const std::string csv = objectlib::QuantitiesCsvText(rows);
-    EXPECT_EQ(csv.rfind("element,item,code,quantity,unit\nTevaro_000,area,HULA,", 0), 0u);
+    // The first five columns as the first version wrote them, the order-list columns appended.
+    EXPECT_EQ(csv.rfind("element,item,code,quantity,unit,product,colour,guid,note\nTevaro_000,area,HULA,", 0), 0u);
     // Element rows first, then one total per item and code.
     const size_t firstTotal = csv.find("\nTOTAL,");
     ASSERT_NE(firstTotal, std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.begin() + long(firstTotal) + 1, '\n'), long(rows.size()) + 1);
     EXPECT_EQ(csv.find("\nTevaro_", firstTotal), std::string::npos);
-    EXPECT_NE(csv.find("\nTOTAL,eaves,,40.000,m\n"), std::string::npos);
+    EXPECT_NE(csv.find("\nTOTAL,eaves,,40.000,m,"), std::string::npos);
 }
 
 }  // namespace

@@ -21,7 +21,11 @@ TEST(TileSurfaceQuantities, RectangleWithEaveVergesAndSharedRidge) {
     EXPECT_DOUBLE_EQ(Amount(q, "eaves"), 10);
     EXPECT_DOUBLE_EQ(Amount(q, "verges"), 10);
     EXPECT_DOUBLE_EQ(Amount(q, "ridges"), 5);  // half of the 10 m ridge: the other plane has the rest
-    EXPECT_EQ(Amount(q, "edge tiles", "HULA/NV"), 26);  // each 5 m verge crosses 12.5 courses of 0.4 m
+    // Each 5 m verge crosses 12.5 courses of 0.4 m; the right verge (x = 10, seen from the eave)
+    // takes right-hand edge tiles, the left one left-hand tiles; the field tile is no edge tile.
+    EXPECT_EQ(Amount(q, "edge tiles", "HULA-B/NV"), 13);
+    EXPECT_EQ(Amount(q, "edge tiles", "HULA-J/NV"), 13);
+    EXPECT_EQ(Amount(q, "edge tiles", "HULA/NV"), 0);
     EXPECT_EQ(Amount(q, "snow guards", "HFC"), 34);     // 10 m of eave / 0.3 m tiles = 33.3
 }
 

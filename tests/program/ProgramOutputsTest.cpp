@@ -179,6 +179,18 @@ TEST(Demo, WritesTheThreeFilesAndItsSummaryAgreesWithTheQuantities) {
     ASSERT_NE(eaves, std::string::npos);
     const std::string eavesLine = out.substr(eaves, out.find('\n', eaves) - eaves);
     EXPECT_NEAR(std::stod(eavesLine.substr(eavesLine.find("edges") + 5)), totals.at("eaves"), 0.006) << eavesLine;
+    // The garage ridge the demo lays without ridge tiles reads back as that, 9 m long, in the
+    // summary, the quantities and the plan; nothing on the sample house is a slope break.
+    const size_t garage = out.find(" 1 gerinc (gerincelem nélkül)");
+    ASSERT_NE(garage, std::string::npos) << out;
+    const std::string garageLine = out.substr(garage, out.find('\n', garage) - garage);
+    EXPECT_NE(garageLine.find("1 edge   9.00 m"), std::string::npos) << garageLine;
+    EXPECT_EQ(out.find("törés"), std::string::npos) << out;
+    EXPECT_EQ(totals.count("slope breaks"), 0u);
+    EXPECT_NEAR(totals.at("ridges"), totals.at("ridge length [KUPA/NV]") + 9, 0.006);
+    const std::string plan = ReadFile(folder / "out" / "plan.svg");
+    EXPECT_GE(Count(plan, "stroke=\"#e6a100\" stroke-width=\"4\""), 1u);  // the garage ridge, amber
+    EXPECT_EQ(Count(plan, "stroke=\"#e052a8\" stroke-width=\"4\""), 0u);  // no positive break
     // The ventilation row and the solar panel are on the tile surfaces.
     EXPECT_GE(totals.at("accessories [SZELL/VOR]"), 5);
     EXPECT_EQ(totals.at("accessories [NE400/FEK]"), 1);
