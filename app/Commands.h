@@ -5,3 +5,5 @@ int RunDemoCommand(int argc, char** argv);
 int RunSessionCommand(int argc, char** argv);
 int RunShellCommand(int argc, char** argv);
 int RunCatalogueCommand(int argc, char** argv);
+int RunImportCommand(int argc, char** argv);
+int RunCheckCommand(int argc, char** argv);

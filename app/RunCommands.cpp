@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/AppHost.h"
+#include "app/CheckCommand.h"
 #include "app/Commands.h"
 #include "app/SessionLines.h"
 #include "host/DialogManager.h"
@@ -27,7 +28,8 @@ std::string FolderOf(const std::string& path) {
 int RunSessionCommand(int argc, char** argv) {
     app::CommonOptions options;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() != 1) {
+    if (!app::ParseCommonOptions(argc, argv, options, error) || !app::TakeLoadOptions(options.rest, error) ||
+        options.rest.size() != 1) {
         std::cerr << "usage: tevaro run SESSION [--out DIR] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
         if (!error.empty()) std::cerr << error << "\n";
         return 2;
@@ -66,6 +68,7 @@ int RunSessionCommand(int argc, char** argv) {
         return true;
     };
     app::InstallDrivers(runner);
+    app::InstallModelReader(runner.out);
     int result = 0;
     std::string line;
     int lineNo = 0;
@@ -90,6 +93,7 @@ int RunSessionCommand(int argc, char** argv) {
         result = 1;
     }
     app::RemoveDrivers();
+    app::RemoveModelReader();
     app::StopHost(addOn);
     return result;
 }
@@ -97,7 +101,8 @@ int RunSessionCommand(int argc, char** argv) {
 int RunShellCommand(int argc, char** argv) {
     app::CommonOptions options;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, options, error) || options.rest.size() > 1) {
+    if (!app::ParseCommonOptions(argc, argv, options, error) || !app::TakeLoadOptions(options.rest, error) ||
+        options.rest.size() > 1) {
         std::cerr << "usage: tevaro shell [MODEL] [--addon-folder DIR] [--deliverable 18|19|20|21]\n";
         if (!error.empty()) std::cerr << error << "\n";
         return 2;
@@ -121,6 +126,7 @@ int RunShellCommand(int argc, char** argv) {
         return true;
     };
     app::InstallDrivers(runner);
+    app::InstallModelReader(runner.out);
     std::cout << "Tevaro shell: " << addOn.envir.addOnName << " (" << addOn.path << "). Type help for the lines, quit to end.\n";
     if (options.rest.size() == 1 && !app::RunLine(runner, "open " + options.rest[0], 0, error))
         std::cout << "error: " << error << "\n";
@@ -137,6 +143,7 @@ int RunShellCommand(int argc, char** argv) {
         if (!app::RunLine(runner, line, lineNo, error)) std::cout << "error: " << error << "\n";
     }
     app::RemoveDrivers();
+    app::RemoveModelReader();
     app::StopHost(addOn);
     return 0;
 }

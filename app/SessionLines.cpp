@@ -1,6 +1,7 @@
 // Purpose: the session lines: parsing, running, and the dialog and point-input drivers.
 #include "app/SessionLines.h"
 
+#include "app/CheckCommand.h"
 #include "app/PlaneDump.h"
 #include "app/PlanSvg.h"
 
@@ -428,6 +429,8 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
             for (size_t k = 0; k < sel.size(); ++k)
                 if (sel[k] == g) { sel.erase(sel.begin() + long(k)); break; }
         }
+    } else if (cmd == "check") {
+        ok = RunCheckLine(runner.out, error);
     } else if (cmd == "help") {
         if (runner.out != nullptr) *runner.out << SessionHelp();
     } else if (cmd == "show") {
@@ -466,6 +469,7 @@ std::string SessionHelp() {
            "  move ID DX DY | delete ID           move / delete an element by hand\n"
            "  finalize | close-palette            the edge palette's button / close control\n"
            "  undo\n"
+           "  check                               the model check: healing changes, warnings and errors\n"
            "  save FILE | report FILE             write the model / the report window\n"
            "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
            "  svg FILE | dump-planes FILE         write the plan drawing / the add-on's roof model (JSON)\n"

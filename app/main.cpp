@@ -15,10 +15,14 @@ void PrintHelp() {
                  "  tevaro run SESSION [--out DIR]     replay a session script\n"
                  "  tevaro shell [MODEL]               type session lines one at a time\n"
                  "  tevaro catalogue [FILE]            load a catalogue file and print it as JSON\n"
+                 "  tevaro import FILE [--out MODEL]   read a model or city model, heal and check it, write a model\n"
+                 "  tevaro check MODEL                 the model check alone (exit 0 clean, 1 warnings, 2 errors)\n"
                  "  tevaro --help                      this text\n\n"
                  "Common options:\n"
                  "  --addon-folder DIR   the deliverables, Tevaro.ini and TevaroTmp.lib (default: the program's folder)\n"
-                 "  --deliverable N      18, 19, 20 or 21 (default 21)\n\n"
+                 "  --deliverable N      18, 19, 20 or 21 (default 21)\n"
+                 "  --no-heal            load models as they are (no healing; the check still runs)\n"
+                 "  --units cm|mm        the model is drawn in centimetres or millimetres: scale it to metres\n\n"
                  "In a shell, type help for the session lines.\n";
 }
 
@@ -41,6 +45,8 @@ int main(int argc, char** argv) {
     if (command == "run") return RunSessionCommand(argc - 2, argv + 2);
     if (command == "shell") return RunShellCommand(argc - 2, argv + 2);
     if (command == "catalogue") return RunCatalogueCommand(argc - 2, argv + 2);
+    if (command == "import") return RunImportCommand(argc - 2, argv + 2);
+    if (command == "check") return RunCheckCommand(argc - 2, argv + 2);
     std::cerr << "tevaro: unknown command \"" << command << "\" (try tevaro --help)\n";
     return 2;
 }
