@@ -1,6 +1,8 @@
 // Purpose: the program's common options and the start of the host with a loaded deliverable.
 #include "app/AppHost.h"
 
+#include "app/CheckCommand.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -86,7 +88,8 @@ bool StartHost(const CommonOptions& options, host::LoadedAddOn& addOn, std::stri
 int StartCommandHost(int argc, char** argv, const CommandShape& shape, CommonOptions& options,
                      host::LoadedAddOn& addOn) {
     std::string error;
-    const bool parsed = ParseCommonOptions(argc, argv, options, error);
+    // --no-heal, --units and the city-model choices are the model loading's own options
+    const bool parsed = ParseCommonOptions(argc, argv, options, error) && TakeLoadOptions(options.rest, error);
     // The options are known and the plain arguments are as many as the command takes.
     if (!parsed || options.rest.size() < shape.minArgs || options.rest.size() > shape.maxArgs) {
         std::cerr << "usage: " << shape.usage << "\n";

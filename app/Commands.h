@@ -6,3 +6,5 @@ int RunSessionCommand(int argc, char** argv);
 int RunShellCommand(int argc, char** argv);
 int RunCatalogueCommand(int argc, char** argv);
 int RunServeCommand(int argc, char** argv);
+int RunImportCommand(int argc, char** argv);
+int RunCheckCommand(int argc, char** argv);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/AppHost.h"
+#include "app/CheckCommand.h"
 #include "app/Commands.h"
 #include "app/SessionLines.h"
 #include "host/DialogManager.h"
@@ -52,6 +53,7 @@ int RunSessionCommand(int argc, char** argv) {
         return true;
     };
     app::InstallDrivers(runner);
+    app::InstallModelReader(runner.out);
     int result = 0;
     std::string line;
     int lineNo = 0;
@@ -76,6 +78,7 @@ int RunSessionCommand(int argc, char** argv) {
         result = 1;
     }
     app::RemoveDrivers();
+    app::RemoveModelReader();
     app::StopHost(addOn);
     return result;
 }
@@ -101,6 +104,7 @@ int RunShellCommand(int argc, char** argv) {
         return true;
     };
     app::InstallDrivers(runner);
+    app::InstallModelReader(runner.out);
     std::cout << "Tevaro shell: " << addOn.envir.addOnName << " (" << addOn.path << "). Type help for the lines, quit to end.\n";
     if (options.rest.size() == 1 && !app::RunLine(runner, "open " + options.rest[0], 0, error))
         std::cout << "error: " << error << "\n";
@@ -117,6 +121,7 @@ int RunShellCommand(int argc, char** argv) {
         if (!app::RunLine(runner, line, lineNo, error)) std::cout << "error: " << error << "\n";
     }
     app::RemoveDrivers();
+    app::RemoveModelReader();
     app::StopHost(addOn);
     return 0;
 }

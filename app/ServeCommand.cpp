@@ -15,6 +15,7 @@
 #include <httplib.h>
 
 #include "app/AppHost.h"
+#include "app/CheckCommand.h"
 #include "app/Commands.h"
 #include "app/Workbench.h"
 #include "app/WorkbenchState.h"
@@ -87,7 +88,7 @@ void ServeUsage() {
 int RunServeCommand(int argc, char** argv) {
     app::CommonOptions common;
     std::string error;
-    if (!app::ParseCommonOptions(argc, argv, common, error)) {
+    if (!app::ParseCommonOptions(argc, argv, common, error) || !app::TakeLoadOptions(common.rest, error)) {
         ServeUsage();
         std::cerr << error << "\n";
         return 2;

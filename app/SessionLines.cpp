@@ -3,6 +3,7 @@
 // drivers that let an open dialog or point input read the lines that follow.
 #include "app/SessionLines.h"
 
+#include "app/CheckCommand.h"
 #include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "app/PlanSvg.h"
@@ -414,6 +415,9 @@ bool ShowLine(const LineCall& call, std::string&) {
     return true;
 }
 
+// check: what healing changed at the last open, then the model check of the model as it is now.
+bool CheckLine(const LineCall& call, std::string& error) { return RunCheckLine(call.runner.out, error); }
+
 // edges [GROUP]: the setters' edges as the workbench and palette.svg number them.
 bool EdgesLine(const LineCall& call, std::string& error) { return RunEdgesLine(call.runner, call.line, error); }
 
@@ -426,7 +430,7 @@ const SessionLineDef kSessionLines[] = {
     {"select", "+ ID...", "add to the selection", SelectLine, 1, kAny},
     {"menu", "place-tiles|place-accessories|place-solar-collector|place-solar-panel|delete-accessories",
      "\n(or the menu resource number 32500..32504)", MenuLine, 1, 1},
-    {"set", "ITEM VALUE", "dialog: an item's value (check box, radio, roll-down, edit, pop-up/list entry)", DialogLineAtTop, 2, kAny},
+    {"set", "ITEM VALUE", "dialog: an item's value; ITEM is its number or its name (check box, radio, roll-down, edit, pop-up/list entry)", DialogLineAtTop, 2, kAny},
     {"pick", "ITEM N", "dialog: entry N (1-based) of a pop-up or list", DialogLineAtTop, 2, 2},
     {"click", "ITEM [ROW X Y]", "dialog: click an item (a list row, at X,Y inside it); -1 is the close control",
      DialogLineAtTop, 1, 4},
@@ -441,6 +445,7 @@ const SessionLineDef kSessionLines[] = {
     {"finalize", "", "the edge palette's button", FinalizeLine, 0, 0},
     {"close-palette", "", "the edge palette's close control", ClosePaletteLine, 0, 0},
     {"undo", "", "undo the last step (a command, a move, a deletion)", UndoLine, 0, 0},
+    {"check", "", "the model check: healing changes, warnings and errors", CheckLine, 0, 0},
     {"save", "FILE", "write the model (JSON)", SaveLine, 1, kAny},
     {"report", "FILE", "write the report window's lines", ReportLine, 1, kAny},
     {"quantities", "FILE", "write the quantities of the tile surfaces and ridges as CSV\n(see docs/quantities.md)",

@@ -7,6 +7,8 @@
 // waits until it wants the next again. Then the host is at rest and its state is read.
 #include "app/Workbench.h"
 
+#include "app/CheckCommand.h"
+
 #include <unistd.h>
 
 #include <condition_variable>
@@ -492,6 +494,7 @@ bool StartWorkbench(const Setup& setup, std::string& error) {
         return true;
     };
     InstallDrivers(engine.runner);
+    InstallModelReader(engine.runner.out);
     engine.thread = std::thread(EngineLoop, std::ref(engine));
     {
         std::unique_lock<std::mutex> lock(engine.m);
@@ -537,6 +540,7 @@ void StopWorkbench() {
     }
     if (b.running) {
         RemoveDrivers();
+        RemoveModelReader();
         StopHost(b.addOn);
     }
     std::error_code ec;

@@ -60,6 +60,12 @@ const std::vector<CommandRow> kCommands = {
     {"catalogue", "load a catalogue file and print it as JSON",
      {{"FILE", "the catalogue (default: Tevaro.ini in the add-on folder)", false}}, kOptAddOnFolder,
      RunCatalogueCommand},
+    {"serve", "the web workbench on http://127.0.0.1:N/ (--port N, default 8321)",
+     {{"MODEL", "a model file opened first", false}}, kOptHost | kOptOut, RunServeCommand},
+    {"import", "read a model or city model, heal and check it, write a model (--out MODEL)",
+     {{"FILE", "the model file or city model", true}}, kOptHost | kOptOut, RunImportCommand},
+    {"check", "the model check alone (exit 0 clean, 1 warnings, 2 errors)",
+     {{"MODEL", "the model file", true}}, kOptHost, RunCheckCommand},
 };
 
 // The text of --version: the program, and the contract it speaks with the add-on.

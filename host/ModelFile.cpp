@@ -713,10 +713,17 @@ Json ElementToJson(const Element& e) {
 
 }  // namespace
 
+namespace {
+ModelDocReader gDocReader;  // the program's reader (heals and checks), empty: plain parse
+}  // namespace
+
+void SetModelDocReader(ModelDocReader reader) { gDocReader = std::move(reader); }
+
 bool LoadModelText(const std::string& text, const std::string& sourceName, Model& model, std::string& error) {
     Json doc;
+    if (gDocReader && !gDocReader(text, sourceName, doc, error)) return false;
     try {
-        doc = Json::parse(text);
+        if (!gDocReader) doc = Json::parse(text);
     } catch (const nlohmann::json::exception& e) {  // syntax errors and numbers out of range
         error = sourceName + ": not valid JSON (" + e.what() + ")";
         return false;

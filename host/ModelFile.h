@@ -1,7 +1,10 @@
 // Purpose: model files: the host's project loaded from and saved to JSON.
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include <nlohmann/json.hpp>
 
 #include "host/Model.h"
 
@@ -11,6 +14,13 @@ namespace host {
 // wrong and where (file, key or element). Generated roofs ("shape") become explicit planes.
 bool LoadModelFile(const std::string& path, Model& model, std::string& error);
 bool LoadModelText(const std::string& text, const std::string& sourceName, Model& model, std::string& error);
+
+// A reader that stands in for the plain JSON parse of a model's text: it may read other formats
+// (city models), heal and check, and fills `doc` with a model document; false with `error`.
+// The program installs one; without it a model file is parsed as it is (strict).
+using ModelDocReader = std::function<bool(const std::string& text, const std::string& sourceName,
+                                          nlohmann::ordered_json& doc, std::string& error)>;
+void SetModelDocReader(ModelDocReader reader);
 
 // Saves `model` as JSON; writes a temporary file and renames it, so a failed save keeps the old file.
 bool SaveModelFile(const std::string& path, const Model& model, std::string& error);

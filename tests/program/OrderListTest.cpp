@@ -61,12 +61,13 @@ std::string LeanTo(double pitch, double scale = 1) {
 }
 
 // Tiles the model written to `folder`/model-in.json with the usual choices; the quantities file.
-std::string TileAndCount(const fs::path& folder, const std::string& model, std::string& out) {
+std::string TileAndCount(const fs::path& folder, const std::string& model, std::string& out,
+                         const std::string& options = "") {
     std::ofstream(folder / "model-in.json") << model;
     const int status = RunSession(folder,
                                   "open model-in.json\nselect all\nmenu place-tiles\n" + std::string(kChoices) +
                                       "finalize\nquantities q.csv\nreport report.txt\n",
-                                  out);
+                                  out, options);
     EXPECT_EQ(status, 0) << out;
     return ReadText(folder / "q.csv");
 }
@@ -170,9 +171,10 @@ TEST(OrderList, WarnsOfAPlaneTooFlatAndOfAModelInCentimetres) {
         }
     EXPECT_TRUE(noted) << flat;
     EXPECT_NE(out.find("laposabb"), std::string::npos) << out;  // the report window says it too
-    // The same lean-to drawn in centimetres: 400 m long edges.
+    // The same lean-to drawn in centimetres: 400 m long edges. Loading refuses it unless the user
+    // insists on metres; then the order list still says what the sizes suggest.
     const fs::path cm = FreshFolder("centimetres");
-    const std::string big = TileAndCount(cm, LeanTo(20, 100), out);
+    const std::string big = TileAndCount(cm, LeanTo(20, 100), out, "--units m");
     bool warned = false;
     for (const auto& r : CsvRows(big))
         warned = warned || (r.size() == 9 && r[0] == "WARNING" && r[8].find("centiméterben") != std::string::npos);

@@ -35,11 +35,12 @@ inline fs::path FreshFolder(const std::string& name) {
 }
 
 // Writes `lines` as a session script into `folder` and runs it there (outputs land in the same
-// folder); the program's exit status, its standard output in `out`.
-inline int RunSession(const fs::path& folder, const std::string& lines, std::string& out) {
+// folder); the program's exit status, its standard output in `out`. `options` go to `tevaro run`.
+inline int RunSession(const fs::path& folder, const std::string& lines, std::string& out,
+                      const std::string& options = "") {
     std::ofstream(folder / "test.session") << lines;
     const std::string command = "\"" + tevaro_test::BuildPath("tevaro") + "\" run \"" + (folder / "test.session").string() +
-                                "\" --out \"" + folder.string() + "\" > \"" + (folder / "stdout.txt").string() +
+                                "\" " + options + " --out \"" + folder.string() + "\" > \"" + (folder / "stdout.txt").string() +
                                 "\" 2> \"" + (folder / "stderr.txt").string() + "\"";
     const int status = std::system(command.c_str());
     out = ReadText(folder / "stdout.txt") + ReadText(folder / "stderr.txt");

@@ -1,0 +1,86 @@
+// Purpose: healing step: a roof edge that runs along a wall's face within the join distance (a
+// lean-to drawn 2 cm short of the house wall) is moved onto that face in plan, so the wall
+// junction is found and flashed instead of being taken for a free top edge.
+#include <algorithm>
+#include <cmath>
+
+#include "import/Geometry.h"
+#include "import/Healing.h"
+#include "import/Texts.h"
+
+namespace import {
+namespace {
+
+// A wall face seen in plan: the footprint edge p-q and the levels the wall spans.
+struct WallFace {
+    Vec3 p, q;
+    double bottom = 0, top = 0;
+    const Wall* wall = nullptr;
+};
+
+// Every plan edge of every wall's footprint.
+std::vector<WallFace> WallFaces(const Scene& scene) {
+    std::vector<WallFace> out;
+    for (const Wall& w : scene.walls)
+        for (size_t i = 0; i < w.footprint.size(); ++i)
+            out.push_back({w.footprint[i], w.footprint[(i + 1) % w.footprint.size()], w.bottom, w.top, &w});
+    return out;
+}
+
+// The signed plan distance of a from the line through the face, and a's place along it (0..1).
+void AlongAndAcross(const WallFace& f, const Vec3& a, double& along, double& across) {
+    const double dx = f.q.x - f.p.x, dy = f.q.y - f.p.y;
+    const double len = std::hypot(dx, dy);
+    along = len > 0 ? ((a.x - f.p.x) * dx + (a.y - f.p.y) * dy) / (len * len) : -1;
+    across = len > 0 ? ((a.x - f.p.x) * dy - (a.y - f.p.y) * dx) / len : 1e300;
+}
+
+// The point a moved across onto the face's line in plan, its level kept.
+Vec3 OntoFaceLine(const WallFace& f, const Vec3& a) {
+    const double dx = f.q.x - f.p.x, dy = f.q.y - f.p.y;
+    const double len2 = dx * dx + dy * dy;
+    const double t = ((a.x - f.p.x) * dx + (a.y - f.p.y) * dy) / len2;
+    return {f.p.x + dx * t, f.p.y + dy * t, a.z};
+}
+
+// True when the level z lies within the wall's height, give or take the join distance.
+bool WithinWallHeight(const WallFace& f, double z) { return z >= f.bottom - kJoinDistance && z <= f.top + kJoinDistance; }
+
+}  // namespace
+
+void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
+    const std::vector<WallFace> faces = WallFaces(scene);
+    if (faces.empty()) return;
+    for (Roof& roof : scene.roofs) {
+        if (!roof.explicitPlanes) continue;
+        for (size_t fi = 0; fi < roof.faces.size(); ++fi) {
+            Ring& ring = roof.faces[fi].outer;
+            for (size_t i = 0; i < ring.size(); ++i) {
+                const Vec3 a = ring[i], b = ring[(i + 1) % ring.size()];
+                const WallFace* best = nullptr;
+                double bestOff = kJoinDistance;
+                for (const WallFace& f : faces) {
+                    double ta = 0, da = 0, tb = 0, db = 0;
+                    AlongAndAcross(f, a, ta, da);
+                    AlongAndAcross(f, b, tb, db);
+                    const double off = std::max(std::fabs(da), std::fabs(db));
+                    // both ends near the face's line, the edge overlapping the face along it, and
+                    // the edge at a level the wall reaches
+                    const bool nearLine = off <= bestOff;
+                    const bool overlaps = std::max(ta, tb) > 0 && std::min(ta, tb) < 1;
+                    const bool level = WithinWallHeight(f, a.z) && WithinWallHeight(f, b.z);
+                    if (nearLine && overlaps && level && PlanDistance(a, b) > kJoinDistance) best = &f, bestOff = off;
+                }
+                if (best == nullptr || bestOff <= kNegligibleMove) continue;
+                const Vec3 na = OntoFaceLine(*best, a), nb = OntoFaceLine(*best, b);
+                MoveSharedPoint(roof, a, na);
+                MoveSharedPoint(roof, b, nb);
+                AddNote(report, Severity::Change, kRowOntoWall, roof.id, roof.faces[fi].source, &na, bestOff * 100, 0,
+                        best->wall->id);
+                roof.changed = true;
+            }
+        }
+    }
+}
+
+}  // namespace import
