@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
     if (command == "run") return RunSessionCommand(argc - 2, argv + 2);
     if (command == "shell") return RunShellCommand(argc - 2, argv + 2);
     if (command == "catalogue") return RunCatalogueCommand(argc - 2, argv + 2);
+    if (command == "import-ifc") { int RunImportIfcCommand(int, char**); return RunImportIfcCommand(argc - 2, argv + 2); }
     std::cerr << "tevaro: unknown command \"" << command << "\" (try tevaro --help)\n";
     return 2;
 }
