@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "import/ifc/IfcImport.h"
+#include "import/ifc/IfcTexts.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ int RunImportIfcCommand(int argc, char** argv) {
     nlohmann::json model;
     std::vector<std::string> report;
     std::string error;
+    std::cerr << ifcimport::IfcMessage(ifcimport::kTxtReading, {input}) << std::endl;
     if (!ImportIfc(input, model, report, error)) {
         std::cerr << error << "\n";
         return 1;

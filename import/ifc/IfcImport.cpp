@@ -44,8 +44,9 @@ constexpr double kPlanFaceMinNormalZ = 0.1;
 constexpr double kPlanGrid = 0.0001;
 // A mesh vertex within this plan distance (m) of a wall's footprint corner stands on that corner.
 constexpr double kCornerDistance = 0.002;
-// Model coordinates are written rounded to this (m).
-constexpr double kWriteGrid = 1e-6;
+// Model coordinates are written rounded to micrometres: this many steps a metre.
+constexpr double kWriteSteps = 1e6;
+constexpr double kWriteGrid = 1 / kWriteSteps;
 // Angles (degrees) and normal components below this are zero: a flat plane has no downslope.
 constexpr double kAngleZero = 1e-9;
 // Bearings are reported in whole degrees; one within this of 360 is north.
@@ -95,7 +96,7 @@ std::string Num(double v, int digits) {
     return s;
 }
 // v rounded to the write grid.
-double Rounded(double v) { return std::round(v / kWriteGrid) * kWriteGrid; }
+double Rounded(double v) { return std::round(v * kWriteSteps) / kWriteSteps + 0.0; }  // no "-0"
 // ASCII lower case of s (other bytes kept).
 std::string Lower(std::string s) {
     for (char& c : s)
@@ -219,6 +220,8 @@ bool IsChimney(const Elem& e) {
         if (n.find(w) != std::string::npos) return true;
     return false;
 }
+// True when an element of this type may carry a roof's top surface inside a roof.
+bool IsRoofSurfaceType(const Elem& e) { return e.type == "IFCROOF" || e.type == "IFCSLAB" || e.type == "IFCCOVERING"; }
 // True when an element of this type is a wall.
 bool IsWall(const Elem& e) {
     return e.type == "IFCWALL" || e.type == "IFCWALLSTANDARDCASE" || e.type == "IFCWALLELEMENTEDCASE";
@@ -397,14 +400,15 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
     std::map<int64_t, std::vector<int64_t>> roofGroups;  // roof element -> its parts with a body
     std::vector<int64_t> walls, chimneys, openings;
     std::map<std::string, int> ignored;
+    std::map<int64_t, std::map<std::string, int>> roofOthers;  // roof -> parts of other types, counted
     for (const auto& [id, e] : elems) {
         if (e.type == "IFCOPENINGELEMENT") {
             openings.push_back(id);
             continue;
         }
         const int64_t roof = roofOf(id);
-        // a part of a roof, a roof's own body, or a roof slab or covering on its own
-        const bool roofPart = roof >= 0 || (e.type == "IFCSLAB" && e.predefined == "ROOF") ||
+        // a roof's own body, a slab or covering inside a roof, or a roof slab or covering on its own
+        const bool roofPart = (roof >= 0 && IsRoofSurfaceType(e)) || (e.type == "IFCSLAB" && e.predefined == "ROOF") ||
                               (e.type == "IFCCOVERING" && e.predefined == "ROOFING");
         if (roofPart) {
             auto& parts = roofGroups[roof >= 0 ? roof : id];
@@ -413,6 +417,8 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
             chimneys.push_back(id);
         } else if (IsWall(e)) {
             walls.push_back(id);
+        } else if (roof >= 0) {
+            roofOthers[roof][e.type]++;
         } else if (!e.tri.empty()) {
             ignored[e.type]++;
         }
@@ -488,6 +494,8 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
             }
             if (!hit) lines.push_back(IfcMessage(kTxtOpeningMissed, {Shown(o)}));
         }
+        for (const auto& [type, n] : roofOthers[rootId])
+            lines.push_back(IfcMessage(kTxtPartNotRoof, {Shown(root), std::to_string(n), type}));
         if (planes.empty()) {
             if (parts.empty()) lines.push_back(IfcMessage(kTxtRoofNoSurface, {Shown(root), root.guid}));
             continue;

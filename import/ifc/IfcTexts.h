@@ -34,7 +34,8 @@ enum IfcText : int {
     kTxtNoRoofPlanes = 183,
     kTxtLevelFromPlacement = 184,
     kTxtLevelFromElements = 185,
-    kTxtPartNotRoof = 186,       // a part of a roof that is not a roof surface (a gutter element)
+    kTxtPartNotRoof = 186,       // parts of a roof of a type that carries no roof surface, counted
+    kTxtReading = 187,           // progress: the mesh stage is running
 };
 
 // The text of `row` with %1, %2, ... replaced by `args`.

@@ -231,6 +231,28 @@ TEST(IfcModelBuild, OpeningOnTheRoofThatTheMeshDidNotCutBecomesAHoleOnce) {
     EXPECT_NE(all.find("1 lyuk"), std::string::npos) << all;
 }
 
+TEST(IfcModelBuild, PartsOfARoofThatCarryNoRoofSurfaceAreCountedAndAChimneyInsideItIsAWall) {
+    json doc = MeshDoc({{{"id", 40}, {"type", "IFCBUILDINGELEMENTPROXY"}, {"name", "Szarufa"}, {"parent", 10},
+                         {"triangles", SlabSoup(10, 4, 2, 0.5)}},
+                        {{"id", 41}, {"type", "IFCBUILDINGELEMENTPROXY"}, {"name", "Szarufa"}, {"parent", 10},
+                         {"triangles", SlabSoup(10, 4, 2, 0.5)}},
+                        {{"id", 42}, {"type", "IFCBUILDINGELEMENTPROXY"}, {"name", "KÉMÉNY chimney"}, {"parent", 10},
+                         {"triangles", BoxSoup({4, 2, 0}, {4.5, 2.5, 6})}}});
+    json model;
+    std::vector<std::string> report;
+    std::string error;
+    ASSERT_TRUE(ifcimport::BuildModelFromMeshes(doc, "t.ifc", model, report, error)) << error;
+    std::string all;
+    for (const auto& l : report) all += l + "\n";
+    EXPECT_NE(all.find("Tető „Tető”: 2 db IFCBUILDINGELEMENTPROXY típusú része elhagyva"), std::string::npos) << all;
+    ASSERT_EQ(model.at("elements").size(), 2u) << model.dump(1);
+    EXPECT_EQ(model.at("elements")[0].at("planes").size(), 1u) << "the rafters' tops are no roof planes";
+    const json& chimney = model.at("elements")[1];
+    EXPECT_EQ(chimney.at("type"), "wall");
+    EXPECT_EQ(chimney.at("id"), "KÉMÉNY chimney");
+    EXPECT_NEAR(chimney.at("height").get<double>(), 6, 1e-9);
+}
+
 TEST(IfcModelBuild, StoreysBelowGroundGetNegativeIndicesAndWallsFindTheirStorey) {
     json doc = MeshDoc({{{"id", 30}, {"type", "IFCWALL"}, {"name", "Pincefal"}, {"triangles", BoxSoup({0, 0, -2.5}, {5, 0.3, 0})}},
                         {{"id", 31}, {"type", "IFCWALL"}, {"name", ""}, {"triangles", BoxSoup({0, 0, 3}, {5, 0.3, 5.5})}}});
