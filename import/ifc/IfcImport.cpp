@@ -49,6 +49,8 @@ constexpr double kWriteSteps = 1e6;
 constexpr double kWriteGrid = 1 / kWriteSteps;
 // Angles (degrees) and normal components below this are zero: a flat plane has no downslope.
 constexpr double kAngleZero = 1e-9;
+// Cosine of the largest angle between two planes of different parts that lie as layers.
+const double kCosLayerAngle = std::cos(kCoplanarAngleDeg * kPi / 180);
 // Bearings are reported in whole degrees; one within this of 360 is north.
 constexpr double kBearingRounding = 0.5;
 // Storey levels closer than this (m) count as equal when an element is placed on a storey.
@@ -202,6 +204,9 @@ double Extent(const std::vector<Vec3>& ring) {
         for (const Vec3& q : ring) d = std::max(d, std::hypot(std::hypot(p.x - q.x, p.y - q.y), p.z - q.z));
     return d;
 }
+
+// Dot product of two directions.
+double Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // The centre of a ring's points.
 Vec3 Centre(const std::vector<Vec3>& ring) {
@@ -445,6 +450,7 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
     for (const auto& [rootId, parts] : roofGroups) {
         const Elem& root = elems[rootId];
         std::vector<MeshFace> planes;
+        std::vector<int64_t> planePart;
         double thickness = 0;
         for (int64_t pid : parts) {
             const Elem& part = elems[pid];
@@ -460,11 +466,30 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
                     continue;
                 }
                 planes.push_back(f);
+                planePart.push_back(pid);
                 thickness = thickness > 0 ? std::min(thickness, gaps[k]) : gaps[k];
                 ++keptHere;
             }
             if (keptHere == 0) lines.push_back(IfcMessage(kTxtRoofNoSurface, {Shown(part), part.guid}));
         }
+        // A plane under a parallel plane of another part of the roof (a slab under its roofing
+        // covering) is a layer of the roof, not its surface: only the top layer is tiled.
+        std::vector<bool> under(planes.size(), false);
+        for (size_t i = 0; i < planes.size(); ++i)
+            for (size_t j = 0; j < planes.size(); ++j) {
+                // planes of one part are its own faces; others must be parallel, i above j
+                if (planePart[i] == planePart[j] || Dot(planes[i].normal, planes[j].normal) < kCosLayerAngle) continue;
+                const double gap = planes[i].offset - planes[j].offset;
+                if (gap < kSoffitMinGap || gap > kSoffitMaxGap) continue;
+                const Vec3 c = Centre(planes[j].outer);
+                const Vec3 onTop = {c.x + planes[i].normal.x * gap, c.y + planes[i].normal.y * gap, c.z + planes[i].normal.z * gap};
+                if (RingContains(planes[i].outer, planes[i].normal, onTop) && !under[j]) {
+                    under[j] = true;
+                    lines.push_back(IfcMessage(kTxtLayerUnder, {Shown(elems[planePart[j]]), Shown(elems[planePart[i]])}));
+                }
+            }
+        for (size_t j = planes.size(); j-- > 0;)
+            if (under[j]) planes.erase(planes.begin() + std::ptrdiff_t(j));
         // Openings declared on the roof or on one of its parts that the mesh did not cut.
         std::set<int64_t> members(parts.begin(), parts.end());
         members.insert(rootId);

@@ -8,10 +8,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "import/ifc/IfcTexts.h"
@@ -23,6 +27,10 @@ namespace {
 
 // Longest stderr text of the mesh stage quoted in an error.
 constexpr size_t kMaxQuotedError = 400;
+// The mesh stage is stopped after this many seconds (a large model takes well under a minute).
+constexpr int kMeshStageTimeLimitSeconds = 600;
+// How often (milliseconds) a running mesh stage is looked at.
+constexpr int kPollMilliseconds = 20;
 
 // True when `path` is an executable file.
 bool IsExecutable(const std::string& path) {
@@ -62,6 +70,23 @@ std::string Trimmed(std::string s) {
     while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
     if (s.size() > kMaxQuotedError) s = "..." + s.substr(s.size() - kMaxQuotedError);
     return s;
+}
+
+// Waits for child `pid` to end, at most kMeshStageTimeLimitSeconds; false (the child killed)
+// when it took longer.
+bool WaitFor(pid_t pid, int& status) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kMeshStageTimeLimitSeconds);
+    while (true) {
+        const pid_t r = waitpid(pid, &status, WNOHANG);
+        // ended, or no longer ours to wait for
+        if (r == pid || (r < 0 && errno != EINTR)) return true;
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMilliseconds));
+    }
 }
 
 }  // namespace
@@ -110,13 +135,18 @@ bool RunMeshStage(const std::string& ifcPath, nlohmann::json& meshes, std::strin
     const int rc = posix_spawn(&pid, node.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    if (rc == 0) waitpid(pid, &status, 0);
+    bool timedOut = false;
+    if (rc == 0) timedOut = !WaitFor(pid, status);
     const std::string out = ReadAll(outPath);
     const std::string err = Trimmed(ReadAll(errPath));
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     if (rc != 0) {
         error = IfcMessage(kTxtMesherNotStarted, {ifcPath, node});
+        return false;
+    }
+    if (timedOut) {
+        error = IfcMessage(kTxtMesherFailed, {ifcPath, "> " + std::to_string(kMeshStageTimeLimitSeconds) + " s"});
         return false;
     }
     // the child ended by itself with success

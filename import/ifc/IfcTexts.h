@@ -36,6 +36,7 @@ enum IfcText : int {
     kTxtLevelFromElements = 185,
     kTxtPartNotRoof = 186,       // parts of a roof of a type that carries no roof surface, counted
     kTxtReading = 187,           // progress: the mesh stage is running
+    kTxtLayerUnder = 188,        // a plane of one part lying under a parallel plane of another
 };
 
 // The text of `row` with %1, %2, ... replaced by `args`.

@@ -253,6 +253,27 @@ TEST(IfcModelBuild, PartsOfARoofThatCarryNoRoofSurfaceAreCountedAndAChimneyInsid
     EXPECT_NEAR(chimney.at("height").get<double>(), 6, 1e-9);
 }
 
+TEST(IfcModelBuild, SlabUnderItsRoofingCoveringIsALayerAndOnlyTheCoveringIsTiled) {
+    // the covering: 5 cm thick, lying right on the slab's top (0.25 m thick, vertically)
+    std::vector<double> covering = SlabSoup(10, 4, 2, 0.05);
+    for (size_t i = 2; i < covering.size(); i += 3) covering[i] += 0.25;
+    json doc = MeshDoc({{{"id", 50}, {"type", "IFCCOVERING"}, {"predefinedType", "ROOFING"}, {"name", "Cserépfedés"},
+                         {"parent", 10}, {"triangles", covering}}});
+    json model;
+    std::vector<std::string> report;
+    std::string error;
+    ASSERT_TRUE(ifcimport::BuildModelFromMeshes(doc, "t.ifc", model, report, error)) << error;
+    const json& roof = model.at("elements").at(0);
+    ASSERT_EQ(roof.at("planes").size(), 1u) << roof.dump(1);
+    // the kept plane is the covering's top, 0.3 m (vertically) above the slab's soffit
+    double zMin = 1e9;
+    for (const json& p : roof.at("planes")[0].at("outer")) zMin = std::min(zMin, p[2].get<double>());
+    EXPECT_NEAR(zMin, 0.3, 1e-6);
+    std::string all;
+    for (const auto& l : report) all += l + "\n";
+    EXPECT_NE(all.find("„Lemez” egyik síkja, mert „Cserépfedés” síkja fedi"), std::string::npos) << all;
+}
+
 TEST(IfcModelBuild, StoreysBelowGroundGetNegativeIndicesAndWallsFindTheirStorey) {
     json doc = MeshDoc({{{"id", 30}, {"type", "IFCWALL"}, {"name", "Pincefal"}, {"triangles", BoxSoup({0, 0, -2.5}, {5, 0.3, 0})}},
                         {{"id", 31}, {"type", "IFCWALL"}, {"name", ""}, {"triangles", BoxSoup({0, 0, 3}, {5, 0.3, 5.5})}}});

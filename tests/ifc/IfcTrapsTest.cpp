@@ -88,7 +88,8 @@ std::string Joined(const std::vector<std::string>& report) {
 
 // A gable house in metres: a roof that only contains its two slabs, a skylight declared on the
 // roof, another declared on the north slab, a gutter modelled as a roof of its own, an eave wall,
-// a gable wall under the verge, a fire wall above the roof and a chimney proxy with a UTF-8 name.
+// a gable wall under the verge, a fire wall above the roof (its name raw UTF-8) and a chimney
+// proxy (its name in STEP escapes).
 std::string GableHouse() {
     StepFrame frame;
     StepFile f(frame);
@@ -109,7 +110,7 @@ std::string GableHouse() {
     // the gable wall: a pentagon in the y-z plane swept 0.3 m along x
     f.Element("IFCWALL", "Oromfal",
               f.BrepShape({Prism{{{0, 0, 0}, {0, 0, 3}, {0, 4, kRidgeZ}, {0, 8, 3}, {0, 8, 0}}, {0.3, 0, 0}}}), "$,.STANDARD.");
-    f.Element("IFCWALL", "Tűzfal", f.BrepShape({Box({9.7, 0, 0}, {10, 8, 7})}), "$,.STANDARD.");
+    f.ElementRawName("IFCWALL", "Tűzfal", f.BrepShape({Box({9.7, 0, 0}, {10, 8, 7})}), "$,.STANDARD.");
     f.Element("IFCBUILDINGELEMENTPROXY", "Kémény", f.BrepShape({Box({4, 5, 0}, {4.6, 5.6, 7})}), "$,$");
     return f.Text();
 }

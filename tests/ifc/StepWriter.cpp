@@ -123,7 +123,16 @@ int StepFile::MappedShape(const std::vector<Prism>& prisms, const P3& offset) {
 }
 
 int StepFile::Element(const std::string& type, const std::string& name, int shape, const std::string& tail, bool contained) {
-    const int id = Add(type + "('" + Guid() + "',$," + Quote(name) + ",$,$,#" + std::to_string(placement_) + "," +
+    return ElementQuoted(type, Quote(name), shape, tail, contained);
+}
+
+int StepFile::ElementRawName(const std::string& type, const std::string& name, int shape, const std::string& tail) {
+    return ElementQuoted(type, "'" + name + "'", shape, tail, true);
+}
+
+int StepFile::ElementQuoted(const std::string& type, const std::string& quotedName, int shape, const std::string& tail,
+                            bool contained) {
+    const int id = Add(type + "('" + Guid() + "',$," + quotedName + ",$,$,#" + std::to_string(placement_) + "," +
                        (shape ? "#" + std::to_string(shape) : std::string("$")) + "," + tail + ")");
     if (contained) contained_.push_back(id);
     return id;

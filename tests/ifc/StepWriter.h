@@ -42,6 +42,8 @@ public:
     // unless `contained` is false. Returns its id.
     int Element(const std::string& type, const std::string& name, int shape, const std::string& tail,
                 bool contained = true);
+    // The same with the name written as raw UTF-8 bytes, as some exporters do.
+    int ElementRawName(const std::string& type, const std::string& name, int shape, const std::string& tail);
     // Relations.
     void Aggregate(int whole, const std::vector<int>& parts);
     void Void(int host, int opening);
@@ -56,6 +58,8 @@ private:
     int Point(const P3& p);
     int Prisms(const std::vector<Prism>& prisms, std::vector<int>& items);
     std::string Guid();
+    int ElementQuoted(const std::string& type, const std::string& quotedName, int shape, const std::string& tail,
+                      bool contained);
     std::vector<std::string> lines_;
     std::vector<int> contained_;
     int storey_ = 0, placement_ = 0, guidCount_ = 0;
