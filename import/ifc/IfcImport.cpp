@@ -311,12 +311,16 @@ double NorthAngleDeg(double x, double y) { return std::atan2(-x, y) * 180 / kPi;
 
 bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& model, std::vector<std::string>& report,
                           std::string& error) {
+    if (!meshes.is_object() || !meshes.contains("elements") || !meshes["elements"].is_array()) {
+        error = IfcMessage(kTxtMesherOutputBad, {source, "JSON"});
+        return false;
+    }
     std::vector<std::string> lines;
     lines.push_back(IfcMessage(kTxtImportHeader, {source}));
     // ---- Elements, and the shift to a local origin -------------------------------------------
     std::map<int64_t, Elem> elems;
     double lo[3] = {1e300, 1e300, 1e300}, hi[3] = {-1e300, -1e300, -1e300};
-    for (const json& j : meshes.value("elements", json::array())) {
+    for (const json& j : meshes["elements"]) {
         Elem e;
         e.id = Id(j, "id");
         e.type = Str(j, "type");
@@ -358,7 +362,9 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
 
     // ---- Storeys ---------------------------------------------------------------------------
     std::vector<Storey> storeys;
-    for (const json& s : meshes.value("storeys", json::array())) {
+    const json noStoreys = json::array();
+    const json& storeyList = meshes.contains("storeys") && meshes["storeys"].is_array() ? meshes["storeys"] : noStoreys;
+    for (const json& s : storeyList) {
         Storey st;
         st.id = Id(s, "id");
         st.name = Str(s, "name");

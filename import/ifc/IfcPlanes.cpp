@@ -228,11 +228,17 @@ double RingArea(const std::vector<Vec3>& ring) {
 }
 
 std::vector<MeshFace> ExtractFaces(const std::vector<double>& coords) {
-    const size_t triCount = coords.size() / 9;
+    std::vector<double> kept;
+    for (size_t t = 0; t + 9 <= coords.size(); t += 9) {
+        bool usable = true;
+        for (size_t k = t; k < t + 9; ++k) usable = usable && std::isfinite(coords[k]) && std::fabs(coords[k]) <= kMaxCoordinate;
+        if (usable) kept.insert(kept.end(), coords.begin() + std::ptrdiff_t(t), coords.begin() + std::ptrdiff_t(t + 9));
+    }
+    const size_t triCount = kept.size() / 9;
     // A solid wound inside out (negative volume) is turned so that normals point out.
     double volume = 0;
     for (size_t t = 0; t < triCount; ++t) {
-        const double* c = &coords[t * 9];
+        const double* c = &kept[t * 9];
         volume += Dot(Vec3{c[0], c[1], c[2]}, Cross(Vec3{c[3], c[4], c[5]}, Vec3{c[6], c[7], c[8]})) / 6;
     }
     const bool turn = volume < 0;
@@ -240,7 +246,7 @@ std::vector<MeshFace> ExtractFaces(const std::vector<double>& coords) {
     Welder welder;
     std::vector<Tri> tris;
     for (size_t t = 0; t < triCount; ++t) {
-        const double* c = &coords[t * 9];
+        const double* c = &kept[t * 9];
         Tri tri;
         for (int k = 0; k < 3; ++k) {
             const int kk = turn && k > 0 ? 3 - k : k;

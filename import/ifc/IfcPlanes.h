@@ -33,12 +33,15 @@ constexpr double kRoofNormalMinZ = 0.1;
 // A roof top face needs an anti-parallel face of the same solid between these distances below it.
 constexpr double kSoffitMinGap = 0.001;
 constexpr double kSoffitMaxGap = 1.5;
+// Triangles with a coordinate beyond this (m, after the shift to a local origin) are not read.
+constexpr double kMaxCoordinate = 1e8;
 // Normals within this angle (degrees) of opposite count as anti-parallel.
 constexpr double kAntiParallelAngleDeg = 2.0;
 
 // Planar faces of a triangle soup given as x y z of each corner, nine numbers a triangle.
 // Vertices are welded, T-junctions split, coplanar triangles that share an edge joined and
-// their boundaries traced into rings. A solid wound inside out is turned first.
+// their boundaries traced into rings. A solid wound inside out is turned first. Triangles with a
+// coordinate that is not finite or beyond kMaxCoordinate are left out.
 std::vector<MeshFace> ExtractFaces(const std::vector<double>& triangles);
 
 // Indices of the faces that are a roof's top surface: facing up (normal z above

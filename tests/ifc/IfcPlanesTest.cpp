@@ -303,6 +303,34 @@ TEST(IfcModelBuild, StoreysBelowGroundGetNegativeIndicesAndWallsFindTheirStorey)
     }
 }
 
+TEST(IfcModelBuild, MalformedDocumentsAndWildCoordinatesAreRefusedOrSkippedWithoutHarm) {
+    std::vector<std::string> report;
+    std::string error;
+    json model;
+    for (const json& bad : {json::array(), json({{"elements", 3}}), json({{"elements", json::object()}})}) {
+        EXPECT_FALSE(ifcimport::BuildModelFromMeshes(bad, "x.ifc", model, report, error)) << bad.dump();
+        EXPECT_NE(error.find("x.ifc"), std::string::npos);
+    }
+    // elements of the wrong shape, storeys that are no list, and a triangle far out beside a good slab
+    std::vector<double> slab = SlabSoup(10, 4, 2, 0.25);
+    slab.insert(slab.end(), {1e300, 0, 0, 0, 1e300, 0, 0, 0, 1});
+    json doc = {{"storeys", "none"},
+                {"elements", json::array({1, "two", json::array({3}),
+                                          {{"id", 1}, {"type", "IFCSLAB"}, {"predefinedType", "ROOF"}, {"parent", 1},
+                                           {"triangles", slab}}})}};
+    ASSERT_TRUE(ifcimport::BuildModelFromMeshes(doc, "x.ifc", model, report, error)) << error;
+    EXPECT_EQ(model.at("elements").at(0).at("planes").size(), 1u);
+    // random soups give faces without crashing, and the soffit rule keeps only upward faces
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> coord(-3, 3);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<double> soup;
+        for (int k = 0; k < 9 * 40; ++k) soup.push_back(std::round(coord(rng) * 4) / 4);
+        const auto faces = ifcimport::ExtractFaces(soup);
+        for (size_t i : ifcimport::RoofTopFaces(faces)) EXPECT_GT(faces[i].normal.z, ifcimport::kRoofNormalMinZ);
+    }
+}
+
 TEST(IfcModelBuild, DocumentWithoutRoofsOrWithoutRoofSurfacesIsRefused) {
     json model = {{"keep", 1}};
     std::vector<std::string> report;
