@@ -96,32 +96,63 @@ struct Tri {
     std::vector<int> ring;
 };
 
-// Union-find over triangles: the representative of t.
-int Find(std::vector<int>& parent, int t) {
-    while (parent[size_t(t)] != t) {
-        parent[size_t(t)] = parent[size_t(parent[size_t(t)])];
-        t = parent[size_t(t)];
+// Welded vertices sorted along each axis, so that the vertices near an edge are found by binary
+// searches on the axis along which the edge's box holds the fewest.
+struct AxisIndex {
+    std::vector<int> order[3];
+    std::vector<double> keys[3];
+};
+
+// A coordinate of p by axis number.
+double Coord(const Vec3& p, int axis) { return axis == 0 ? p.x : axis == 1 ? p.y : p.z; }
+
+// The index of `pts` sorted along x, y and z.
+AxisIndex SortByAxes(const std::vector<Vec3>& pts) {
+    AxisIndex b;
+    for (int axis = 0; axis < 3; ++axis) {
+        auto& order = b.order[axis];
+        order.resize(pts.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(),
+                  [&](int a, int c) { return Coord(pts[size_t(a)], axis) < Coord(pts[size_t(c)], axis); });
+        for (int i : order) b.keys[axis].push_back(Coord(pts[size_t(i)], axis));
     }
-    return t;
+    return b;
 }
 
 // The ring vertices of triangle t with every welded vertex that lies inside one of its edges.
-std::vector<int> SplitEdges(const Tri& t, const std::vector<Vec3>& pts) {
+std::vector<int> SplitEdges(const Tri& t, const std::vector<Vec3>& pts, const AxisIndex& index) {
     std::vector<int> ring;
     for (int e = 0; e < 3; ++e) {
         const int a = t.v[e], b = t.v[(e + 1) % 3];
         const Vec3 pa = pts[size_t(a)], d = Sub(pts[size_t(b)], pa);
         const double len2 = Dot(d, d);
+        const double len = std::sqrt(len2);
         ring.push_back(a);
         std::vector<std::pair<double, int>> on;
-        for (size_t q = 0; q < pts.size(); ++q) {
-            if (int(q) == a || int(q) == b) continue;
-            const Vec3 w = Sub(pts[q], pa);
+        // the axis along which the fewest vertices lie within the edge's box
+        size_t from = 0, to = 0;
+        int axis = -1;
+        for (int ax = 0; ax < 3; ++ax) {
+            const double c0 = Coord(pa, ax), c1 = c0 + Coord(d, ax);
+            const auto& keys = index.keys[ax];
+            const size_t f = size_t(std::lower_bound(keys.begin(), keys.end(), std::min(c0, c1) - kWeldDistance) - keys.begin());
+            const size_t l = size_t(std::upper_bound(keys.begin(), keys.end(), std::max(c0, c1) + kWeldDistance) - keys.begin());
+            if (axis < 0 || l - f < to - from) {
+                axis = ax;
+                from = f;
+                to = l;
+            }
+        }
+        for (size_t k = from; k < to; ++k) {
+            const int q = index.order[axis][k];
+            if (q == a || q == b) continue;
+            const Vec3 w = Sub(pts[size_t(q)], pa);
             const double s = Dot(w, d) / len2;
             // inside the edge (not at its ends) and on its line
-            if (s * std::sqrt(len2) <= kWeldDistance || (1 - s) * std::sqrt(len2) <= kWeldDistance) continue;
+            if (s * len <= kWeldDistance || (1 - s) * len <= kWeldDistance) continue;
             if (Length(Sub(w, Mul(d, s))) >= kWeldDistance) continue;
-            on.push_back({s, int(q)});
+            on.push_back({s, q});
         }
         std::sort(on.begin(), on.end());
         for (const auto& o : on) ring.push_back(o.second);
@@ -129,24 +160,31 @@ std::vector<int> SplitEdges(const Tri& t, const std::vector<Vec3>& pts) {
     return ring;
 }
 
-// Drops repeated points and points on the line of their neighbours until none is left.
+// Distance of q from the line through p and r (from p when they coincide).
+double OffLine(const Vec3& p, const Vec3& q, const Vec3& r) {
+    const Vec3 d = Sub(r, p);
+    const double l = Length(d);
+    return l > 0 ? Length(Cross(Sub(q, p), d)) / l : Length(Sub(q, p));
+}
+
+// Drops repeated points and points on the line of their neighbours until none is left; each
+// pass walks the ring once against the last point kept.
 void DropCollinear(std::vector<Vec3>& ring) {
     bool changed = true;
     while (changed && ring.size() >= 3) {
         changed = false;
-        for (size_t i = 0; i < ring.size() && ring.size() >= 3; ++i) {
-            const Vec3& p = ring[(i + ring.size() - 1) % ring.size()];
-            const Vec3& q = ring[i];
-            const Vec3& r = ring[(i + 1) % ring.size()];
-            const Vec3 d = Sub(r, p);
-            const double l = Length(d);
-            const double off = l > 0 ? Length(Cross(Sub(q, p), d)) / l : Length(Sub(q, p));
-            if (off < kCollinearDistance) {
-                ring.erase(ring.begin() + std::ptrdiff_t(i));
+        std::vector<Vec3> kept;
+        kept.reserve(ring.size());
+        for (size_t i = 0; i < ring.size(); ++i) {
+            const Vec3& prev = kept.empty() ? ring.back() : kept.back();
+            const Vec3& next = ring[(i + 1) % ring.size()];
+            if (OffLine(prev, ring[i], next) < kCollinearDistance) {
                 changed = true;
-                --i;
+                continue;
             }
+            kept.push_back(ring[i]);
         }
+        ring.swap(kept);
     }
 }
 
@@ -265,7 +303,8 @@ std::vector<MeshFace> ExtractFaces(const std::vector<double>& coords) {
         tris.push_back(tri);
     }
     const std::vector<Vec3>& pts = welder.points;
-    for (Tri& t : tris) t.ring = SplitEdges(t, pts);
+    const AxisIndex index = SortByAxes(pts);
+    for (Tri& t : tris) t.ring = SplitEdges(t, pts, index);
 
     // Join coplanar triangles that share an edge (T-junction points included).
     const double cosCoplanar = std::cos(kCoplanarAngleDeg * kPi / 180);
@@ -277,22 +316,35 @@ std::vector<MeshFace> ExtractFaces(const std::vector<double>& coords) {
             byEdge[{std::min(a, b), std::max(a, b)}].push_back(int(t));
         }
     }
-    std::vector<int> parent(tris.size());
-    std::iota(parent.begin(), parent.end(), 0);
-    for (const auto& [edge, list] : byEdge) {
+    // Faces grow from a seed triangle through shared edges, taking a neighbour only when it lies
+    // in the seed's plane: a finely faceted curve does not drift into one face.
+    std::vector<std::vector<int>> neighbours(tris.size());
+    for (const auto& [edge, list] : byEdge)
         for (size_t i = 0; i < list.size(); ++i)
-            for (size_t j = i + 1; j < list.size(); ++j) {
-                const Tri& a = tris[size_t(list[i])];
-                const Tri& b = tris[size_t(list[j])];
-                // same facing, and each one's centre on the other's plane
-                if (Dot(a.normal, b.normal) < cosCoplanar) continue;
-                if (std::fabs(Dot(a.normal, b.centroid) - a.offset) > kCoplanarDistance) continue;
-                if (std::fabs(Dot(b.normal, a.centroid) - b.offset) > kCoplanarDistance) continue;
-                parent[size_t(Find(parent, list[i]))] = Find(parent, list[j]);
-            }
-    }
+            for (size_t j = 0; j < list.size(); ++j)
+                if (i != j) neighbours[size_t(list[i])].push_back(list[j]);
+    std::vector<int> faceOf(tris.size(), -1);
     std::map<int, std::vector<int>> clusters;
-    for (size_t t = 0; t < tris.size(); ++t) clusters[Find(parent, int(t))].push_back(int(t));
+    // the largest triangles seed first: their planes are the best known
+    std::vector<size_t> seeds(tris.size());
+    std::iota(seeds.begin(), seeds.end(), size_t(0));
+    std::stable_sort(seeds.begin(), seeds.end(), [&](size_t x, size_t y) { return tris[x].area > tris[y].area; });
+    for (size_t seed : seeds) {
+        if (faceOf[seed] >= 0) continue;
+        const Tri& s0 = tris[seed];
+        std::vector<int> members = {int(seed)};
+        faceOf[seed] = int(seed);
+        for (size_t k = 0; k < members.size(); ++k)
+            for (int nb : neighbours[size_t(members[k])]) {
+                const Tri& b = tris[size_t(nb)];
+                // not yet in a face, same facing as the seed, and its centre on the seed's plane
+                if (faceOf[size_t(nb)] >= 0 || Dot(s0.normal, b.normal) < cosCoplanar) continue;
+                if (std::fabs(Dot(s0.normal, b.centroid) - s0.offset) > kCoplanarDistance) continue;
+                faceOf[size_t(nb)] = int(seed);
+                members.push_back(nb);
+            }
+        clusters[int(seed)] = std::move(members);
+    }
 
     std::vector<MeshFace> faces;
     for (const auto& [root, members] : clusters) {

@@ -102,6 +102,27 @@ TEST(IfcPlaneStage, NearlyEqualVerticesWeldAndTJunctionsSplitSoOneFaceRemains) {
     EXPECT_NEAR(ifcimport::RingArea(faces[0].outer), 8, 1e-3);
 }
 
+TEST(IfcPlaneStage, FinelyFacetedCurveDoesNotDriftIntoOneFace) {
+    // a quarter cylinder of radius 5 m in 180 facets, each turning 0.5 degrees (below the
+    // coplanar angle), 10 m long
+    std::vector<double> s;
+    const int n = 180;
+    for (int i = 0; i < n; ++i) {
+        const double a0 = kPi / 2 * i / n, a1 = kPi / 2 * (i + 1) / n;
+        Quad(s, {0, 5 * std::cos(a0), 5 * std::sin(a0)}, {10, 5 * std::cos(a0), 5 * std::sin(a0)},
+             {10, 5 * std::cos(a1), 5 * std::sin(a1)}, {0, 5 * std::cos(a1), 5 * std::sin(a1)});
+    }
+    const auto faces = ifcimport::ExtractFaces(s);
+    ASSERT_GT(faces.size(), 10u);
+    double total = 0;
+    for (const MeshFace& f : faces) {
+        total += f.area;
+        // no face bends by more than a few degrees: its area stays a small part of the whole
+        EXPECT_LT(f.area, 10 * 5 * kPi / 2 / 10);
+    }
+    EXPECT_NEAR(total, 10 * 5 * 2 * n * std::sin(kPi / 4 / n), 1e-6);
+}
+
 TEST(IfcPlaneStage, FaceAroundAHoleTracesItsOuterRingAndTheHoleTheOtherWay) {
     // a 6 x 6 square with a 2 x 2 hole, as a frame of four quads
     std::vector<double> s;

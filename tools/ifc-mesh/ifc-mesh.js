@@ -153,6 +153,11 @@ function meshTriangles(api, model, mesh) {
   return out;
 }
 
+// Appends `more` to `list` (a spread push overflows the call stack for large meshes).
+function appendAll(list, more) {
+  for (let i = 0; i < more.length; i++) list.push(more[i]);
+}
+
 // Relations: storey of each element, the aggregating parent, and what each opening voids.
 function relations(api, model) {
   const storeyOf = new Map(), parentOf = new Map(), voids = new Map();
@@ -264,7 +269,7 @@ function main() {
         return;
       }
       const r = record(mesh.expressID);
-      r.triangles.push(...meshTriangles(api, model, mesh));
+      appendAll(r.triangles, meshTriangles(api, model, mesh));
     });
     // Openings are not streamed with the building; fetch the ones that void a kept element.
     const openings = [];
@@ -275,7 +280,7 @@ function main() {
     if (openings.length) {
       api.StreamMeshes(model, openings, (mesh) => {
         const r = record(mesh.expressID);
-        r.triangles.push(...meshTriangles(api, model, mesh));
+        appendAll(r.triangles, meshTriangles(api, model, mesh));
       });
     }
     // Roof containers without a body of their own are kept too, so their parts can find them.
