@@ -171,8 +171,9 @@ std::string StepFile::Quote(const std::string& utf8) {
         if (cp == '\'') out += "''";
         else if (cp < 0x80) out += char(cp);
         else {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "\\X2\\%04X\\X0\\", cp);
+            // characters of the basic plane as UTF-16 (\X2\), the others as UTF-32 (\X4\)
+            char buf[32];
+            std::snprintf(buf, sizeof buf, cp <= 0xFFFF ? "\\X2\\%04X\\X0\\" : "\\X4\\%08X\\X0\\", cp);
             out += buf;
         }
     }
