@@ -186,6 +186,7 @@ bool RunCheckLine(std::ostream* out, std::string&) {
         if (n.severity == import::Severity::Change) report.notes.push_back(n);
     import::CheckScene(import::SceneFromModel(host::gSession.model), gLoadOptions.minPitchDegrees, report);
     if (out == nullptr) return true;
+    for (const std::string& line : gLastReport.readerLines) *out << line << "\n";
     for (const import::Note& n : report.notes) *out << NoteText(n) << "\n";
     if (report.notes.empty()) *out << Row(import::kRowClean) << "\n";
     return true;

@@ -8,3 +8,4 @@ int RunCatalogueCommand(int argc, char** argv);
 int RunServeCommand(int argc, char** argv);
 int RunImportCommand(int argc, char** argv);
 int RunCheckCommand(int argc, char** argv);
+int RunImportIfcCommand(int argc, char** argv);

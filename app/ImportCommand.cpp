@@ -58,6 +58,10 @@ int RunImportCommand(int argc, char** argv) {
     app::RemoveModelReader();
     const import::Report& report = app::LastLoadReport();
     std::ofstream log(ReportPath(output), std::ios::binary);
+    for (const std::string& line : report.readerLines) {
+        std::cout << line << "\n";
+        log << line << "\n";
+    }
     for (const import::Note& n : report.notes) {
         std::cout << app::NoteText(n) << "\n";
         log << app::NoteText(n) << "\n";

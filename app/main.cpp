@@ -66,6 +66,8 @@ const std::vector<CommandRow> kCommands = {
      {{"FILE", "the model file or city model", true}}, kOptHost | kOptOut, RunImportCommand},
     {"check", "the model check alone (exit 0 clean, 1 warnings, 2 errors)",
      {{"MODEL", "the model file", true}}, kOptHost, RunCheckCommand},
+    {"import-ifc", "read the roofs and walls of an IFC file into a model (--out MODEL.json)",
+     {{"FILE", "the IFC file", false}}, kOptOut, RunImportIfcCommand},
 };
 
 // The text of --version: the program, and the contract it speaks with the add-on.

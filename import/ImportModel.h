@@ -60,6 +60,7 @@ struct Note {
 
 struct Report {
     std::vector<Note> notes;
+    std::vector<std::string> readerLines;  // what a format's reader reports as it reads (IFC), as written
     int Count(Severity s) const {
         int n = 0;
         for (const Note& note : notes) n += note.severity == s ? 1 : 0;

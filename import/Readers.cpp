@@ -1,6 +1,8 @@
 // Purpose: the table of model readers: each format is one row {name, sniff, read}.
 #include "import/Readers.h"
 
+#include "import/ifc/IfcImport.h"
+
 namespace import {
 namespace {
 
@@ -19,6 +21,23 @@ bool ReadModelJson(const std::string& text, const std::string& sourceName, const
     return true;
 }
 
+// An IFC file: a STEP exchange file (ISO 10303-21) or a file named .ifc.
+bool SniffIfc(const std::string& sourceName, const std::string& text) {
+    const bool named = sourceName.size() > 4 && (sourceName.compare(sourceName.size() - 4, 4, ".ifc") == 0 ||
+                                                 sourceName.compare(sourceName.size() - 4, 4, ".IFC") == 0);
+    return named || text.compare(0, 12, "ISO-10303-21") == 0;
+}
+
+// An IFC file through its mesh and plane stages (they read the file by its path); the import's
+// own report lines are kept for the program to print.
+bool ReadIfc(const std::string&, const std::string& sourceName, const ReadOptions&, Json& doc, Report& report,
+             std::string& error) {
+    nlohmann::json model;  // the IFC import writes a plain JSON document; the readers share an ordered one
+    if (!ImportIfc(sourceName, model, report.readerLines, error)) return false;
+    doc = Json::parse(model.dump());
+    return true;
+}
+
 }  // namespace
 
 bool StartsWithChar(const std::string& text, char c) {
@@ -28,6 +47,7 @@ bool StartsWithChar(const std::string& text, char c) {
 
 const std::vector<FormatReader>& FormatReaders() {
     static const std::vector<FormatReader> kReaders = {
+        {"IFC", SniffIfc, ReadIfc},
         {"model JSON", SniffModelJson, ReadModelJson},
     };
     return kReaders;

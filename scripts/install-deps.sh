@@ -24,3 +24,9 @@ if [ ! -f "$web/node_modules/.package-lock.json" ] || [ "$web/package-lock.json"
   echo "Installing the workbench's npm packages (web/package-lock.json)"
   (cd "$web" && npm ci --no-audit --no-fund --loglevel=error)
 fi
+# The mesh stage's node packages, pinned by tools/ifc-mesh/package-lock.json.
+ifc_mesh="$(cd "$(dirname "$0")/.." && pwd)/tools/ifc-mesh"
+if [ ! -f "$ifc_mesh/node_modules/web-ifc/package.json" ]; then
+  echo "Installing the IFC mesh stage's node packages (npm ci in tools/ifc-mesh)"
+  (cd "$ifc_mesh" && npm ci --no-audit --no-fund)
+fi
