@@ -5,6 +5,7 @@
 // "nodes" hold every contour of the plane (outer first, then holes), each closed by a repeat of
 // its first node; "stat" holds the edge status of the edge that starts at each node.
 #include "objectlib/TileSurfaceScripts.h"
+#include "Common_src/ParamNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,14 +99,14 @@ double Distance(const FramePoint& p, const FramePoint& q) { return std::hypot(q.
 // Splits "nodes" into contours and edges with their "stat" codes; an unclosed tail closes itself.
 SurfaceOutline ReadOutline(const host::Element& object) {
     SurfaceOutline outline;
-    const host::ParamValue* nodes = host::FindParam(object.params, "nodes");
+    const host::ParamValue* nodes = host::FindParam(object.params, kParamNodes);
     if (nodes == nullptr || host::IsTextParam(*nodes) || nodes->dim2 < 2) return outline;
     const size_t stride = size_t(nodes->dim2);
     const size_t n = std::min(size_t(std::max(nodes->dim1, 0)), nodes->numbers.size() / stride);
     std::vector<FramePoint> points(n);
     for (size_t i = 0; i < n; ++i) points[i] = {nodes->numbers[i * stride], nodes->numbers[i * stride + 1]};
 
-    const host::ParamValue* stat = host::FindParam(object.params, "stat");
+    const host::ParamValue* stat = host::FindParam(object.params, kParamEdgeStatuses);
     const size_t statStride = stat != nullptr && stat->dim2 > 1 ? size_t(stat->dim2) : 1;
     // The status of the edge that starts at node i.
     auto statusAt = [&](size_t i) {
@@ -165,10 +166,10 @@ struct AccessoryEntry {
 // The accessory rows the surface carries ("num_acc" of them, as far as "acces" holds them).
 std::vector<AccessoryEntry> ReadAccessories(const host::Element& object) {
     std::vector<AccessoryEntry> rows;
-    const host::ParamValue* acces = host::FindParam(object.params, "acces");
+    const host::ParamValue* acces = host::FindParam(object.params, kParamAccessories);
     if (acces == nullptr || host::IsTextParam(*acces) || acces->dim2 < kAccessoryColumns) return rows;
     const size_t stride = size_t(acces->dim2);
-    const int wanted = std::clamp(int(std::lround(NumberOr(object, "num_acc", 0))), 0, kMaxAccessoryRows);
+    const int wanted = std::clamp(int(std::lround(NumberOr(object, kParamAccessoryCount, 0))), 0, kMaxAccessoryRows);
     const size_t count = std::min(size_t(wanted), acces->numbers.size() / stride);
     for (size_t r = 0; r < count; ++r) {
         const double* v = &acces->numbers[r * stride];
@@ -178,8 +179,8 @@ std::vector<AccessoryEntry> ReadAccessories(const host::Element& object) {
         e.y = v[2];
         e.endX = v[3];
         e.everyNth = v[5];
-        e.code = TextAt(object, "cod_acc", r);
-        e.colour = TextAt(object, "mat_acc", r);
+        e.code = TextAt(object, kParamAccessoryCodes, r);
+        e.colour = TextAt(object, kParamAccessoryColours, r);
         rows.push_back(e);
     }
     return rows;
@@ -231,7 +232,7 @@ host::DrawPrimitive FramePolygon(const host::Element& object, const std::vector<
 // Tile courses: level lines every tile length up the slope from the lowest point, inside the surface.
 void DrawCourses(const host::Element& object, const SurfaceOutline& outline, double slope, int16_t pen,
                  std::vector<host::DrawPrimitive>& out) {
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
     if (!(tileY > 0) || outline.contours.empty()) return;
     double yMin = outline.contours[0][0].y, yMax = yMin;
     for (const FramePoint& p : outline.contours[0]) {
@@ -249,8 +250,8 @@ void DrawCourses(const host::Element& object, const SurfaceOutline& outline, dou
 
 // Accessories: a tile-sized box per single piece, a box along a row with a tick per piece, and the code.
 void DrawAccessories(const host::Element& object, double slope, int16_t pen, std::vector<host::DrawPrimitive>& out) {
-    const double tileX = NumberOr(object, "tile_x", 0);
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const double tileX = NumberOr(object, kParamTileWidth, 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
     for (const AccessoryEntry& e : ReadAccessories(object)) {
         if (e.kind != 1 && e.kind != 2) continue;
         const double x0 = e.kind == 1 ? e.x : std::min(e.x, e.endX);
@@ -278,8 +279,8 @@ void DrawAccessories(const host::Element& object, double slope, int16_t pen, std
 
 void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitive>& out) {
     const SurfaceOutline outline = ReadOutline(object);
-    const double slope = NumberOr(object, "alpha", 0);
-    const int16_t pen = int16_t(NumberOr(object, "pen1", 1));
+    const double slope = NumberOr(object, kParamPitch, 0);
+    const int16_t pen = int16_t(NumberOr(object, kParamPen, 1));
     for (size_t c = 0; c < outline.contours.size(); ++c)
         out.push_back(FramePolygon(object, outline.contours[c], slope, pen, c == 0 ? "outline" : "hole"));
     DrawCourses(object, outline, slope, pen, out);
@@ -292,12 +293,12 @@ void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitiv
 
 void TileSurfaceQuantities(const host::Element& object, std::vector<host::QuantityLine>& out) {
     const SurfaceOutline outline = ReadOutline(object);
-    const std::string fam = TextOf(object, "fam");
-    const std::string tileCode = WithColour(fam, TextOf(object, "color"));
-    const double tileX = NumberOr(object, "tile_x", 0);
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const std::string fam = TextOf(object, kParamTileFamily);
+    const std::string tileCode = WithColour(fam, TextOf(object, kParamTileColour));
+    const double tileX = NumberOr(object, kParamTileWidth, 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
 
-    const double surf = NumberOr(object, "surf", 0);
+    const double surf = NumberOr(object, kParamSurfaceArea, 0);
     const double area = surf > 0 ? surf : OutlineArea(outline);
     AddQuantity(out, "area", fam, "m2", area);
     if (tileX > 0 && tileY > 0) AddQuantity(out, "tiles", tileCode, "pcs", WholePieces(area / (tileX * tileY) * LossMultiplier(object)));
@@ -308,7 +309,7 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     for (int g = 0; g < kEdgeGroupCount; ++g) AddQuantity(out, kEdgeGroupStyles[g].item, "", "m", lengths[g]);
 
     // Edge tiles: one per course that a verge crosses.
-    if (NumberOr(object, "wingtile", 0) != 0 && tileY > 0) {
+    if (NumberOr(object, kParamEdgeTiles, 0) != 0 && tileY > 0) {
         double edgeTiles = 0;
         for (const SurfaceEdge& e : outline.edges)
             if (GroupOfStatus(e.status) == kVerges) edgeTiles += WholePieces(std::fabs(e.b.y - e.a.y) / tileY);
@@ -316,9 +317,9 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     }
 
     // Snow guards along the eaves: pieces one per tile width, rails as long as the eaves.
-    const std::string mode = TextOf(object, "hofogas");
-    const std::string guard = TextOf(object, "hofogo");
-    if (NumberOr(object, "auto_acc", 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
+    const std::string mode = TextOf(object, kParamSnowGuarding);
+    const std::string guard = TextOf(object, kParamSnowGuard);
+    if (NumberOr(object, kParamAutoAccessories, 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
         double pieces = 0, rail = 0;
         for (const SurfaceEdge& e : outline.edges) {
             if (e.status != 11) continue;
