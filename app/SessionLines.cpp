@@ -10,6 +10,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "Common_src/ResourceIds.h"
 #include "app/QuantitiesCsv.h"
 #include "host/AddOnLoader.h"
 #include "host/DialogManager.h"
@@ -23,11 +24,9 @@
 namespace app {
 namespace {
 
-constexpr int16_t kMessageTableResId = 130;
-
 const std::map<std::string, int16_t> kMenus = {
-    {"place-tiles", 32500},           {"place-accessories", 32501}, {"place-solar-collector", 32502},
-    {"place-solar-panel", 32503},     {"delete-accessories", 32504},
+    {"place-tiles", PlaceTiles},           {"place-accessories", PlaceAccessories}, {"place-solar-collector", PlaceSolarCollector},
+    {"place-solar-panel", PlaceSolarPanel},     {"delete-accessories", DeleteAccessories},
 };
 
 // The words of a line.
