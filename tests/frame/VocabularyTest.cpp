@@ -62,6 +62,9 @@ const PartNames kParts[] = {
       kParamSelectedEdge, kParamGroupIndex, kParamHotspotsX, kParamHotspotsY, kParamHotspotsY2}},
 };
 
+// The case in test listings.
+void PrintTo(const PartNames& c, std::ostream* out) { *out << c.mainId; }
+
 class PartVocabulary : public ::testing::TestWithParam<PartNames> {};
 
 TEST_P(PartVocabulary, LibraryFileHoldsThePartWithEveryNamedParameter) {
