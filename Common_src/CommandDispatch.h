@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Common_src/Api_related/HostCalls.h"
+#include "Common_src/LibPartIds.h"
 
 // Handles one of the five menu commands; returns 0 except for a failed library check.
 GSErrCode MenuCommand(const API_MenuParams* menuParams);
@@ -18,7 +19,3 @@ bool LibPartIsKind(const char* unId, const char* mainId);
 // Brings the add-on's state back to what a freshly loaded add-on has (all zero).
 void ResetAddOnForLoad();
 
-constexpr const char* kTileSurfaceMainId = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
-constexpr const char* kRidgeMainId = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
-constexpr const char* kEdgeSetterMainId = "{D88B1698-0142-4569-A5BB-E1AD93EE8909}";
-constexpr size_t kMainIdLength = 38;

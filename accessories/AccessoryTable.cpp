@@ -1,6 +1,7 @@
 // Purpose: the accessory table a tile surface carries in its parameters ("num_acc", "acces",
 // "cod_acc", "mat_acc"): the working copy, its reading from and writing onto the object's list.
 #include "accessories/AccessoryTable.h"
+#include "Common_src/ParamNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,12 +16,12 @@ AccessoryTable gAccessoryTable;
 
 namespace {
 
-constexpr const char* kParamFamily = "fam";
-constexpr const char* kParamSlope = "alpha";
-constexpr const char* kParamCount = "num_acc";
-constexpr const char* kParamRows = "acces";
-constexpr const char* kParamCodes = "cod_acc";
-constexpr const char* kParamColours = "mat_acc";
+constexpr const char* kParamFamily = kParamTileFamily;
+constexpr const char* kParamSlope = kParamPitch;
+constexpr const char* kParamCount = kParamAccessoryCount;
+constexpr const char* kParamRows = kParamAccessories;
+constexpr const char* kParamCodes = kParamAccessoryCodes;
+constexpr const char* kParamColours = kParamAccessoryColours;
 
 // True when a parameter record carries exactly this name.
 bool ParamIs(const API_AddParType& param, const char* name) {

@@ -1,6 +1,7 @@
 // Purpose: the demo's summary of a tiling run: edges by type with their lengths, and the counts
 // of what was placed.
 #include "app/DemoSummary.h"
+#include "Common_src/ParamNames.h"
 
 #include <cmath>
 #include <cstdio>
@@ -21,8 +22,8 @@ namespace {
 
 constexpr double kSharedEdgeTol = 0.01;     // end points closer than this make two edges one (m)
 constexpr double kNodeMatchTol = 0.01;      // a tile surface's position on a plane's first vertex (m)
-constexpr const char* kTileSurfaceMain = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
-constexpr const char* kRidgeMain = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
+constexpr const char* kTileSurfaceMain = kTileSurfaceMainId;
+constexpr const char* kRidgeMain = kRidgeMainId;
 
 // The distance between two 3D points.
 double Dist(const API_Coord3D& a, const API_Coord3D& b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z)); }
@@ -89,7 +90,7 @@ int TakeFinalStatusesFromTileSurfaces(std::vector<HeldPlane>& planes) {
     for (HeldPlane& p : planes) {
         for (const host::Element& e : host::gSession.model.elements) {
             if (!IsPart(e, kTileSurfaceMain)) continue;
-            const host::ParamValue* stat = host::FindParam(e.params, "stat");
+            const host::ParamValue* stat = host::FindParam(e.params, kParamEdgeStatuses);
             if (stat == nullptr || stat->numbers.size() != p.vertices.size()) continue;
             // The surface stands on the plane's first vertex, the origin of the plane's own frame.
             const API_Coord& at = e.rec.object.pos;
@@ -111,7 +112,7 @@ std::string DemoSummaryText(const std::vector<HeldPlane>& planes, const std::str
         if (e.rec.header.typeID != API_ObjectID) continue;
         if (IsPart(e, kTileSurfaceMain)) {
             ++surfaces;
-            accessoryRows += host::ParamNumber(e.params, "num_acc");
+            accessoryRows += host::ParamNumber(e.params, kParamAccessoryCount);
         }
         else if (IsPart(e, kRidgeMain)) ++ridges;
         else if (!host::IsEdgeSetter(e)) ++others;

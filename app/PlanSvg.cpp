@@ -5,6 +5,7 @@
 // then the legend, the scale bar and the north arrow in the margin. The plan's y axis points
 // north; SVG's points down, so y is mirrored.
 #include "app/PlanSvg.h"
+#include "Common_src/ParamNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,9 +167,9 @@ std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std
 // What a placed object is, by its library part.
 enum class ObjectKind { TileSurface, Ridge, EdgeSetter, Other };
 ObjectKind KindOf(const host::Element& e) {
-    const std::string main = e.libPartUnId.substr(0, 38);
-    if (main == objectlib::kTileSurfaceMainId) return ObjectKind::TileSurface;
-    if (main == objectlib::kRidgeMainId) return ObjectKind::Ridge;
+    const std::string main = e.libPartUnId.substr(0, kMainIdLength);
+    if (main == kTileSurfaceMainId) return ObjectKind::TileSurface;
+    if (main == kRidgeMainId) return ObjectKind::Ridge;
     if (host::IsEdgeSetter(e)) return ObjectKind::EdgeSetter;
     return ObjectKind::Other;
 }
@@ -191,7 +192,7 @@ std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
     if (!edges.empty()) return edges;
     for (const host::Element& e : host::gSession.model.elements) {
         if (e.rec.header.typeID != API_ObjectID || KindOf(e) != ObjectKind::TileSurface) continue;
-        const host::ParamValue* stat = host::FindParam(e.params, "stat");
+        const host::ParamValue* stat = host::FindParam(e.params, kParamEdgeStatuses);
         // The surface draws its outline, then its holes, each closed: node by node as "nodes" holds them.
         size_t first = 0;
         for (const host::DrawPrimitive& prim : ObjectDrawing(e, planes)) {

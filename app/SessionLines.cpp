@@ -16,6 +16,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "Common_src/ResourceIds.h"
 #include "app/QuantitiesCsv.h"
 #include "host/AddOnLoader.h"
 #include "host/DialogManager.h"
@@ -30,15 +31,14 @@
 namespace app {
 namespace {
 
-constexpr int16_t kMessageTableResId = 130;
 // Column at which the help text of a line starts in `help` and in the documented list.
 constexpr size_t kHelpColumn = 33;
 // Largest difference between an object's number parameter and the value an expect-param names.
 constexpr double kExpectParamTol = 1e-9;
 
 const std::map<std::string, int16_t> kMenus = {
-    {"place-tiles", 32500},           {"place-accessories", 32501}, {"place-solar-collector", 32502},
-    {"place-solar-panel", 32503},     {"delete-accessories", 32504},
+    {"place-tiles", PlaceTiles},           {"place-accessories", PlaceAccessories}, {"place-solar-collector", PlaceSolarCollector},
+    {"place-solar-panel", PlaceSolarPanel},     {"delete-accessories", DeleteAccessories},
 };
 
 const std::map<std::string, API_ElemTypeID> kElementKinds = {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "edges/EdgeSetterPart.h"
+#include "Common_src/ParamNames.h"
 #include "edges/SetterParams.h"
 
 namespace {
@@ -136,12 +137,12 @@ void DrawEdgeLines(const LibPartDrawSink* sink, const SetterEdgeShape& e, int32_
 void DrawSignHotspots(const LibPartDrawSink* sink, const SignFrame& f, int32_t edge, double hotX, double hotY,
                       double size) {
     const double shownX = hotY == 0 ? 0 : hotX;
-    SinkHotspot(sink, InFrame(f, 0, hotY), LibPartHotspot_Base, "edgeHotspotsX", edge);
-    SinkHotspot(sink, InFrame(f, shownX, hotY), LibPartHotspot_Moving, "edgeHotspotsX", edge);
-    SinkHotspot(sink, InFrame(f, -size, hotY), LibPartHotspot_Reference, "edgeHotspotsX", edge);
-    SinkHotspot(sink, InFrame(f, hotX, 0), LibPartHotspot_Base, "edgeHotspotsY", edge);
-    SinkHotspot(sink, InFrame(f, hotX, hotY), LibPartHotspot_Moving, "edgeHotspotsY", edge);
-    SinkHotspot(sink, InFrame(f, hotX, -size), LibPartHotspot_Reference, "edgeHotspotsY", edge);
+    SinkHotspot(sink, InFrame(f, 0, hotY), LibPartHotspot_Base, kParamHotspotsX, edge);
+    SinkHotspot(sink, InFrame(f, shownX, hotY), LibPartHotspot_Moving, kParamHotspotsX, edge);
+    SinkHotspot(sink, InFrame(f, -size, hotY), LibPartHotspot_Reference, kParamHotspotsX, edge);
+    SinkHotspot(sink, InFrame(f, hotX, 0), LibPartHotspot_Base, kParamHotspotsY, edge);
+    SinkHotspot(sink, InFrame(f, hotX, hotY), LibPartHotspot_Moving, kParamHotspotsY, edge);
+    SinkHotspot(sink, InFrame(f, hotX, -size), LibPartHotspot_Reference, kParamHotspotsY, edge);
 }
 
 // The palette row of 14 squares above the sign, the placed type's square right above it, and
@@ -205,10 +206,10 @@ GSErrCode EdgeSetterDraw2D(API_AddParType** params, const LibPartDrawEnv* env, c
     const int32_t n = SetterEdgeCount(params);
     for (int32_t i = 0; i < n; ++i) {
         const SetterEdgeShape e = SetterEdgeGeometry(params, i, env->drawingScale);
-        const int32_t edgeType = int32_t(SetterParamCell(params, "iEdgeStatus", i));
-        const int32_t apiType = int32_t(SetterParamCell(params, "iApiStatus", i));
-        const double hotX = SetterParamCell(params, "edgeHotspotsX", i);
-        const double hotY = SetterParamCell(params, "edgeHotspotsY", i);
+        const int32_t edgeType = int32_t(SetterParamCell(params, kParamEdgeStatus, i));
+        const int32_t apiType = int32_t(SetterParamCell(params, kParamApiStatus, i));
+        const double hotX = SetterParamCell(params, kParamHotspotsX, i);
+        const double hotY = SetterParamCell(params, kParamHotspotsY, i);
         DrawEdgeLines(sink, e, edgeType, st);
 
         SignFrame f;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "edges/EdgeSetterPart.h"
+#include "Common_src/ParamNames.h"
 #include "edges/SetterParams.h"
 
 namespace {
@@ -32,8 +33,8 @@ double SignSizeForLength(double planLength) {
 }
 
 int32_t SetterEdgeCount(API_AddParType** params) {
-    const int32_t wanted = int32_t(SetterParamValue(params, "nEdge", 0));
-    const int32_t rows = SetterParamRows(params, "edgeCoords");
+    const int32_t wanted = int32_t(SetterParamValue(params, kParamEdgeCount, 0));
+    const int32_t rows = SetterParamRows(params, kParamEdgeCoords);
     if (wanted < 0) return 0;
     return wanted < rows ? wanted : rows;
 }
@@ -41,7 +42,7 @@ int32_t SetterEdgeCount(API_AddParType** params) {
 SetterEdgeShape SetterEdgeGeometry(API_AddParType** params, int32_t index, double drawingScale) {
     SetterEdgeShape shape;
     double c[kEdgeCoordColumns];
-    for (int32_t col = 0; col < kEdgeCoordColumns; ++col) c[col] = SetterParamCell(params, "edgeCoords", index, col);
+    for (int32_t col = 0; col < kEdgeCoordColumns; ++col) c[col] = SetterParamCell(params, kParamEdgeCoords, index, col);
     shape.start = API_Coord3D{c[0], c[1], c[2]};
     shape.end = API_Coord3D{c[3], c[4], c[5]};
     const double vx = c[3] - c[0];

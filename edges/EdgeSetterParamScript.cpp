@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "edges/EdgeSetterPart.h"
+#include "Common_src/ParamNames.h"
 #include "edges/SetterParams.h"
 
 namespace {
@@ -66,7 +67,7 @@ void ApplyUiButton(API_AddParType** params, int32_t button, int32_t edgeCount) {
     SetSetterParamValue(params, "nUiStart", start);
     if (button > kUiButtonRowBase && button <= kUiButtonRowBase + kUiRowsShown) {
         const double edge = start + (button - kUiButtonRowBase) - 1;
-        if (edge <= edgeCount) SetSetterParamValue(params, "nSelected", edge);
+        if (edge <= edgeCount) SetSetterParamValue(params, kParamSelectedEdge, edge);
     }
 }
 
@@ -114,7 +115,7 @@ void SyncPenPairs(API_AddParType** params, const char* changed) {
 void UpdateHiddenOptions(API_AddParType** params) {
     const bool showText = SetterParamValue(params, "bShowEdgeText", 0) != 0;
     for (const char* name : kTextParams) SetSetterParamHidden(params, name, !showText);
-    const bool byHand = SetterParamValue(params, "dummyIndex", 0) == 0;
+    const bool byHand = SetterParamValue(params, kParamGroupIndex, 0) == 0;
     SetSetterParamHidden(params, "bShowEdgeText", byHand);
     SetSetterParamHidden(params, "gs_2D_representation", byHand);
 }
@@ -132,11 +133,11 @@ GSErrCode EdgeSetterParameterScript(API_AddParType** params, const LibPartParamS
 
     // Settings dialog: paging, row selection, and the selected edge's type.
     if (env->uiButtonId != 0) ApplyUiButton(params, env->uiButtonId, n);
-    double selected = Clamp(std::trunc(SetterParamValue(params, "nSelected", 1)), 1, n > 0 ? n : 1);
-    SetSetterParamValue(params, "nSelected", selected);
-    if (std::strcmp(changed, "edgeStat") == 0 && n > 0) {
-        const double type = Clamp(std::trunc(SetterParamValue(params, "edgeStat", 1)), 1, kEdgeTypeCount);
-        if (!SetSetterParamCell(params, "iEdgeStatus", int32_t(selected) - 1, 0, type)) return APIERR_MEMFULL;
+    double selected = Clamp(std::trunc(SetterParamValue(params, kParamSelectedEdge, 1)), 1, n > 0 ? n : 1);
+    SetSetterParamValue(params, kParamSelectedEdge, selected);
+    if (std::strcmp(changed, kParamSelectedEdgeType) == 0 && n > 0) {
+        const double type = Clamp(std::trunc(SetterParamValue(params, kParamSelectedEdgeType, 1)), 1, kEdgeTypeCount);
+        if (!SetSetterParamCell(params, kParamEdgeStatus, int32_t(selected) - 1, 0, type)) return APIERR_MEMFULL;
     }
 
     // The per-edge values.
@@ -144,14 +145,14 @@ GSErrCode EdgeSetterParameterScript(API_AddParType** params, const LibPartParamS
     for (int32_t i = 0; i < n; ++i) {
         const SetterEdgeShape shape = SetterEdgeGeometry(params, i, kAnyDrawingScale);
         rows[i].signSize = shape.signSize;
-        rows[i].edgeType = int32_t(SetterParamCell(params, "iEdgeStatus", i));
-        rows[i].apiType = int32_t(SetterParamCell(params, "iApiStatus", i));
-        rows[i].hotX = SetterParamCell(params, "edgeHotspotsX", i);
-        rows[i].hotY = SetterParamCell(params, "edgeHotspotsY", i);
-        rows[i].hotY2 = SetterParamCell(params, "edgeHotspotsY2", i);
+        rows[i].edgeType = int32_t(SetterParamCell(params, kParamEdgeStatus, i));
+        rows[i].apiType = int32_t(SetterParamCell(params, kParamApiStatus, i));
+        rows[i].hotX = SetterParamCell(params, kParamHotspotsX, i);
+        rows[i].hotY = SetterParamCell(params, kParamHotspotsY, i);
+        rows[i].hotY2 = SetterParamCell(params, kParamHotspotsY2, i);
     }
 
-    const bool hotspotChanged = std::strcmp(changed, "edgeHotspotsX") == 0 || std::strcmp(changed, "edgeHotspotsY") == 0;
+    const bool hotspotChanged = std::strcmp(changed, kParamHotspotsX) == 0 || std::strcmp(changed, kParamHotspotsY) == 0;
     if (hotspotChanged) {
         ApplyHotspotMove(params, rows.data(), n);
     } else {
@@ -166,15 +167,15 @@ GSErrCode EdgeSetterParameterScript(API_AddParType** params, const LibPartParamS
         rows[i].hotY2 = rows[i].hotY;
     }
     for (int32_t i = 0; i < n; ++i) {
-        const bool written = SetSetterParamCell(params, "iEdgeStatus", i, 0, rows[i].edgeType) &&
-                             SetSetterParamCell(params, "edgeHotspotsX", i, 0, rows[i].hotX) &&
-                             SetSetterParamCell(params, "edgeHotspotsY", i, 0, rows[i].hotY) &&
-                             SetSetterParamCell(params, "edgeHotspotsY2", i, 0, rows[i].hotY2);
+        const bool written = SetSetterParamCell(params, kParamEdgeStatus, i, 0, rows[i].edgeType) &&
+                             SetSetterParamCell(params, kParamHotspotsX, i, 0, rows[i].hotX) &&
+                             SetSetterParamCell(params, kParamHotspotsY, i, 0, rows[i].hotY) &&
+                             SetSetterParamCell(params, kParamHotspotsY2, i, 0, rows[i].hotY2);
         if (!written) return APIERR_MEMFULL;
     }
 
     // The selected edge's type as the dialog shows it.
-    if (n > 0) SetSetterParamValue(params, "edgeStat", SetterParamCell(params, "iEdgeStatus", int32_t(selected) - 1));
+    if (n > 0) SetSetterParamValue(params, kParamSelectedEdgeType, SetterParamCell(params, kParamEdgeStatus, int32_t(selected) - 1));
 
     SyncPenPairs(params, changed);
     if (SetterParamValue(params, "fontSize", kSmallestFontSize) < kSetterLengthTol)

@@ -1,5 +1,6 @@
 // Purpose: the edge-setter part's edge types and labels, and the registration of its scripts.
 #include "edges/EdgeSetterPart.h"
+#include "Common_src/ParamNames.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,8 +35,8 @@ const char* EdgeTypeLabel(int32_t type) {
 }
 
 bool EdgeSetterValueText(const char* paramName, double value, char* text, int32_t textSize) {
-    const bool typeParam = std::strcmp(paramName, "edgeStat") == 0 || std::strcmp(paramName, "iEdgeStatus") == 0 ||
-                           std::strcmp(paramName, "iApiStatus") == 0;
+    const bool typeParam = std::strcmp(paramName, kParamSelectedEdgeType) == 0 || std::strcmp(paramName, kParamEdgeStatus) == 0 ||
+                           std::strcmp(paramName, kParamApiStatus) == 0;
     const int32_t type = int32_t(value);
     if (!typeParam || type < 1 || type > kEdgeTypeCount || textSize <= 0) return false;
     std::snprintf(text, size_t(textSize), "%s", EdgeTypeLabel(type));

@@ -1,6 +1,7 @@
 // Purpose: placing one edge-setter object per group of connected roof planes, reading the user's
 // edge types back into the planes, and deleting the setters.
 #include "edges/EdgeSetters.h"
+#include "Common_src/ParamNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -215,14 +216,14 @@ bool WriteSetterParams(API_AddParType** params, const HostArray<SetterEdge>& edg
         types[uint32_t(i)] = e.status;
         zeros[uint32_t(i)] = 0;
     }
-    ok = ok && SetSetterParamArray(params, "edgeCoords", n, kEdgeCoordColumns, coords.data()) &&
-         SetSetterParamArray(params, "iEdgeStatus", n, 1, types.data()) &&
-         SetSetterParamArray(params, "iApiStatus", n, 1, types.data()) &&
-         SetSetterParamArray(params, "edgeHotspotsX", n, 1, zeros.data()) &&
-         SetSetterParamArray(params, "edgeHotspotsY", n, 1, zeros.data()) &&
-         SetSetterParamArray(params, "edgeHotspotsY2", n, 1, zeros.data());
-    SetSetterParamValue(params, "nEdge", n);
-    SetSetterParamValue(params, "dummyIndex", group);
+    ok = ok && SetSetterParamArray(params, kParamEdgeCoords, n, kEdgeCoordColumns, coords.data()) &&
+         SetSetterParamArray(params, kParamEdgeStatus, n, 1, types.data()) &&
+         SetSetterParamArray(params, kParamApiStatus, n, 1, types.data()) &&
+         SetSetterParamArray(params, kParamHotspotsX, n, 1, zeros.data()) &&
+         SetSetterParamArray(params, kParamHotspotsY, n, 1, zeros.data()) &&
+         SetSetterParamArray(params, kParamHotspotsY2, n, 1, zeros.data());
+    SetSetterParamValue(params, kParamEdgeCount, n);
+    SetSetterParamValue(params, kParamGroupIndex, group);
     HostArrayFree(coords);
     HostArrayFree(types);
     HostArrayFree(zeros);
@@ -348,15 +349,15 @@ bool ReadSetterEdges(const API_Element& element, API_AddParType** params, uint32
     for (uint32_t i = 0; i < edgeCount; ++i) {
         const int32_t row = int32_t(i);
         SetterEdge e;
-        const int16_t type = int16_t(SetterParamCell(params, "iEdgeStatus", row));
-        const int16_t placed = int16_t(SetterParamCell(params, "iApiStatus", row));
+        const int16_t type = int16_t(SetterParamCell(params, kParamEdgeStatus, row));
+        const int16_t placed = int16_t(SetterParamCell(params, kParamApiStatus, row));
         e.status = type == placed ? int16_t(0) : type;
-        e.start = API_Coord3D{o.pos.x + SetterParamCell(params, "edgeCoords", row, 0),
-                              o.pos.y + SetterParamCell(params, "edgeCoords", row, 1),
-                              o.level + SetterParamCell(params, "edgeCoords", row, 2) + storyLevel};
-        e.end = API_Coord3D{o.pos.x + SetterParamCell(params, "edgeCoords", row, 3),
-                            o.pos.y + SetterParamCell(params, "edgeCoords", row, 4),
-                            o.level + SetterParamCell(params, "edgeCoords", row, 5) + storyLevel};
+        e.start = API_Coord3D{o.pos.x + SetterParamCell(params, kParamEdgeCoords, row, 0),
+                              o.pos.y + SetterParamCell(params, kParamEdgeCoords, row, 1),
+                              o.level + SetterParamCell(params, kParamEdgeCoords, row, 2) + storyLevel};
+        e.end = API_Coord3D{o.pos.x + SetterParamCell(params, kParamEdgeCoords, row, 3),
+                            o.pos.y + SetterParamCell(params, kParamEdgeCoords, row, 4),
+                            o.level + SetterParamCell(params, kParamEdgeCoords, row, 5) + storyLevel};
         HostArrayAppend(edges, e);
     }
     return true;
@@ -416,9 +417,9 @@ bool FinalizeOneSetter(const API_Element& element, RecordIndex& index) {
         ErrorAlert(GetMessage(kMsgFinalizeGetMemo), err);
         return false;
     }
-    const double edgeValue = SetterParamValue(memo.params, "nEdge", 0);
+    const double edgeValue = SetterParamValue(memo.params, kParamEdgeCount, 0);
     const uint32_t edgeCount = edgeValue > 0 ? uint32_t(edgeValue) : 0;
-    const double groupValue = SetterParamValue(memo.params, "dummyIndex", 0);
+    const double groupValue = SetterParamValue(memo.params, kParamGroupIndex, 0);
     const uint32_t group = groupValue > 0 ? uint32_t(groupValue) : 0;
     if (group == 0 || MatchingRecord(element, group, edgeCount, index) == nullptr) {
         ACAPI_DisposeElemMemoHdls(&memo);

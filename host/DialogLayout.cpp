@@ -23,7 +23,6 @@ const KindName kKindNames[] = {
     {ItemKind::UserControl, "usercontrol"},
 };
 
-
 // The characters a name may hold besides lower-case letters: digits and hyphens.
 bool NameCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'; }
 
@@ -41,7 +40,7 @@ bool ValidItemName(const std::string& name) {
 const DialogItem* NameClash(const DialogLayout& layout, const DialogItem& item) {
     for (const DialogItem& other : layout.items) {
         if (other.name != item.name) continue;
-        // Radios of one group share the group's name.
+        // Both are radio buttons, of the same group, and that is a real group (0 is none).
         const bool sameGroup = dm::IsRadio(other) && dm::IsRadio(item) && other.group == item.group && item.group != 0;
         if (!sameGroup) return &other;
     }
@@ -77,6 +76,49 @@ bool SplitWords(const std::string& line, std::vector<std::string>& words, std::v
         words.push_back(line.substr(i, end - i));
         quoted.push_back(false);
         i = end;
+    }
+    return true;
+}
+
+// Reads one `item` line (its words) of a layout into `it`, checked against the items read so far;
+// false with the problem when it does not fit.
+bool ParseItemLine(const std::vector<std::string>& w, const std::vector<bool>& quoted, const DialogLayout& layout,
+                   DialogItem& it, std::string& problem) {
+    long n = 0, x = 0, y = 0, wd = 0, ht = 0;
+    // Seven words at least, and the number and the four coordinates are whole numbers.
+    if (w.size() < 7 || !dm::ToInt(w[1], n) || !dm::ToInt(w[3], x) || !dm::ToInt(w[4], y) || !dm::ToInt(w[5], wd) ||
+        !dm::ToInt(w[6], ht)) {
+        problem = "item needs NUMBER KIND X Y W H";
+        return false;
+    }
+    bool known = false;
+    for (const KindName& k : kKindNames)
+        if (w[2] == k.name) { it.kind = k.kind; known = true; }
+    if (!known) { problem = "unknown item kind \"" + w[2] + "\""; return false; }
+    it.number = int16_t(n);
+    it.x = int16_t(x); it.y = int16_t(y); it.w = int16_t(wd); it.h = int16_t(ht);
+    for (size_t k = 7; k < w.size(); ++k) {
+        long v = 0;
+        if (quoted[k]) it.text = w[k];
+        else if (w[k].rfind("icon=", 0) == 0 && dm::ToInt(w[k].substr(5), v)) it.icon = int32_t(v);
+        else if (w[k].rfind("group=", 0) == 0 && dm::ToInt(w[k].substr(6), v)) it.group = int16_t(v);
+        else if (w[k].rfind("value=", 0) == 0 && dm::ToInt(w[k].substr(6), v)) it.value = int32_t(v);
+        else if (w[k].rfind("name=", 0) == 0) {
+            it.name = w[k].substr(5);
+            if (!ValidItemName(it.name)) {
+                problem = "item name \"" + it.name + "\" must be lower-case letters, digits and hyphens, a letter first";
+                return false;
+            }
+        }
+        else if (w[k] == "disabled") it.enabled = false;
+        else if (w[k] == "hidden") it.visible = false;
+        else { problem = "unknown item option \"" + w[k] + "\""; return false; }
+    }
+    for (const DialogItem& other : layout.items)
+        if (other.number == it.number) { problem = "item " + std::to_string(n) + " given twice"; return false; }
+    if (const DialogItem* other = it.name.empty() ? nullptr : NameClash(layout, it)) {
+        problem = "the name \"" + it.name + "\" is item " + std::to_string(other->number) + "'s already";
+        return false;
     }
     return true;
 }
@@ -128,37 +170,9 @@ bool ParseDialogLayout(const std::string& text, int16_t resID, DialogLayout& lay
             out.height = int16_t(b);
         } else if (w[0] == "item") {
             DialogItem it;
-            long n = 0, x = 0, y = 0, wd = 0, ht = 0;
-            if (w.size() < 7 || !dm::ToInt(w[1], n) || !dm::ToInt(w[3], x) || !dm::ToInt(w[4], y) || !dm::ToInt(w[5], wd) ||
-                !dm::ToInt(w[6], ht)) {
-                error = where + std::to_string(lineNo) + ": item needs NUMBER KIND X Y W H";
-                return false;
-            }
-            bool known = false;
-            for (const KindName& k : kKindNames)
-                if (w[2] == k.name) { it.kind = k.kind; known = true; }
-            if (!known) { error = where + std::to_string(lineNo) + ": unknown item kind \"" + w[2] + "\""; return false; }
-            it.number = int16_t(n);
-            it.x = int16_t(x); it.y = int16_t(y); it.w = int16_t(wd); it.h = int16_t(ht);
-            for (size_t k = 7; k < w.size(); ++k) {
-                long v = 0;
-                if (quoted[k]) it.text = w[k];
-                else if (w[k].rfind("icon=", 0) == 0 && dm::ToInt(w[k].substr(5), v)) it.icon = int32_t(v);
-                else if (w[k].rfind("group=", 0) == 0 && dm::ToInt(w[k].substr(6), v)) it.group = int16_t(v);
-                else if (w[k].rfind("value=", 0) == 0 && dm::ToInt(w[k].substr(6), v)) it.value = int32_t(v);
-                else if (w[k].rfind("name=", 0) == 0 && ValidItemName(w[k].substr(5))) it.name = w[k].substr(5);
-                else if (w[k] == "disabled") it.enabled = false;
-                else if (w[k] == "hidden") it.visible = false;
-                else { error = where + std::to_string(lineNo) + ": unknown item option \"" + w[k] + "\""; return false; }
-            }
-            for (const DialogItem& other : out.items)
-                if (other.number == it.number) {
-                    error = where + std::to_string(lineNo) + ": item " + std::to_string(n) + " given twice";
-                    return false;
-                }
-            if (const DialogItem* other = it.name.empty() ? nullptr : NameClash(out, it)) {
-                error = where + std::to_string(lineNo) + ": the name \"" + it.name + "\" is item " +
-                        std::to_string(other->number) + "'s already";
+            std::string problem;
+            if (!ParseItemLine(w, quoted, out, it, problem)) {
+                error = where + std::to_string(lineNo) + ": " + problem;
                 return false;
             }
             out.items.push_back(std::move(it));

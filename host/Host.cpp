@@ -27,7 +27,7 @@ std::map<std::string, NativeScripts>& ScriptRegistry() {
 }
 
 // The main identifier of a unique identifier: its first 38 characters.
-std::string MainIdOf(const std::string& unId) { return unId.substr(0, 38); }
+std::string MainIdOf(const std::string& unId) { return unId.substr(0, kMainIdLength); }
 
 // Undoes the resource text escapes \r \n \t and \\ (any other backslash stays as it is).
 std::string Unescape(const std::string& raw) {

@@ -1,6 +1,7 @@
 // Purpose: scripts of the add-on's own library parts (the edge setter): the table entry that
 // registers them, running them on placed objects, and the edge-setter actions of the program.
 #include "host/LibPartScripts.h"
+#include "Common_src/ParamNames.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,7 +14,6 @@
 namespace host {
 namespace {
 
-constexpr size_t kMainIdLength = 38;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kPlanDrawingScale = 100;  // the stand-in's plan is drawn at 1:100
 constexpr int kEdgeTypeCount = 14;
@@ -184,9 +184,9 @@ double* ArrayCell(Element& object, const char* name, int row) {
 
 // The number of edges a setter holds ("nEdge", limited to the rows of "edgeCoords").
 int SetterEdgeCount(const Element& setter) {
-    const ParamValue* coords = FindParam(setter.params, "edgeCoords");
+    const ParamValue* coords = FindParam(setter.params, kParamEdgeCoords);
     const int rows = coords != nullptr && coords->isArray ? coords->dim1 : 0;
-    const int n = int(ParamNumber(setter.params, "nEdge"));
+    const int n = int(ParamNumber(setter.params, kParamEdgeCount));
     return n < rows ? n : rows;
 }
 
@@ -234,7 +234,7 @@ std::vector<Element*> EdgeSetters() {
 
 Element* FindEdgeSetter(int group) {
     for (Element* e : EdgeSetters())
-        if (int(ParamNumber(e->params, "dummyIndex")) == group) return e;
+        if (int(ParamNumber(e->params, kParamGroupIndex)) == group) return e;
     return nullptr;
 }
 
@@ -248,20 +248,20 @@ bool SetEdgeSetterEdgeType(Element& setter, int edge, int type, std::string& err
         error = "edge type " + std::to_string(type) + " is not one of 1..14";
         return false;
     }
-    double* selected = NumberParam(setter, "nSelected");
-    double* edgeStat = NumberParam(setter, "edgeStat");
+    double* selected = NumberParam(setter, kParamSelectedEdge);
+    double* edgeStat = NumberParam(setter, kParamSelectedEdgeType);
     if (selected == nullptr || edgeStat == nullptr) {
         error = "the edge setter lacks nSelected or edgeStat";
         return false;
     }
     *selected = edge;
-    if (!RunSettingsParameterScript(setter, "nSelected")) {
+    if (!RunSettingsParameterScript(setter, kParamSelectedEdge)) {
         error = "the edge setter's parameter script is not available";
         return false;
     }
-    edgeStat = NumberParam(setter, "edgeStat");  // the script rewrote the list
+    edgeStat = NumberParam(setter, kParamSelectedEdgeType);  // the script rewrote the list
     *edgeStat = type;
-    if (!RunSettingsParameterScript(setter, "edgeStat")) {
+    if (!RunSettingsParameterScript(setter, kParamSelectedEdgeType)) {
         error = "the edge setter's parameter script failed";
         return false;
     }
@@ -277,7 +277,7 @@ bool DragEdgeSetterHotspot(Element& setter, int edge, double dx, double dy, std:
     const struct {
         const char* name;
         double delta;
-    } moves[] = {{"edgeHotspotsY", dy}, {"edgeHotspotsX", dx}};
+    } moves[] = {{kParamHotspotsY, dy}, {kParamHotspotsX, dx}};
     for (const auto& move : moves) {
         if (move.delta == 0) continue;
         double* cell = ArrayCell(setter, move.name, edge - 1);
@@ -298,10 +298,10 @@ std::string DescribeEdgeSetters() {
     std::ostringstream out;
     for (Element* setter : EdgeSetters()) {
         const int n = SetterEdgeCount(*setter);
-        out << "Edge setter of group " << int(ParamNumber(setter->params, "dummyIndex")) << " ("
+        out << "Edge setter of group " << int(ParamNumber(setter->params, kParamGroupIndex)) << " ("
             << (setter->elementId.empty() ? "no ID" : setter->elementId) << "): " << n << " edges\n";
-        const ParamValue* coords = FindParam(setter->params, "edgeCoords");
-        const ParamValue* types = FindParam(setter->params, "iEdgeStatus");
+        const ParamValue* coords = FindParam(setter->params, kParamEdgeCoords);
+        const ParamValue* types = FindParam(setter->params, kParamEdgeStatus);
         for (int i = 0; i < n; ++i) {
             const size_t at = size_t(i) * kEdgeCoordColumns;
             double length = 0;
@@ -314,7 +314,7 @@ std::string DescribeEdgeSetters() {
             const int type = types != nullptr && size_t(i) < types->numbers.size() ? int(types->numbers[size_t(i)]) : 0;
             char line[96];
             std::snprintf(line, sizeof line, "  %2d. h=%.2f m  %2d ", i + 1, length, type);
-            out << line << LibPartValueText(*setter, "iEdgeStatus", type) << "\n";
+            out << line << LibPartValueText(*setter, kParamEdgeStatus, type) << "\n";
         }
     }
     return out.str();

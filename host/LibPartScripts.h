@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Common_src/LibPartIds.h"
 #include "host/Host.h"
 
 namespace host {
@@ -26,7 +27,6 @@ std::string LibPartValueText(const Element& object, const std::string& paramName
 
 // ---- Edge setters ---------------------------------------------------------------------------
 
-constexpr const char* kEdgeSetterMainId = "{D88B1698-0142-4569-A5BB-E1AD93EE8909}";
 
 bool IsEdgeSetter(const Element& object);
 // The edge setter the add-on placed for plane group `group` ("dummyIndex"); null when none.

@@ -6,12 +6,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "Common_src/LibPartIds.h"
 #include "host/ParamLists.h"
 
 namespace host {
 namespace {
-
-constexpr size_t kMainIdLength = 38;  // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"
 
 // The main identifier of a unique identifier (its first 38 characters).
 std::string MainId(const std::string& unId) { return unId.substr(0, kMainIdLength); }

@@ -2,10 +2,12 @@
 // quantities of the tile-surface and ridge objects), registered with the host.
 #pragma once
 
+#include "Common_src/LibPartIds.h"
+
 namespace objectlib {
 
-constexpr const char* kTileSurfaceMainId = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
-constexpr const char* kRidgeMainId = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
+using ::kRidgeMainId;        // the parts this library's scripts serve
+using ::kTileSurfaceMainId;
 
 // Product codes the tile surface counts that the catalogue does not list: the storm clip (one per
 // tile laid) and the clip of a cut tile; the endings that turn a tile code into its left- and

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/Host.h"
+#include "Common_src/ParamNames.h"
 #include "host/ParamLists.h"
 
 namespace objectlib {
@@ -62,7 +63,7 @@ inline std::string WithColour(const std::string& code, const std::string& colour
 
 // A loss multiplier fit for counting: one when the parameter is missing, not positive or no number.
 inline double LossMultiplier(const host::Element& object) {
-    const double loss = NumberOr(object, "vesztesegszorzo", 1.0);
+    const double loss = NumberOr(object, kParamLossMultiplier, 1.0);
     return loss > 0 && std::isfinite(loss) ? loss : 1.0;
 }
 

@@ -7,6 +7,7 @@
 //   2 the eave end of a hip or top edge (starter piece), 3 a ridge end where two hips meet
 //   regularly (three-way junction piece).
 #include "objectlib/RidgeScripts.h"
+#include "Common_src/ParamNames.h"
 
 #include <cmath>
 #include <string>
@@ -72,7 +73,7 @@ void DrawEndPiece(const host::Element& object, int code, double along, double in
 }  // namespace
 
 void DrawRidge(const host::Element& object, std::vector<host::DrawPrimitive>& out) {
-    const int16_t pen = int16_t(NumberOr(object, "pen1", 1));
+    const int16_t pen = int16_t(NumberOr(object, kParamPen, 1));
     const double length = object.rec.object.xRatio;
     host::DrawPrimitive line;
     line.kind = host::DrawPrimitive::Line;
@@ -80,17 +81,17 @@ void DrawRidge(const host::Element& object, std::vector<host::DrawPrimitive>& ou
     line.text = std::fabs(NumberOr(object, "ZZYZX", 0)) < kLevelRiseTol ? "ridge" : "hip";
     line.points = {ToPlan(object, 0, 0), ToPlan(object, length, 0)};
     out.push_back(std::move(line));
-    DrawEndPiece(object, int(std::lround(NumberOr(object, "stat1", 0))), 0, +1, pen, out);
-    DrawEndPiece(object, int(std::lround(NumberOr(object, "stat2", 0))), length, -1, pen, out);
+    DrawEndPiece(object, int(std::lround(NumberOr(object, kParamRidgeStartStatus, 0))), 0, +1, pen, out);
+    DrawEndPiece(object, int(std::lround(NumberOr(object, kParamRidgeEndStatus, 0))), length, -1, pen, out);
 }
 
 void RidgeQuantities(const host::Element& object, std::vector<host::QuantityLine>& out) {
     const double rise = NumberOr(object, "ZZYZX", 0);
     const double length = std::hypot(object.rec.object.xRatio, rise);
-    const std::string code = WithColour(TextOf(object, "gcstyp"), TextOf(object, "gcolor"));
+    const std::string code = WithColour(TextOf(object, kParamRidgeTile), TextOf(object, kParamRidgeColour));
     AddQuantity(out, std::fabs(rise) < kLevelRiseTol ? "ridge length" : "hip length", code, "m", length);
     AddQuantity(out, "ridge tiles", code, "pcs", WholePieces(length / kRidgeTileCoverLength * LossMultiplier(object)));
-    const int ends[2] = {int(std::lround(NumberOr(object, "stat1", 0))), int(std::lround(NumberOr(object, "stat2", 0)))};
+    const int ends[2] = {int(std::lround(NumberOr(object, kParamRidgeStartStatus, 0))), int(std::lround(NumberOr(object, kParamRidgeEndStatus, 0)))};
     for (int piece : {kEndCap, kStarter, kJunction}) {
         const int count = (ends[0] == piece ? 1 : 0) + (ends[1] == piece ? 1 : 0);
         AddQuantity(out, EndPieceItem(piece), code, "pcs", count);

@@ -5,6 +5,7 @@
 // "nodes" hold every contour of the plane (outer first, then holes), each closed by a repeat of
 // its first node; "stat" holds the edge status of the edge that starts at each node.
 #include "objectlib/TileSurfaceScripts.h"
+#include "Common_src/ParamNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -90,14 +91,14 @@ double Distance(const FramePoint& p, const FramePoint& q) { return std::hypot(q.
 // Splits "nodes" into contours and edges with their "stat" codes; an unclosed tail closes itself.
 SurfaceOutline ReadOutline(const host::Element& object) {
     SurfaceOutline outline;
-    const host::ParamValue* nodes = host::FindParam(object.params, "nodes");
+    const host::ParamValue* nodes = host::FindParam(object.params, kParamNodes);
     if (nodes == nullptr || host::IsTextParam(*nodes) || nodes->dim2 < 2) return outline;
     const size_t stride = size_t(nodes->dim2);
     const size_t n = std::min(size_t(std::max(nodes->dim1, 0)), nodes->numbers.size() / stride);
     std::vector<FramePoint> points(n);
     for (size_t i = 0; i < n; ++i) points[i] = {nodes->numbers[i * stride], nodes->numbers[i * stride + 1]};
 
-    const host::ParamValue* stat = host::FindParam(object.params, "stat");
+    const host::ParamValue* stat = host::FindParam(object.params, kParamEdgeStatuses);
     const size_t statStride = stat != nullptr && stat->dim2 > 1 ? size_t(stat->dim2) : 1;
     // The status of the edge that starts at node i.
     auto statusAt = [&](size_t i) {
@@ -171,10 +172,10 @@ struct AccessoryEntry {
 // The accessory rows the surface carries ("num_acc" of them, as far as "acces" holds them).
 std::vector<AccessoryEntry> ReadAccessories(const host::Element& object) {
     std::vector<AccessoryEntry> rows;
-    const host::ParamValue* acces = host::FindParam(object.params, "acces");
+    const host::ParamValue* acces = host::FindParam(object.params, kParamAccessories);
     if (acces == nullptr || host::IsTextParam(*acces) || acces->dim2 < kAccessoryColumns) return rows;
     const size_t stride = size_t(acces->dim2);
-    const int wanted = std::clamp(int(std::lround(NumberOr(object, "num_acc", 0))), 0, kMaxAccessoryRows);
+    const int wanted = std::clamp(int(std::lround(NumberOr(object, kParamAccessoryCount, 0))), 0, kMaxAccessoryRows);
     const size_t count = std::min(size_t(wanted), acces->numbers.size() / stride);
     for (size_t r = 0; r < count; ++r) {
         const double* v = &acces->numbers[r * stride];
@@ -184,8 +185,8 @@ std::vector<AccessoryEntry> ReadAccessories(const host::Element& object) {
         e.y = v[2];
         e.endX = v[3];
         e.everyNth = v[5];
-        e.code = TextAt(object, "cod_acc", r);
-        e.colour = TextAt(object, "mat_acc", r);
+        e.code = TextAt(object, kParamAccessoryCodes, r);
+        e.colour = TextAt(object, kParamAccessoryColours, r);
         rows.push_back(e);
     }
     return rows;
@@ -237,7 +238,7 @@ host::DrawPrimitive FramePolygon(const host::Element& object, const std::vector<
 // Tile courses: level lines every tile length up the slope from the lowest point, inside the surface.
 void DrawCourses(const host::Element& object, const SurfaceOutline& outline, double slope, int16_t pen,
                  std::vector<host::DrawPrimitive>& out) {
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
     if (!(tileY > 0) || outline.contours.empty()) return;
     double yMin = outline.contours[0][0].y, yMax = yMin;
     for (const FramePoint& p : outline.contours[0]) {
@@ -255,8 +256,8 @@ void DrawCourses(const host::Element& object, const SurfaceOutline& outline, dou
 
 // Accessories: a tile-sized box per single piece, a box along a row with a tick per piece, and the code.
 void DrawAccessories(const host::Element& object, double slope, int16_t pen, std::vector<host::DrawPrimitive>& out) {
-    const double tileX = NumberOr(object, "tile_x", 0);
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const double tileX = NumberOr(object, kParamTileWidth, 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
     for (const AccessoryEntry& e : ReadAccessories(object)) {
         if (e.kind != 1 && e.kind != 2) continue;
         const double x0 = e.kind == 1 ? e.x : std::min(e.x, e.endX);
@@ -317,9 +318,9 @@ bool CountsSharedPieces(const host::Element& object, const SurfaceEdge& e, doubl
 // or type and colour with the area and the tiles ("" for none or an unknown option).
 std::string SurfaceLabelText(const host::Element& object) {
     const std::string option = TextOf(object, "opt2d");
-    const std::string fam = TextOf(object, "fam");
+    const std::string fam = TextOf(object, kParamTileFamily);
     if (option == kLabelType) return fam;
-    const std::string typeAndColour = WithColour(fam, TextOf(object, "color"));
+    const std::string typeAndColour = WithColour(fam, TextOf(object, kParamTileColour));
     if (option == kLabelTypeColour) return typeAndColour;
     if (option != kLabelFull) return "";
     std::vector<host::QuantityLine> lines;
@@ -358,8 +359,8 @@ void DrawSurfaceLabel(const host::Element& object, const SurfaceOutline& outline
 
 void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitive>& out) {
     const SurfaceOutline outline = ReadOutline(object);
-    const double slope = NumberOr(object, "alpha", 0);
-    const int16_t pen = int16_t(NumberOr(object, "pen1", 1));
+    const double slope = NumberOr(object, kParamPitch, 0);
+    const int16_t pen = int16_t(NumberOr(object, kParamPen, 1));
     for (size_t c = 0; c < outline.contours.size(); ++c)
         out.push_back(FramePolygon(object, outline.contours[c], slope, pen, c == 0 ? "outline" : "hole"));
     DrawCourses(object, outline, slope, pen, out);
@@ -373,14 +374,14 @@ void DrawTileSurface(const host::Element& object, std::vector<host::DrawPrimitiv
 
 void TileSurfaceQuantities(const host::Element& object, std::vector<host::QuantityLine>& out) {
     const SurfaceOutline outline = ReadOutline(object);
-    const std::string fam = TextOf(object, "fam");
-    const std::string colour = TextOf(object, "color");
+    const std::string fam = TextOf(object, kParamTileFamily);
+    const std::string colour = TextOf(object, kParamTileColour);
     const std::string tileCode = WithColour(fam, colour);
-    const double tileX = NumberOr(object, "tile_x", 0);
-    const double tileY = NumberOr(object, "tile_y", 0);
+    const double tileX = NumberOr(object, kParamTileWidth, 0);
+    const double tileY = NumberOr(object, kParamTileHeight, 0);
     const bool tileSized = tileX > 0 && tileY > 0;
 
-    const double surf = NumberOr(object, "surf", 0);
+    const double surf = NumberOr(object, kParamSurfaceArea, 0);
     const double area = surf > 0 ? surf : OutlineArea(outline);
     AddQuantity(out, "area", fam, "m2", area);
     // Tiles laid cover the area; the loss multiplier adds the breakage and the cut-away parts.
@@ -393,7 +394,7 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
         lengths[GroupOfEdge(e)] += Distance(e.a, e.b) * (IsSharedStatus(e.status) ? 0.5 : 1.0);
     for (int g = 0; g < kEdgeGroupCount; ++g) AddQuantity(out, kEdgeGroupStyles[g].item, "", "m", lengths[g]);
 
-    const bool edgeTilesOn = NumberOr(object, "wingtile", 0) != 0 && tileY > 0;
+    const bool edgeTilesOn = NumberOr(object, kParamEdgeTiles, 0) != 0 && tileY > 0;
     const double uphill = UphillSign(outline);
     double leftEdgeTiles = 0, rightEdgeTiles = 0, cutTiles = 0, vergeCuts = 0;
     for (const SurfaceEdge& e : outline.edges) {
@@ -427,7 +428,7 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
         double valleyPieces = 0;
         for (const SurfaceEdge& e : outline.edges) {
             if (GroupOfEdge(e) != kGroupValley) continue;
-            if (CountsSharedPieces(object, e, NumberOr(object, "alpha", 0)))
+            if (CountsSharedPieces(object, e, NumberOr(object, kParamPitch, 0)))
                 valleyPieces += WholePieces(Distance(e.a, e.b) / (kValleyPieceLength - kValleyPieceLap));
         }
         AddQuantity(out, "valley length", valleyCode, "m", lengths[kGroupValley]);
@@ -435,9 +436,9 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     }
 
     // Snow guards along the eaves: pieces one per tile width, rails as long as the eaves.
-    const std::string mode = TextOf(object, "hofogas");
-    const std::string guard = TextOf(object, "hofogo");
-    if (NumberOr(object, "auto_acc", 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
+    const std::string mode = TextOf(object, kParamSnowGuarding);
+    const std::string guard = TextOf(object, kParamSnowGuard);
+    if (NumberOr(object, kParamAutoAccessories, 0) != 0 && IsChosen(mode) && IsChosen(guard)) {
         double pieces = 0, rail = 0;
         for (const SurfaceEdge& e : outline.edges) {
             if (!IsEave(e.status)) continue;

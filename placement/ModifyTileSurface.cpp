@@ -1,5 +1,6 @@
 // Purpose: modification of a placed tile surface and its ridges with new settings.
 #include "placement/ModifyTileSurface.h"
+#include "Common_src/ParamNames.h"
 
 #include <cmath>
 #include <cstdio>
@@ -77,47 +78,47 @@ void ReadLengthSetting(API_AddParType** params, const char* name, double& field)
 // Loads a tile surface's settings from its parameter list into TileSettings.
 void ReadTileSurfaceSettings(API_AddParType** params) {
     TileSettings& t = gTileSettings;
-    ReadTextSetting(params, "fam", t.fam, sizeof t.fam);
-    ReadTextSetting(params, "color", t.color, sizeof t.color);
+    ReadTextSetting(params, kParamTileFamily, t.fam, sizeof t.fam);
+    ReadTextSetting(params, kParamTileColour, t.color, sizeof t.color);
     ReadTextSetting(params, "folia", t.folia, sizeof t.folia);
     ReadTextSetting(params, "vapatipus", t.vapatipus, sizeof t.vapatipus);
     ReadTextSetting(params, "mat_pan", t.mat_pan, sizeof t.mat_pan);
-    ReadTextSetting(params, "hofogas", t.hofogas, sizeof t.hofogas);
-    ReadTextSetting(params, "hofogo", t.hofogo, sizeof t.hofogo);
+    ReadTextSetting(params, kParamSnowGuarding, t.hofogas, sizeof t.hofogas);
+    ReadTextSetting(params, kParamSnowGuard, t.hofogo, sizeof t.hofogo);
     ReadTextSetting(params, "opt2d", t.opt2d, sizeof t.opt2d);
-    if (const API_AddParType* loss = FindParam(params, "vesztesegszorzo")) {
+    if (const API_AddParType* loss = FindParam(params, kParamLossMultiplier)) {
         std::snprintf(t.vesztesegszorzo, sizeof t.vesztesegszorzo, "%lf", loss->real);
     }
-    ReadIntegerSetting(params, "auto_acc", t.auto_acc);
-    ReadIntegerSetting(params, "wingtile", t.wingtile);
+    ReadIntegerSetting(params, kParamAutoAccessories, t.auto_acc);
+    ReadIntegerSetting(params, kParamEdgeTiles, t.wingtile);
     ReadIntegerSetting(params, "csrogz", t.csrogz);
     ReadIntegerSetting(params, "rogkar", t.rogkar);
-    ReadIntegerSetting(params, "pen1", t.pen1);
+    ReadIntegerSetting(params, kParamPen, t.pen1);
     // The tile size the surface was laid with: its accessory rows are counted in these tiles.
-    ReadLengthSetting(params, "tile_x", t.tile_x);
-    ReadLengthSetting(params, "tile_y", t.tile_y);
+    ReadLengthSetting(params, kParamTileWidth, t.tile_x);
+    ReadLengthSetting(params, kParamTileHeight, t.tile_y);
 }
 
 // The settings a modification writes onto a tile surface.
 size_t TileSurfaceSettingRows(ParamRow* rows, double lossMultiplier) {
     const TileSettings& t = gTileSettings;
     size_t n = 0;
-    rows[n++] = TextParam("fam", t.fam);
-    rows[n++] = TextParam("color", t.color);
+    rows[n++] = TextParam(kParamTileFamily, t.fam);
+    rows[n++] = TextParam(kParamTileColour, t.color);
     rows[n++] = TextParam("folia", t.folia);
     rows[n++] = TextParam("vapatipus", t.vapatipus);
     rows[n++] = TextParam("mat_pan", t.mat_pan);
-    rows[n++] = TextParam("hofogas", t.hofogas);
-    rows[n++] = TextParam("hofogo", t.hofogo);
-    rows[n++] = RealParam("vesztesegszorzo", lossMultiplier);
-    rows[n++] = RealParam("tile_x", t.tile_x);
-    rows[n++] = RealParam("tile_y", t.tile_y);
+    rows[n++] = TextParam(kParamSnowGuarding, t.hofogas);
+    rows[n++] = TextParam(kParamSnowGuard, t.hofogo);
+    rows[n++] = RealParam(kParamLossMultiplier, lossMultiplier);
+    rows[n++] = RealParam(kParamTileWidth, t.tile_x);
+    rows[n++] = RealParam(kParamTileHeight, t.tile_y);
     rows[n++] = TextParam("opt2d", t.opt2d);
-    rows[n++] = RealParam("auto_acc", double(t.auto_acc));
+    rows[n++] = RealParam(kParamAutoAccessories, double(t.auto_acc));
     rows[n++] = RealParam("csrogz", double(t.csrogz));
     rows[n++] = RealParam("rogkar", double(t.rogkar));
-    rows[n++] = RealParam("wingtile", double(t.wingtile));
-    rows[n++] = RealParam("pen1", double(t.pen1));
+    rows[n++] = RealParam(kParamEdgeTiles, double(t.wingtile));
+    rows[n++] = RealParam(kParamPen, double(t.pen1));
     rows[n++] = TextParam("typ", t.typ);
     rows[n++] = RealParam("modByAPI", 1.0);
     return n;
@@ -127,12 +128,12 @@ size_t TileSurfaceSettingRows(ParamRow* rows, double lossMultiplier) {
 size_t RidgeSettingRows(ParamRow* rows, double lossMultiplier) {
     const TileSettings& t = gTileSettings;
     size_t n = 0;
-    rows[n++] = TextParam("fam", t.fam);
-    rows[n++] = TextParam("gcstyp", t.gcstyp);
-    rows[n++] = TextParam("gcolor", t.color);
-    rows[n++] = RealParam("vesztesegszorzo", lossMultiplier);
+    rows[n++] = TextParam(kParamTileFamily, t.fam);
+    rows[n++] = TextParam(kParamRidgeTile, t.gcstyp);
+    rows[n++] = TextParam(kParamRidgeColour, t.color);
+    rows[n++] = RealParam(kParamLossMultiplier, lossMultiplier);
     rows[n++] = TextParam("opt2d", t.opt2d);
-    rows[n++] = RealParam("pen1", double(t.pen1));
+    rows[n++] = RealParam(kParamPen, double(t.pen1));
     rows[n++] = TextParam("typ", t.typ);
     rows[n++] = RealParam("modByAPI", 1.0);
     return n;

@@ -1,5 +1,6 @@
 // Purpose: ridge objects on the ridge, hip and single-slope top edges of the roof planes.
 #include "placement/PlaceRidges.h"
+#include "Common_src/ParamNames.h"
 
 #include <cmath>
 #include <cstdint>
@@ -191,15 +192,15 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
 // Fills the ridge parameter rows from the settings, the end codes and the edge's rise.
 void RidgeRows(ParamRow* rows, double beta, double lossMultiplier, int32_t lowerEnd, int32_t upperEnd, double rise) {
     const TileSettings& t = gTileSettings;
-    rows[0] = RealParam("alpha", beta);
-    rows[1] = TextParam("gcstyp", t.gcstyp);
-    rows[2] = TextParam("fam", t.fam);
-    rows[3] = TextParam("gcolor", t.color);
-    rows[4] = RealParam("vesztesegszorzo", lossMultiplier);
+    rows[0] = RealParam(kParamPitch, beta);
+    rows[1] = TextParam(kParamRidgeTile, t.gcstyp);
+    rows[2] = TextParam(kParamTileFamily, t.fam);
+    rows[3] = TextParam(kParamRidgeColour, t.color);
+    rows[4] = RealParam(kParamLossMultiplier, lossMultiplier);
     rows[5] = TextParam("opt2d", t.opt2d);
-    rows[6] = RealParam("stat1", double(lowerEnd));
-    rows[7] = RealParam("stat2", double(upperEnd));
-    rows[8] = RealParam("pen1", double(t.pen1));
+    rows[6] = RealParam(kParamRidgeStartStatus, double(lowerEnd));
+    rows[7] = RealParam(kParamRidgeEndStatus, double(upperEnd));
+    rows[8] = RealParam(kParamPen, double(t.pen1));
     rows[9] = RealParam("ZZYZX", rise);
     rows[10] = TextParam("typ", t.typ);
     rows[11] = RealParam("modByAPI", 1.0);

@@ -1,5 +1,6 @@
 // Purpose: one tile-surface object per roof plane of the run, and each roof grouped with its objects.
 #include "placement/PlaceTileSurfaces.h"
+#include "Common_src/ParamNames.h"
 
 #include <cstdio>
 #include <vector>
@@ -39,28 +40,28 @@ std::vector<ParamRow> TileSurfaceRows(const RoofPlane& plane, std::vector<double
     }
     const TileSettings& t = gTileSettings;
     return {
-        RealParam("alpha", plane.slope),
-        TextParam("fam", t.fam),
-        TextParam("color", t.color),
+        RealParam(kParamPitch, plane.slope),
+        TextParam(kParamTileFamily, t.fam),
+        TextParam(kParamTileColour, t.color),
         TextParam("folia", t.folia),
         TextParam("vapatipus", t.vapatipus),
         TextParam("mat_pan", t.mat_pan),
-        TextParam("hofogas", t.hofogas),
-        TextParam("hofogo", t.hofogo),
-        RealParam("vesztesegszorzo", lossMultiplier),
+        TextParam(kParamSnowGuarding, t.hofogas),
+        TextParam(kParamSnowGuard, t.hofogo),
+        RealParam(kParamLossMultiplier, lossMultiplier),
         RealParam("num", double(n)),
-        RealParam("tile_x", t.tile_x),
-        RealParam("tile_y", t.tile_y),
-        RealParam("surf", plane.area),
+        RealParam(kParamTileWidth, t.tile_x),
+        RealParam(kParamTileHeight, t.tile_y),
+        RealParam(kParamSurfaceArea, plane.area),
         TextParam("opt2d", t.opt2d),
-        RealParam("auto_acc", double(t.auto_acc)),
+        RealParam(kParamAutoAccessories, double(t.auto_acc)),
         RealParam("csrogz", double(t.csrogz)),
         RealParam("rogkar", double(t.rogkar)),
-        RealParam("wingtile", double(t.wingtile)),
-        RealParam("pen1", double(t.pen1)),
+        RealParam(kParamEdgeTiles, double(t.wingtile)),
+        RealParam(kParamPen, double(t.pen1)),
         TextParam("typ", t.typ),
-        ArrayParam("nodes", int32_t(n), 2, nodes.data()),
-        ArrayParam("stat", int32_t(n), 1, stat.data()),
+        ArrayParam(kParamNodes, int32_t(n), 2, nodes.data()),
+        ArrayParam(kParamEdgeStatuses, int32_t(n), 1, stat.data()),
         RealParam("modByAPI", 1.0),
     };
 }

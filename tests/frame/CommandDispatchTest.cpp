@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Common_src/AddOnEntry.h"
+#include "Common_src/ResourceIds.h"
 #include "Common_src/AddOnState.h"
 #include "Common_src/CommandDispatch.h"
 #include "common/AddOnFixture.h"
@@ -48,9 +49,9 @@ TEST_F(CommandDispatchTest, EntryPointsRegisterNameMenusAndLibrary) {
 
     ASSERT_EQ(host::gSession.menus.size(), 5u);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(host::gSession.menus[i].menuResID, 32500 + i);
-        EXPECT_EQ(host::gSession.menus[i].promptResID, 32510 + i);
-        EXPECT_EQ(host::gSession.menuHandlers.count(int16_t(32500 + i)), 1u);
+        EXPECT_EQ(host::gSession.menus[i].menuResID, kFirstMenuResId + i);
+        EXPECT_EQ(host::gSession.menus[i].promptResID, kFirstMenuResId + kPromptResIdOffset + i);
+        EXPECT_EQ(host::gSession.menuHandlers.count(int16_t(kFirstMenuResId + i)), 1u);
     }
     EXPECT_STREQ(gState.libraryLocation, BuildPath("TevaroTmp.lib").c_str());
     EXPECT_TRUE(gState.firstCommandPending);

@@ -72,6 +72,9 @@ struct RefusedCase {
     bool reportReachable;  // the cut table still holds the string lookup and the report window
 };
 
+// The case's name in test listings.
+void PrintTo(const RefusedCase& c, std::ostream* out) { *out << c.name; }
+
 class RefusedTable : public HostTableHandshake, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedTable, AddOnDoesNotStartAndBothNumbersAreNamed) {

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "common/AddOnFixture.h"
+#include "Common_src/ResourceIds.h"
 #include "host/AddOnLoader.h"
 #include "host/Host.h"
 #include "host/Libraries.h"
@@ -61,16 +62,16 @@ TEST_P(LoadedDeliverable, StartsInOrderRegistersFiveMenusAndAnswersThem) {
     EXPECT_EQ(host::gSession.ownLocation, DeliverablePath(GetParam()));
     ASSERT_EQ(host::gSession.menus.size(), 5u);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(host::gSession.menus[size_t(k)].menuResID, 32500 + k);
-        EXPECT_EQ(host::gSession.menus[size_t(k)].promptResID, 32510 + k);
-        EXPECT_EQ(host::gSession.menuHandlers.count(int16_t(32500 + k)), 1u);
+        EXPECT_EQ(host::gSession.menus[size_t(k)].menuResID, kFirstMenuResId + k);
+        EXPECT_EQ(host::gSession.menus[size_t(k)].promptResID, kFirstMenuResId + kPromptResIdOffset + k);
+        EXPECT_EQ(host::gSession.menuHandlers.count(int16_t(kFirstMenuResId + k)), 1u);
     }
     // The deliverable's own resources are the host's resources now.
     std::string name;
-    ASSERT_TRUE(host::ResourceString(32000, 1, name));
+    ASSERT_TRUE(host::ResourceString(kAddOnNameResId, 1, name));
     EXPECT_EQ(name, "Tevaro");
     // Accessory placement with nothing selected: the handler refuses with message 10.
-    EXPECT_EQ(host::ChooseMenuItem(32501), NoError);
+    EXPECT_EQ(host::ChooseMenuItem(PlaceAccessories), NoError);
     EXPECT_TRUE(host::ShownTextIsMessage(host::gSession.lastMessage, tevaro_test::MessageText(10)));
     EXPECT_TRUE(host::gSession.keepInMemory);
     EXPECT_EQ(host::ChooseMenuItem(31999), APIERR_BADID);
@@ -109,13 +110,13 @@ class InProcessAddOn : public tevaro_test::AddOnFixture {};
 
 TEST_F(InProcessAddOn, MenuCommandsReachTheHandlerWithTheirNumber) {
     Select({});
-    EXPECT_EQ(RunMenu(32504), NoError);
+    EXPECT_EQ(RunMenu(DeleteAccessories), NoError);
     EXPECT_TRUE(LastMessageIs(10));
     EXPECT_TRUE(host::gSession.model.groupsSuspended);  // deletion leaves group suspension on
 }
 
 TEST_F(InProcessAddOn, TheRequiredLibraryIsAddedBesideTheAddOn) {
-    RunMenu(32501);
+    RunMenu(PlaceAccessories);
     bool found = false;
     for (const host::Library& lib : host::gSession.libraries)
         found = found || lib.location == tevaro_test::BuildPath("TevaroTmp.lib");
@@ -125,7 +126,7 @@ TEST_F(InProcessAddOn, TheRequiredLibraryIsAddedBesideTheAddOn) {
 
 TEST_F(InProcessAddOn, AFailedLibraryAdditionShowsMessage9AndReturnsTheCode) {
     FailHostCall("Environment/ALIB", APIERR_NOLIB);
-    EXPECT_EQ(RunMenu(32501), APIERR_NOLIB);
+    EXPECT_EQ(RunMenu(PlaceAccessories), APIERR_NOLIB);
     EXPECT_TRUE(LastMessageIs(9));
 }
 

@@ -107,6 +107,9 @@ struct BadName {
     const char* errorHolds;
 };
 
+// The case in test listings.
+void PrintTo(const BadName& c, std::ostream* out) { *out << c.name << " row " << c.row; }
+
 class DialogItemBadNames : public DialogItemNames, public ::testing::WithParamInterface<BadName> {};
 
 TEST_P(DialogItemBadNames, AreRefusedWithTheReasonAndChangeNothing) {
@@ -180,6 +183,9 @@ const NamedItem kAddOnNames[] = {
     {kSolarPanelDialogResId, "panel", {6}, host::ItemKind::List},
     {kEdgePaletteResId, "finalize", {1}, host::ItemKind::Button},
 };
+
+// The case in test listings.
+void PrintTo(const NamedItem& c, std::ostream* out) { *out << c.resID << " " << c.name; }
 
 class AddOnLayoutNames : public host_test::HostTest, public ::testing::WithParamInterface<NamedItem> {};
 

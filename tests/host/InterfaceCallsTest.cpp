@@ -1,6 +1,7 @@
 // Purpose: tests of the host's interface calls: point input through its driver with the
 // rubber-band callback, rubber lines, user controls, shell links and the report window.
 #include "HostTestSupport.h"
+#include "Common_src/ResourceIds.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST_F(InterfaceCalls, OwnLocationAndMenus) {
     EXPECT_STREQ(path, "/a/b.so");
     host::gSession.ownLocation = "/a/much/longer/path.so";
     EXPECT_EQ(t.GetOwnLocation(path, sizeof path), APIERR_BADPARS);  // never cut short silently
-    EXPECT_EQ(t.Install_MenuHandler(32500, nullptr), APIERR_BADPARS);
+    EXPECT_EQ(t.Install_MenuHandler(PlaceTiles, nullptr), APIERR_BADPARS);
 }
 
 }  // namespace
