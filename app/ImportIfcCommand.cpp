@@ -83,12 +83,14 @@ int RunImportIfcCommand(int argc, char** argv) {
     std::string reportText;
     for (const std::string& line : report) reportText += line + "\n";
     std::cout << reportText;
-    if (!WriteWhole(outPath, model.dump(1) + "\n")) {
-        std::cerr << "tevaro import-ifc: " << outPath << ": cannot be written\n";
+    // the report first, so that a model is never left without the report that was asked for
+    if (!reportPath.empty() && !WriteWhole(reportPath, reportText)) {
+        std::cerr << ifcimport::IfcMessage(ifcimport::kTxtCannotWrite, {reportPath}) << "\n";
         return 1;
     }
-    if (!reportPath.empty() && !WriteWhole(reportPath, reportText)) {
-        std::cerr << "tevaro import-ifc: " << reportPath << ": cannot be written\n";
+    if (!WriteWhole(outPath, model.dump(1) + "\n")) {
+        std::cerr << ifcimport::IfcMessage(ifcimport::kTxtCannotWrite, {outPath}) << "\n";
+        if (!reportPath.empty()) std::remove(reportPath.c_str());
         return 1;
     }
     return 0;

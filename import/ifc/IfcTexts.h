@@ -37,6 +37,7 @@ enum IfcText : int {
     kTxtPartNotRoof = 186,       // parts of a roof of a type that carries no roof surface, counted
     kTxtReading = 187,           // progress: the mesh stage is running
     kTxtLayerUnder = 188,        // a plane of one part lying under a parallel plane of another
+    kTxtCannotWrite = 189,       // the model or report file cannot be written
 };
 
 // The text of `row` with %1, %2, ... replaced by `args`.

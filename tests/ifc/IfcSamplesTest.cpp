@@ -182,6 +182,14 @@ TEST(IfcProgram, FileThatIsNotIfcWritesNothingAndSaysWhy) {
     EXPECT_FALSE(fs::exists(folder / "model.json"));
     EXPECT_NE(ReadFile(folder / "stderr.txt").find("house.ifc: nem IFC fájl"), std::string::npos)
         << ReadFile(folder / "stderr.txt");
+    // an output folder that does not exist: the message names the file, nothing is left behind
+    EXPECT_NE(RunProgram("import-ifc \"" + tevaro_test::SourcePath("tests/data/ifc/IfcOpenHouse_IFC4.ifc") +
+                             "\" --out missing/model.json",
+                         folder),
+              0);
+    EXPECT_NE(ReadFile(folder / "stderr.txt").find("missing/model.json: a fájl nem írható"), std::string::npos)
+        << ReadFile(folder / "stderr.txt");
+    EXPECT_FALSE(fs::exists(folder / "missing"));
     EXPECT_NE(RunProgram("import-ifc", folder), 0);
     EXPECT_NE(ReadFile(folder / "stderr.txt").find("usage: tevaro import-ifc"), std::string::npos);
     fs::remove_all(folder);
