@@ -480,7 +480,8 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
 // Reads a whole model into `m`.
 void ReadModel(const Json& doc, const std::string& source, Model& m) {
     CheckKeys(doc, {"format", "version", "stories", "currentStory", "materials", "buildingMaterials", "composites",
-                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId"},
+                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId", "originShift", "crs",
+                    "northAngle"},
               source);
     if (doc.contains("format") && Text(doc, "format", "", source) != "tevaro-model")
         Fail(source + ": key \"format\"", "expected \"tevaro-model\"");
@@ -635,6 +636,15 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
     m.nextGroupId = uint32_t(Integer(doc, "nextGroupId", highestGroup, 0, 0xFFFFFFFFll, source));
     if (m.nextGroupId < highestGroup)
         Fail(source + ": key \"nextGroupId\"", "must be at least the highest group number " + std::to_string(highestGroup));
+    // Where an imported model lies in the world.
+    if (doc.contains("originShift")) {
+        const Json& shift = doc["originShift"];
+        const std::string at = source + ": key \"originShift\"";
+        if (!shift.is_array() || shift.size() != 3) Fail(at, "expected [x, y, z]");
+        m.originShift = {AsNumber(shift[0], at), AsNumber(shift[1], at), AsNumber(shift[2], at)};
+    }
+    m.crs = Text(doc, "crs", "", source);
+    m.northAngle = Number(doc, "northAngle", 0, source);
 }
 
 // ---- Writing ------------------------------------------------------------------------------
@@ -794,6 +804,11 @@ std::string ModelToText(const Model& model) {
     doc["selection"] = selection;
     doc["groupsSuspended"] = model.groupsSuspended;
     doc["nextGroupId"] = model.nextGroupId;
+    // Written only for a model that has them, so other models' files stay as they were.
+    if (model.originShift.x != 0 || model.originShift.y != 0 || model.originShift.z != 0)
+        doc["originShift"] = {model.originShift.x, model.originShift.y, model.originShift.z};
+    if (!model.crs.empty()) doc["crs"] = model.crs;
+    if (model.northAngle != 0) doc["northAngle"] = model.northAngle;
     return doc.dump(2) + "\n";
 }
 

@@ -1,6 +1,8 @@
 // Purpose: the table of model readers: each format is one row {name, sniff, read}.
 #include "import/Readers.h"
 
+#include "import/CityModel.h"
+
 namespace import {
 namespace {
 
@@ -28,6 +30,8 @@ bool StartsWithChar(const std::string& text, char c) {
 
 const std::vector<FormatReader>& FormatReaders() {
     static const std::vector<FormatReader> kReaders = {
+        {"CityJSON", SniffCityJson, ReadCityJson},
+        {"CityGML", SniffCityGml, ReadCityGml},
         {"model JSON", SniffModelJson, ReadModelJson},
     };
     return kReaders;
