@@ -344,7 +344,7 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
         head.typeID = API_RoofID;
         allowed.insert({"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride",
                         "bottomOverride", "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained",
-                        "planes", "shape", "footprint", "holes", "pitch", "eaveLevel"});
+                        "planes", "shape", "footprint", "holes", "openings", "pitch", "eaveLevel"});
     } else if (type == "wall") {
         head.typeID = API_WallID;
         allowed.insert({"footprint", "bottomOffset", "height", "arcs"});
@@ -416,7 +416,7 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
         if (hasPlanes && hasShape) Fail(at, "give either \"planes\" or \"shape\", not both");
         if (!hasPlanes && !hasShape) Fail(at, "a roof needs \"planes\" or a generated \"shape\"");
         if (hasPlanes) {
-            for (const char* key : {"footprint", "holes", "pitch", "eaveLevel"})
+            for (const char* key : {"footprint", "holes", "openings", "pitch", "eaveLevel"})
                 if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
             const Json& planes = v["planes"];
             if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
@@ -431,6 +431,11 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
                 if (!v["holes"].is_array()) Fail(at + " key \"holes\"", "expected a list of plan rings");
                 for (size_t h = 0; h < v["holes"].size(); ++h)
                     shape.holes.push_back(PlanRing(v["holes"][h], at + " hole " + std::to_string(h + 1)));
+            }
+            if (v.contains("openings")) {
+                if (!v["openings"].is_array()) Fail(at + " key \"openings\"", "expected a list of plan rings");
+                for (size_t h = 0; h < v["openings"].size(); ++h)
+                    shape.openings.push_back(PlanRing(v["openings"][h], at + " opening " + std::to_string(h + 1)));
             }
             shape.pitchDegrees = Number(v, "pitch", 30, at);
             shape.eaveLevel = Number(v, "eaveLevel", 0, at);
