@@ -35,6 +35,9 @@ void SnapVertices(Scene& scene, Report& report);
 void JoinNearMisses(Scene& scene, Report& report);
 void MoveEdgesOntoWallFaces(Scene& scene, Report& report);
 void MergeCoplanarFaces(Scene& scene, Report& report);
+// Cuts away the part of every plane that lies under another roof's plane (generated roofs that
+// are trimmed become roofs with explicit planes).
+void TrimCrossingRoofs(Scene& scene, Report& report);
 
 // Runs every step in order.
 void HealScene(Scene& scene, Report& report);

@@ -214,7 +214,10 @@ void WriteHealedRoofs(const Scene& scene, Json& doc) {
             plane["holes"] = holes;
             planes.push_back(plane);
         }
-        doc["elements"][size_t(roof.element - 1)]["planes"] = planes;
+        Json& e = doc["elements"][size_t(roof.element - 1)];
+        // a generated roof that healing cut is written as explicit planes
+        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel"}) e.erase(key);
+        e["planes"] = planes;
     }
 }
 
