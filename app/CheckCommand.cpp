@@ -145,7 +145,8 @@ import::ReadOptions& CurrentReadOptions() { return gReadOptions; }
 const import::Report& LastLoadReport() { return gLastReport; }
 
 std::string NoteText(const import::Note& note) {
-    const int kindRow = note.severity == import::Severity::Change    ? import::kRowChangeWord
+    const int kindRow = note.severity == import::Severity::Info      ? 0
+                        : note.severity == import::Severity::Change    ? import::kRowChangeWord
                         : note.severity == import::Severity::Warning ? import::kRowWarningWord
                                                                      : import::kRowErrorWord;
     std::string place;
@@ -154,7 +155,7 @@ std::string NoteText(const import::Note& note) {
     if (note.hasAt)
         place += (place.empty() ? "(" : " (") + Number(note.at.x) + "; " + Number(note.at.y) + "; " + Number(note.at.z) + ")";
     const std::string body = Fill(Row(note.row), {Number(note.value), Number(note.value2), note.other});
-    return Row(kindRow) + ": " + (place.empty() ? "" : place + ": ") + body;
+    return (kindRow == 0 ? "" : Row(kindRow) + ": ") + (place.empty() ? "" : place + ": ") + body;
 }
 
 std::string SummaryText(const import::Report& report, const std::string& sourceName, size_t roofs, size_t walls) {

@@ -14,12 +14,13 @@ if [ "${SKIP_LIBS:-0}" != 1 ]; then
     CXX=$CLANGXX cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" > /dev/null
     # The data files beside the add-on come with the deliverable: the session fuzzer loads from there.
-    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib
+    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib tevaro_import
 fi
 
 root=$(pwd)
 build=$(cd "$FUZZ_BUILD" && pwd)
-libs=("$build/libtevaro_addon_static.a" "$build/host/libtevaro_host.a" "$build/objectlib/libtevaro_objectlib.a")
+libs=("$build/libtevaro_addon_static.a" "$build/import/libtevaro_import.a" "$build/host/libtevaro_host.a"
+      "$build/objectlib/libtevaro_objectlib.a")
 for source in fuzz/Fuzz*.cpp; do
     name=$(basename "$source" .cpp)
     extra=()
@@ -30,5 +31,5 @@ for source in fuzz/Fuzz*.cpp; do
     echo "linking $name"
     $CLANGXX -std=c++20 $FLAGS -fsanitize=fuzzer -I"$root" \
         -DTEVARO_SOURCE_DIR="\"$root\"" -DTEVARO_BUILD_DIR="\"$build\"" \
-        "$source" "${extra[@]}" "${libs[@]}" -lgmp -lmpfr -ldl -o "$build/$name"
+        "$source" "${extra[@]}" "${libs[@]}" -lpugixml -lgmp -lmpfr -ldl -o "$build/$name"
 done

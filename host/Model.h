@@ -78,6 +78,12 @@ struct Model {
     std::vector<API_Guid> selection;  // in selection order
     bool groupsSuspended = false;
     uint32_t nextGroupId = 0;
+    // Where an imported model lies in the world: the shift taken off every coordinate (the
+    // model's origin in the file's coordinates), the file's coordinate reference system, and
+    // the direction of true north (degrees anticlockwise from the model's y axis).
+    API_Coord3D originShift{0, 0, 0};
+    std::string crs;
+    double northAngle = 0;
 };
 
 }  // namespace host

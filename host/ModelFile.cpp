@@ -344,7 +344,7 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
         head.typeID = API_RoofID;
         allowed.insert({"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride",
                         "bottomOverride", "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained",
-                        "planes", "shape", "footprint", "holes", "pitch", "eaveLevel"});
+                        "planes", "shape", "footprint", "holes", "openings", "pitch", "eaveLevel"});
     } else if (type == "wall") {
         head.typeID = API_WallID;
         allowed.insert({"footprint", "bottomOffset", "height", "arcs"});
@@ -416,7 +416,7 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
         if (hasPlanes && hasShape) Fail(at, "give either \"planes\" or \"shape\", not both");
         if (!hasPlanes && !hasShape) Fail(at, "a roof needs \"planes\" or a generated \"shape\"");
         if (hasPlanes) {
-            for (const char* key : {"footprint", "holes", "pitch", "eaveLevel"})
+            for (const char* key : {"footprint", "holes", "openings", "pitch", "eaveLevel"})
                 if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
             const Json& planes = v["planes"];
             if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
@@ -431,6 +431,11 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
                 if (!v["holes"].is_array()) Fail(at + " key \"holes\"", "expected a list of plan rings");
                 for (size_t h = 0; h < v["holes"].size(); ++h)
                     shape.holes.push_back(PlanRing(v["holes"][h], at + " hole " + std::to_string(h + 1)));
+            }
+            if (v.contains("openings")) {
+                if (!v["openings"].is_array()) Fail(at + " key \"openings\"", "expected a list of plan rings");
+                for (size_t h = 0; h < v["openings"].size(); ++h)
+                    shape.openings.push_back(PlanRing(v["openings"][h], at + " opening " + std::to_string(h + 1)));
             }
             shape.pitchDegrees = Number(v, "pitch", 30, at);
             shape.eaveLevel = Number(v, "eaveLevel", 0, at);
@@ -480,7 +485,8 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
 // Reads a whole model into `m`.
 void ReadModel(const Json& doc, const std::string& source, Model& m) {
     CheckKeys(doc, {"format", "version", "stories", "currentStory", "materials", "buildingMaterials", "composites",
-                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId"},
+                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId", "originShift", "crs",
+                    "northAngle"},
               source);
     if (doc.contains("format") && Text(doc, "format", "", source) != "tevaro-model")
         Fail(source + ": key \"format\"", "expected \"tevaro-model\"");
@@ -635,6 +641,15 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
     m.nextGroupId = uint32_t(Integer(doc, "nextGroupId", highestGroup, 0, 0xFFFFFFFFll, source));
     if (m.nextGroupId < highestGroup)
         Fail(source + ": key \"nextGroupId\"", "must be at least the highest group number " + std::to_string(highestGroup));
+    // Where an imported model lies in the world.
+    if (doc.contains("originShift")) {
+        const Json& shift = doc["originShift"];
+        const std::string at = source + ": key \"originShift\"";
+        if (!shift.is_array() || shift.size() != 3) Fail(at, "expected [x, y, z]");
+        m.originShift = {AsNumber(shift[0], at), AsNumber(shift[1], at), AsNumber(shift[2], at)};
+    }
+    m.crs = Text(doc, "crs", "", source);
+    m.northAngle = Number(doc, "northAngle", 0, source);
 }
 
 // ---- Writing ------------------------------------------------------------------------------
@@ -794,6 +809,11 @@ std::string ModelToText(const Model& model) {
     doc["selection"] = selection;
     doc["groupsSuspended"] = model.groupsSuspended;
     doc["nextGroupId"] = model.nextGroupId;
+    // Written only for a model that has them, so other models' files stay as they were.
+    if (model.originShift.x != 0 || model.originShift.y != 0 || model.originShift.z != 0)
+        doc["originShift"] = {model.originShift.x, model.originShift.y, model.originShift.z};
+    if (!model.crs.empty()) doc["crs"] = model.crs;
+    if (model.northAngle != 0) doc["northAngle"] = model.northAngle;
     return doc.dump(2) + "\n";
 }
 

@@ -25,6 +25,9 @@ constexpr double kFootprintPointTol = 1e-9;
 constexpr double kRectangleRelTol = 1e-6;
 // Shortest footprint edge that still makes a roof plane.
 constexpr double kShortestFootprintEdge = 1e-6;
+// A footprint point nearer than this (metres) to the line of its two neighbours lies on a
+// straight run of the outline: it is dropped.
+constexpr double kCollinearFootprintOffset = 0.001;
 
 using Ring2 = std::vector<API_Coord>;
 
@@ -93,6 +96,26 @@ bool IsRectangle(const Ring2& r) {
     const double side0 = Length(r[1].x - r[0].x, r[1].y - r[0].y);
     const double side2 = Length(r[3].x - r[2].x, r[3].y - r[2].y);
     return std::fabs(side0 - side2) <= kRectangleRelTol * side0;
+}
+
+// The ring without the points that lie on a straight run between their neighbours.
+Ring2 WithoutCollinearPoints(Ring2 ring) {
+    for (size_t i = 0; ring.size() > 3 && i < ring.size();) {
+        const API_Coord& a = ring[(i + ring.size() - 1) % ring.size()];
+        const API_Coord& p = ring[i];
+        const API_Coord& b = ring[(i + 1) % ring.size()];
+        const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+        const double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : -1;
+        const double off = len2 > 0 ? std::fabs((p.x - a.x) * dy - (p.y - a.y) * dx) / std::sqrt(len2) : 1;
+        // between its neighbours and on their line
+        if (t > 0 && t < 1 && off < kCollinearFootprintOffset) {
+            ring.erase(ring.begin() + long(i));
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    return ring;
 }
 
 API_Coord3D At(const API_Coord& p, double z) { return {p.x, p.y, z}; }
@@ -192,6 +215,50 @@ bool HipRoof(const Ring2& outer, const std::vector<Ring2>& holes, double slope, 
     return true;
 }
 
+// True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
+bool PlanInside(const API_Coord& p, const Ring3& ring) {
+    bool inside = false;
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const API_Coord3D& a = ring[i];
+        const API_Coord3D& b = ring[j];
+        // the edge straddles the point's horizontal line and crosses it right of the point
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+    }
+    return inside;
+}
+
+// Cuts each opening through the plane it lies in, at that plane's height; false with `error`
+// when an opening lies within no single plane.
+bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>& planes, std::string& error) {
+    for (size_t k = 0; k < openings.size(); ++k) {
+        RoofPlaneShape* host = nullptr;
+        for (RoofPlaneShape& plane : planes) {
+            bool all = true;
+            for (const API_Coord& p : openings[k]) all = all && PlanInside(p, plane.outer);
+            if (all) host = &plane;
+        }
+        if (host == nullptr) {
+            error = "opening " + std::to_string(k + 1) + " does not lie within one roof plane (it crosses a ridge, hip, valley or the outline)";
+            return false;
+        }
+        // The plane's height over a plan point, from its normal (Newell) and its first point.
+        const Ring3& o = host->outer;
+        double nx = 0, ny = 0, nz = 0;
+        for (size_t i = 0; i < o.size(); ++i) {
+            const API_Coord3D& p = o[i];
+            const API_Coord3D& q = o[(i + 1) % o.size()];
+            nx += (p.y - q.y) * (p.z + q.z);
+            ny += (p.z - q.z) * (p.x + q.x);
+            nz += (p.x - q.x) * (p.y + q.y);
+        }
+        Ring3 hole;
+        for (const API_Coord& p : Oriented(openings[k], false))
+            hole.push_back({p.x, p.y, o[0].z - (nx * (p.x - o[0].x) + ny * (p.y - o[0].y)) / nz});
+        host->holes.push_back(hole);
+    }
+    return true;
+}
+
 }  // namespace
 
 double PlaneFlatness(const RoofPlaneShape& plane) {
@@ -232,7 +299,7 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
         return false;
     }
     const double slope = input.pitchDegrees * kPi / 180;
-    const Ring2 footprint = OpenRing(input.footprint);
+    const Ring2 footprint = WithoutCollinearPoints(OpenRing(input.footprint));
     if (footprint.size() < 3 || std::fabs(SignedArea2(footprint)) < kShortestFootprintEdge) {
         error = "\"footprint\" needs at least 3 points enclosing an area";
         return false;
@@ -264,6 +331,15 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
         error = "unknown roof shape \"" + input.shape + "\" (known: \"gable\", \"shed\", \"hip\")";
         return false;
     }
+    std::vector<Ring2> openings;
+    for (size_t k = 0; k < input.openings.size(); ++k) {
+        openings.push_back(OpenRing(input.openings[k]));
+        if (openings.back().size() < 3 || std::fabs(SignedArea2(openings.back())) < kShortestFootprintEdge) {
+            error = "opening " + std::to_string(k + 1) + " needs at least 3 points enclosing an area";
+            return false;
+        }
+    }
+    if (!CutOpenings(openings, result, error)) return false;
     for (size_t p = 0; p < result.size(); ++p)
         if (PlaneFlatness(result[p]) > kGeneratedPlaneFlatnessTol) {
             std::ostringstream text;

@@ -19,8 +19,6 @@ constexpr double kCrossingDepth = 0.01;
 // curved roof given as facets.
 constexpr double kSmallFacetArea = 2.0;
 constexpr size_t kFacetCount = 8;
-// The loader's limit on a plane's flatness (metres): beyond it the plane is refused.
-constexpr double kLoaderFlatness = 0.001;
 
 // True when the two points follow each other on some ring of the roof (they are an edge).
 bool AreEdge(const Roof& roof, const Vec3& p, const Vec3& q) {

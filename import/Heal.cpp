@@ -19,6 +19,7 @@ const HealStep kHealSteps[] = {
     {"snap", SnapVertices},
     {"join near misses", JoinNearMisses},
     {"onto wall faces", MoveEdgesOntoWallFaces},
+    {"trim crossing roofs", TrimCrossingRoofs},
     {"merge coplanar pieces", MergeCoplanarFaces},
     {"drop points left on straight runs", DropDuplicateAndCollinearPoints},
     {"planarize after the moves", PlanarizeFaces},

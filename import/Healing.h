@@ -12,6 +12,10 @@ namespace import {
 constexpr double kJoinDistance = 0.03;
 // A plane whose points lie within this distance of their best-fit plane is projected onto it.
 constexpr double kPlanarityTolerance = 0.02;
+// The model loader's own limit on a plane's flatness: a plane within it loads as it is and is
+// left alone (projecting it would tilt edges that are level or on the fall line); beyond it,
+// up to the planarity tolerance, healing projects it.
+constexpr double kLoaderFlatness = 0.001;
 // Two points of one ring nearer than this are one point.
 constexpr double kDuplicatePointDistance = 0.001;
 // A point nearer than this to the line of its two neighbours lies on a straight run.
@@ -31,6 +35,9 @@ void SnapVertices(Scene& scene, Report& report);
 void JoinNearMisses(Scene& scene, Report& report);
 void MoveEdgesOntoWallFaces(Scene& scene, Report& report);
 void MergeCoplanarFaces(Scene& scene, Report& report);
+// Cuts away the part of every plane that lies under another roof's plane (generated roofs that
+// are trimmed become roofs with explicit planes).
+void TrimCrossingRoofs(Scene& scene, Report& report);
 
 // Runs every step in order.
 void HealScene(Scene& scene, Report& report);

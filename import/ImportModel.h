@@ -43,7 +43,8 @@ struct Scene {
     std::vector<Wall> walls;
 };
 
-enum class Severity { Change, Warning, Error };
+// Info: what an import read (no repair); Change: what healing repaired.
+enum class Severity { Info, Change, Warning, Error };
 
 // One line of the healing report or of the model check. The text is the string row `row` of the
 // program's user texts, with %1 %2 standing for `value` and `value2` and %3 for `other`.

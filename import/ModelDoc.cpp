@@ -77,6 +77,12 @@ bool GeneratedFaces(const Json& e, std::vector<Face>& faces) {
             shape.holes.emplace_back();
             for (const Vec3& p : ring) shape.holes.back().push_back({p.x, p.y});
         }
+    if (e.contains("openings") && e["openings"].is_array())
+        for (const Json& h : e["openings"]) {
+            if (!ReadRing(h, ring)) return false;
+            shape.openings.emplace_back();
+            for (const Vec3& p : ring) shape.openings.back().push_back({p.x, p.y});
+        }
     shape.pitchDegrees = NumberOr(e, "pitch", 30);
     shape.eaveLevel = NumberOr(e, "eaveLevel", 0);
     std::vector<host::RoofPlaneShape> planes;
@@ -208,7 +214,10 @@ void WriteHealedRoofs(const Scene& scene, Json& doc) {
             plane["holes"] = holes;
             planes.push_back(plane);
         }
-        doc["elements"][size_t(roof.element - 1)]["planes"] = planes;
+        Json& e = doc["elements"][size_t(roof.element - 1)];
+        // a generated roof that healing cut is written as explicit planes
+        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel"}) e.erase(key);
+        e["planes"] = planes;
     }
 }
 
@@ -250,7 +259,7 @@ void ScaleDoc(Json& doc, double factor) {
     if (!doc.contains("elements") || !doc["elements"].is_array()) return;
     for (Json& e : doc["elements"]) {
         if (!e.is_object()) continue;
-        ScaleKeys(e, {"thickness", "footprint", "holes", "eaveLevel", "bottomOffset", "height", "polygon", "position", "level"},
+        ScaleKeys(e, {"thickness", "footprint", "holes", "openings", "eaveLevel", "bottomOffset", "height", "polygon", "position", "level"},
                   factor);
         if (e.contains("planes") && e["planes"].is_array())
             for (Json& p : e["planes"])

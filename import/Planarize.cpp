@@ -31,8 +31,8 @@ void PlanarizeFaces(Scene& scene, Report& report) {
                 const double off = OffPlane(p, a, b, c);
                 if (off > worst) worst = off, at = p;
             }
-            // nothing to repair, or too much: beyond the tolerance the check refuses the plane
-            if (worst <= kNegligibleMove || worst > kPlanarityTolerance) continue;
+            // flat enough for the loader, or too far off: beyond the tolerance the check refuses it
+            if (worst <= kLoaderFlatness || worst > kPlanarityTolerance) continue;
             ProjectRing(face.outer, a, b, c);
             for (Ring& hole : face.holes) ProjectRing(hole, a, b, c);
             AddNote(report, Severity::Change, kRowPlanarized, roof.id, face.source, &at, worst * 100);

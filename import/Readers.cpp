@@ -1,6 +1,7 @@
 // Purpose: the table of model readers: each format is one row {name, sniff, read}.
 #include "import/Readers.h"
 
+#include "import/CityModel.h"
 #include "import/ifc/IfcImport.h"
 
 namespace import {
@@ -47,6 +48,8 @@ bool StartsWithChar(const std::string& text, char c) {
 
 const std::vector<FormatReader>& FormatReaders() {
     static const std::vector<FormatReader> kReaders = {
+        {"CityJSON", SniffCityJson, ReadCityJson},
+        {"CityGML", SniffCityGml, ReadCityGml},
         {"IFC", SniffIfc, ReadIfc},
         {"model JSON", SniffModelJson, ReadModelJson},
     };

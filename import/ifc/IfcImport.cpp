@@ -612,9 +612,9 @@ bool BuildModelFromMeshes(const json& meshes, const std::string& source, json& m
         out["currentStory"] = 0;
     }
     out["elements"] = elements;
-    json origin = {{"shift", {shift[0], shift[1], shift[2]}}};
-    if (!crs.empty()) origin["crs"] = crs;
-    out["origin"] = origin;
+    // the model file's geo-reference keys: the shift back to the file's coordinates, its CRS, north
+    out["originShift"] = {shift[0], shift[1], shift[2]};
+    if (!crs.empty()) out["crs"] = crs;
     out["northAngle"] = northAngle;
     model = std::move(out);
     report.insert(report.end(), lines.begin(), lines.end());

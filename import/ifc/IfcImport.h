@@ -12,7 +12,7 @@ namespace ifcimport {
 // Reads the IFC file at `path` and builds the model: each IfcRoof (or free IfcSlab ROOF /
 // IfcCovering ROOFING) one roof with its top planes and holes, walls and chimneys as walls,
 // storeys as stories, GlobalIds as GUIDs, true north as "northAngle" and the shift to a local
-// origin as "origin". `report` receives the import report (Hungarian, one line an entry). On
+// origin as "originShift" (and "crs"). `report` receives the import report (Hungarian, one line an entry). On
 // failure returns false with `error` set and leaves `model` untouched.
 bool ImportIfc(const std::string& path, nlohmann::json& model, std::vector<std::string>& report,
                std::string& error);

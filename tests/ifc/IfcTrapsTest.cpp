@@ -264,7 +264,7 @@ void ModelKeepsStoreysNorthAndAZeroShift(const Imported* result) {
     ASSERT_EQ(m.at("stories").size(), 1u);
     EXPECT_EQ(m.at("stories")[0].at("name"), "Erdgeschoss");
     EXPECT_EQ(m.at("northAngle").get<double>(), 0.0);
-    EXPECT_EQ(m.at("origin").at("shift"), json::array({0.0, 0.0, 0.0}));
+    EXPECT_EQ(m.at("originShift"), json::array({0.0, 0.0, 0.0}));
 }
 
 
@@ -285,7 +285,7 @@ void MappedBodyInMillimetresGivesItsPlaneInMetres(const Imported* result) {
 
 // One trap of the shed file.
 void FarAwayOriginIsShiftedAndTheShiftKept(const Imported* result) {
-    const json& shift = result->model.at("origin").at("shift");
+    const json& shift = result->model.at("originShift");
     EXPECT_NEAR(shift[0].get<double>(), 650000.0, 50.0);
     EXPECT_NEAR(shift[1].get<double>(), 5200000.0, 50.0);
     EXPECT_EQ(shift[2].get<double>(), 0.0);

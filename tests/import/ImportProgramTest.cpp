@@ -145,3 +145,20 @@ TEST(ImportProgram, ImportWritesAHealedModelThatLoadsStrictly) {
     EXPECT_NE(out.find("javítás: 0"), std::string::npos) << out;
     fs::remove_all(f);
 }
+
+TEST(ImportProgram, PushedInWingIsTiledWithValleysOnlyWhenHealed) {
+    const double top = 3 + 4 * kRise40, wingTop = 3 + 2 * kRise40;
+    std::ostringstream s;
+    s.precision(17);
+    s << R"({"elements": [{"type": "roof", "id": "MAIN", "planes": [{"outer": [[0,0,3],[10,0,3],[10,4,)" << top << "],[0,4,"
+      << top << R"(]]}, {"outer": [[0,8,3],[0,4,)" << top << "],[10,4," << top << R"(],[10,8,3]]}]},)"
+      << R"({"type": "roof", "id": "WING", "planes": [{"outer": [[3,3,3],[3,-6,3],[5,-6,)" << wingTop << "],[5,3," << wingTop
+      << R"(]]}, {"outer": [[7,-6,3],[7,3,3],[5,3,)" << wingTop << "],[5,-6," << wingTop << "]]}]}]}";
+    std::string out;
+    const auto healed = TiledEdges(s.str(), "", "wing", out);
+    EXPECT_EQ(CountStatus(healed, kStatusValley), 4) << out;  // two valleys, seen from both sides
+    EXPECT_EQ(CountStatus(healed, kStatusEave), 5);           // the main eave in two pieces, the far one, the wing's two
+    EXPECT_EQ(CountStatus(healed, kStatusUnclassified), 0);
+    const auto strict = TiledEdges(s.str(), "--no-heal", "wing-strict", out);
+    EXPECT_EQ(CountStatus(strict, kStatusValley), 0);
+}
