@@ -110,7 +110,10 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
             if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;
-            if (!HostArrayAppend(groupList, head)) return false;
+            if (!HostArrayAppend(groupList, head)) {
+                ReportMessage(GetMessage(kMsgOutOfMemory));
+                return false;
+            }
             ++gState.collectedRoofCount;
         } else if (type == API_WallID) {
             if (!CollectWall(element)) return false;
@@ -148,7 +151,10 @@ bool UngroupRoofs(HostArray<API_Elem_Head>& groupList, bool suspended) {
 // and the caller releases the tables: no half state is left that no palette can finish.
 bool HandOverToEdgePalette(bool suspended) {
     if (!DeleteDummies()) return false;
-    if (ACAPI_Element_Select(nullptr, 0, false) != NoError) return false;
+    if (const GSErrCode err = ACAPI_Element_Select(nullptr, 0, false); err != NoError) {
+        ReportHostFailure(kTextDeselectFailed, err);
+        return false;
+    }
     if (!PlaceDummies()) {
         DeleteDummies();  // the setters placed before the failure
         return false;

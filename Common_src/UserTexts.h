@@ -19,6 +19,7 @@ enum UserTextRow : int32_t {
     kTextPaletteFailed = 9,         // the edge palette did not open
     kTextPointOutsideSurface = 10,  // an accessory point outside the tile surface's outline
     kTextFillPolygonFailed = 11,    // host failure reading a fill's outline
+    kTextDeselectFailed = 12,       // host failure emptying the selection before the setters
 };
 
 // The text of one row of resource 140 (a marked placeholder when the row cannot be read).

@@ -12,6 +12,8 @@
 #include "accessories/AccessoryTable.h"
 #include "accessories/PickAccessoryPoints.h"
 #include "accessories/RebuildAccessories.h"
+#include "accessories/SurfaceOutline.h"
+#include "Common_src/UserTexts.h"
 #include "catalogue/Catalogue.h"
 #include "dialogs/AccessoryChoice.h"
 
@@ -93,7 +95,9 @@ int16_t OpenPlacementDialog(int32_t mode, const TileType* tileType) {
 }
 
 // Asks for the new row's position and fills it in the surface's frame; the pick's host code.
-GSErrCode PickNewRow(const TileSurfaceRead& surface, double alpha, const TileType& tileType, AccessoryRow& row) {
+// `onSurface` tells whether every picked point lies on the tile surface.
+GSErrCode PickNewRow(const TileSurfaceRead& surface, double alpha, const TileType& tileType, AccessoryRow& row,
+                     bool& onSurface) {
     const AccessoryChoice& choice = gAccessoryChoice;
     const double angle = surface.element.object.angle;
     const bool singly = choice.singly == 1;
@@ -111,6 +115,10 @@ GSErrCode PickNewRow(const TileSurfaceRead& surface, double alpha, const TileTyp
 
     const Coord2 position{surface.element.object.pos.x, surface.element.object.pos.y};
     const Coord2 start = AccessoryFramePoint(position, angle, alpha, gAccessoryPick.start);
+    SurfaceOutline outline;
+    ReadSurfaceOutline(surface.memo.params, surface.paramCount, outline);
+    onSurface = PointOnSurface(outline, start);
+    if (betweenTwoPoints) onSurface = onSurface && PointOnSurface(outline, AccessoryFramePoint(position, angle, alpha, gAccessoryPick.end));
     row = AccessoryRow{};
     row.kind = singly ? kAccessorySinglePiece : kAccessoryRowOfPieces;
     row.startX = start.x;
@@ -149,10 +157,16 @@ GSErrCode PlaceOneAccessory(int32_t mode, TileSurfaceRead& surface, double alpha
         return NoError;
     }
     AccessoryRow row;
-    const GSErrCode err = PickNewRow(surface, alpha, tileType, row);
+    bool onSurface = true;
+    const GSErrCode err = PickNewRow(surface, alpha, tileType, row, onSurface);
     if (err != NoError) {
         ACAPI_DisposeElemMemoHdls(&surface.memo);
         return err;
+    }
+    if (!onSurface) {  // a point off the roof adds nothing, and the user is told why
+        ReportMessage(GetUserText(kTextPointOutsideSurface).c_str());
+        ACAPI_DisposeElemMemoHdls(&surface.memo);
+        return NoError;
     }
     AppendChosenRow(row);
     return WriteBackAccessories(surface);

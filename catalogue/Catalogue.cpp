@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cerrno>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -97,18 +100,26 @@ void CopyField(const Fields& f, int i, char* out, size_t size) {
     out[n] = '\0';
 }
 
-// A 16-bit number field read with "%hd"; a missing or unreadable field gives 0.
+// A 16-bit number field (leading spaces skipped, trailing text ignored); a missing or unreadable
+// field, or one beyond 16 bits, gives 0.
 int16_t ShortField(const Fields& f, int i) {
-    short value = 0;
-    if (i < f.count && std::sscanf(f.text[i], "%hd", &value) != 1) value = 0;
-    return int16_t(value);
+    if (i >= f.count) return 0;
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(f.text[i], &end, 10);
+    const bool read = end != f.text[i] && errno == 0;
+    const bool fits = value >= INT16_MIN && value <= INT16_MAX;
+    return read && fits ? int16_t(value) : int16_t(0);
 }
 
-// A real field read with "%f" (single precision, then widened); missing or unreadable gives 0.
+// A real field in single precision, then widened (leading spaces skipped, trailing text
+// ignored); missing or unreadable gives 0, a value beyond single precision gives infinity, which
+// the entry's own check then refuses.
 double RealField(const Fields& f, int i) {
-    float value = 0.0f;
-    if (i < f.count && std::sscanf(f.text[i], "%f", &value) != 1) value = 0.0f;
-    return double(value);
+    if (i >= f.count) return 0.0;
+    char* end = nullptr;
+    const float value = std::strtof(f.text[i], &end);
+    return end != f.text[i] ? double(value) : 0.0;
 }
 
 // A flag field: 0 when it starts with "0", else 1 (an empty field is 1); a missing field gives 0.

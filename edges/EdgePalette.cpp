@@ -3,6 +3,7 @@
 #include "edges/EdgePalette.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
@@ -47,15 +48,31 @@ void ReleaseEdgeRunTables() {
     HostArrayFree(gState.fillSegments);
 }
 
-// Undoable body of the finalize button.
+// Ends an action the standard library stopped for want of memory: the setters go, the run
+// tables are released, and the user is told.
+void EndActionWithoutMemory() {
+    DeleteDummies();
+    ReleaseEdgeRunTables();
+    ReportMessage(GetMessage(kMsgOutOfMemory));
+}
+
+// Undoable body of the finalize button; no exception reaches the host.
 GSErrCode FinalizeBody(void*) {
-    FinalizeEdges();
+    try {
+        FinalizeEdges();
+    } catch (const std::exception&) {
+        EndActionWithoutMemory();
+    }
     return NoError;
 }
 
-// Undoable body of any other way of closing the palette.
+// Undoable body of any other way of closing the palette; no exception reaches the host.
 GSErrCode AbortBody(void*) {
-    AbortEdges();
+    try {
+        AbortEdges();
+    } catch (const std::exception&) {
+        EndActionWithoutMemory();
+    }
     return NoError;
 }
 

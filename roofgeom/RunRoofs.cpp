@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "Common_src/AddOnState.h"
@@ -35,7 +34,7 @@ void AddVertex(RoofShapeDigest& d, const Coord3& p) {
     ++d.vertexCount;
 }
 
-// True when two coordinates agree within the shape tolerance (the sum scaled by the count).
+// True when two points agree within a tolerance in each coordinate.
 bool Near(const Coord3& a, const Coord3& b, double tol) {
     return std::fabs(a.x - b.x) <= tol && std::fabs(a.y - b.y) <= tol && std::fabs(a.z - b.z) <= tol;
 }
@@ -44,7 +43,7 @@ bool Near(const Coord3& a, const Coord3& b, double tol) {
 bool SameShape(const RoofShapeDigest& a, const RoofShapeDigest& b) {
     const bool sameCount = a.vertexCount == b.vertexCount;
     const bool sameBox = Near(a.low, b.low, kShapeTol) && Near(a.high, b.high, kShapeTol);
-    const bool sameSum = Near(a.sum, b.sum, kShapeTol * std::max(1, a.vertexCount));
+    const bool sameSum = Near(a.sum, b.sum, kShapeTol * std::max(1, a.vertexCount));  // each vertex may add its share
     return sameCount && sameBox && sameSum;
 }
 

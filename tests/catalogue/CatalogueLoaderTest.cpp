@@ -343,6 +343,21 @@ TEST_F(CatalogueLoader, TileTypesWithUnusableSizesAreReportedOnceEachAndLeftOut)
     }
 }
 
+TEST_F(CatalogueLoader, NumbersBeyondTheirFieldAreNotWrappedAndHugeSizesAreRefused) {
+    Load("[Cserepcsaladok]\nAgyag,AGY,70000,-40000\n\n[Csereptipusok]\n"
+         "Nagy,NGY,1,1e300,0.3,AGY,\nJo,JO,65537,0.2,0.3,AGY,\n\n"
+         "[Szinek]\nJO\nVoros,VO,32767\nKek,KE,32768\n\n");
+    EXPECT_EQ(gCatalogue.families[0].number1, 0);  // not 70000 wrapped to 4464
+    EXPECT_EQ(gCatalogue.families[0].number2, 0);
+    ASSERT_EQ(gCatalogue.families[0].typeCount, 1);  // the type of 1e300 metres is left out
+    const TileType& t = gCatalogue.families[0].types[0];
+    EXPECT_EQ(t.icon, 0);
+    ASSERT_EQ(t.colourCount, 2);
+    EXPECT_EQ(t.colours[0].number, 32767);
+    EXPECT_EQ(t.colours[1].number, 0);
+    EXPECT_EQ(DialogReports(), 1u);
+}
+
 TEST_F(CatalogueLoader, LossMultipliersOutsideTheirRangeAreReportedAndLeftOut) {
     Load("[Vesztesegszorzo]\n1.00\n1e308\nnan\nsok\n0.5\n1.10\n-1\n2.00\n\n");
     ASSERT_EQ(gCatalogue.lossMultiplierCount, 3);

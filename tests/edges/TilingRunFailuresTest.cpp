@@ -105,6 +105,13 @@ TEST_F(TilingRunFailures, AFailedRedrawIsReported) {
     ExpectRunCleanedUp();
 }
 
+TEST_F(TilingRunFailures, ASelectionThatCannotBeEmptiedIsReported) {
+    FailHostCall("Element_Select", APIERR_GENERAL);
+    RunTiling();
+    ExpectOneAlert(kTextDeselectFailed, "APIERR_GENERAL");
+    ExpectRunCleanedUp();
+}
+
 TEST_F(TilingRunFailures, APaletteThatDoesNotOpenLeavesNoSettersAndTheNextRunStarts) {
     gHost.DGModelessInit = NoPalette;
     RunTiling();

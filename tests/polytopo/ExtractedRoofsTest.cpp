@@ -147,6 +147,23 @@ TEST_F(ExtractedRoofsTest, GableRoofRidgeEavesAndVerges) {
     EXPECT_EQ(Plane(0).group, Plane(1).group);
 }
 
+TEST_F(ExtractedRoofsTest, ARingWhoseLastCornerIsWithinACentimetreOfItsFirstIsClassified) {
+    // A single plane whose last corner lies 5 mm from its first, with a skylight hole whose last
+    // corner lies 4 mm from its first: the run classifies every edge instead of failing.
+    ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "planes": [{"outer":
+                  [[0,0,3],[10,0,3],[10,5,8],[0,5,8],[0,0.005,3.005]],
+                  "holes": [[[4,1,4],[6,1,4],[6,2,5],[4,2,5],[4,1.004,4.004]]]}]}]})");
+    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    const RoofPlane& p = Plane(0);
+    ASSERT_EQ(p.contourCount, 2u);
+    int closing = 0;
+    for (uint32_t i = 0; i < p.vertexCount; ++i) {
+        closing += p.edgeStatus[i] == kStatusNoEdge ? 1 : 0;
+        EXPECT_NE(p.edgeStatus[i], kStatusUnclassified) << "edge " << i;
+    }
+    EXPECT_EQ(closing, 2);  // one closing vertex per contour, no edge between the contours
+}
+
 TEST_F(ExtractedRoofsTest, ShedRoofTopIsASingleSlopeTop) {
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "shape": "shed", "pitch": 20, "eaveLevel": 3.0,
                   "footprint": [[0,0],[10,0],[10,6],[0,6]]}]})");
