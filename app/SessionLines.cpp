@@ -2,6 +2,7 @@
 #include "app/SessionLines.h"
 
 #include "app/PlaneDump.h"
+#include "app/PlanSheet.h"
 #include "app/PlanSvg.h"
 
 #include <cmath>
@@ -24,6 +25,9 @@ namespace app {
 namespace {
 
 constexpr int16_t kMessageTableResId = 130;
+
+// The file name (without folder and extension) of the model last opened: the drawing's project.
+std::string gOpenedModelName;
 
 const std::map<std::string, int16_t> kMenus = {
     {"place-tiles", 32500},           {"place-accessories", 32501}, {"place-solar-collector", 32502},
@@ -304,6 +308,8 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         ok = !path.empty() && host::LoadModelFile(path, model, error);
         if (path.empty()) error = "open needs a model file";
         if (ok) {
+            gOpenedModelName = path.substr(path.find_last_of('/') + 1);
+            gOpenedModelName = gOpenedModelName.substr(0, gOpenedModelName.rfind('.'));
             host::gSession.model = std::move(model);
             host::gSession.undoSteps.clear();
             host::ResolveLibPartIndices();
@@ -341,6 +347,14 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         ok = cmd == "svg"           ? WritePlanSvg(path, error)
              : cmd == "dump-planes" ? WritePlaneDump(path, error)
                                     : WriteSettingsDump(path, error);
+    } else if (cmd == "plan") {
+        // plan FILE.pdf|FILE.svg [1:50|1:100|1:200] [A4|A3]: the drawing to scale on a sheet.
+        if (w.size() < 2 || w.size() > 4) { error = "plan needs FILE.pdf or FILE.svg [1:50|1:100|1:200] [A4|A3]"; return false; }
+        SheetOptions sheet;
+        sheet.project = gOpenedModelName;
+        for (size_t k = 2; k < w.size(); ++k)
+            if (!ParseSheetWord(w[k], sheet, error)) return false;
+        ok = WritePlanSheet(Resolve(runner.outputFolder, w[1]), sheet, error);
     } else if (cmd == "quantities") {
         // quantities FILE: the tile surfaces' and ridges' quantities as CSV, project totals last.
         const std::string file = RestAfter(line, 1);
@@ -469,6 +483,7 @@ std::string SessionHelp() {
            "  save FILE | report FILE             write the model / the report window\n"
            "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
            "  svg FILE | dump-planes FILE         write the plan drawing / the add-on's roof model (JSON)\n"
+           "  plan FILE.pdf|FILE.svg [1:100] [A3] the drawing to scale (1:50, 1:100, 1:200) on an A4 or A3 sheet\n"
            "  dump-settings FILE                  write the add-on's current tile settings (JSON)\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
