@@ -454,7 +454,9 @@ std::string PlanSvgText() {
         s << "<g>\n";
         for (const host::DrawPrimitive& p : prims) {
             // a tile surface's accessory and solar rows take the accessories' colour
-            const bool accessory = p.text.rfind("accessory", 0) == 0 || (p.kind == host::DrawPrimitive::Text && kind == ObjectKind::TileSurface);
+            // (a text with a height is the surface's own label, as the 2D display option asks)
+            const bool codeText = p.kind == host::DrawPrimitive::Text && kind == ObjectKind::TileSurface && p.radius <= 0;
+            const bool accessory = p.text.rfind("accessory", 0) == 0 || codeText;
             DrawPrimitiveSvg(s, v, p, accessory ? ObjectColour(ObjectKind::Other) : colour, accessory ? 2 : width);
         }
         if (prims.empty()) {
