@@ -26,6 +26,7 @@
 #include "host/ParamLists.h"
 #include "objectlib/ObjectLibScripts.h"
 #include "objectlib/PartParams.h"
+#include "objectlib/TileSurfaceScripts.h"
 #include "polytopo/EdgeGroups.h"
 
 namespace app {
@@ -232,7 +233,7 @@ void SolarPanels(std::ostream& s, const Paper& p) {
             const double* v = &acces->numbers[size_t(r) * size_t(acces->dim2)];
             const double x = v[1], y = v[2];
             // up the slope is +y in the part's frame unless the nodes were negated with the angle
-            const double up = y < 0 ? -1 : 1;
+            const double up = objectlib::SurfaceUphillSign(e);
             const std::vector<API_Coord> box = {objectlib::ToPlan(e, x, y, slope),
                                                 objectlib::ToPlan(e, x + kPanelWidth * up, y, slope),
                                                 objectlib::ToPlan(e, x + kPanelWidth * up, y + found->second * up, slope),
@@ -245,7 +246,27 @@ void SolarPanels(std::ostream& s, const Paper& p) {
 
 // Main dimensions: each eave and each ridge with its plan length in mm, on a dimension line
 // outside the eave or along the ridge.
-void Dimensions(std::ostream& s, const Paper& p, const std::vector<PlanEdge>& edges, std::vector<Box>& taken) {
+// The plan centre of the plane one of whose edges runs along a-b (the plan's own centre when none).
+API_Coord PlaneCentreOf(const API_Coord& a, const API_Coord& b, const std::vector<PlaneRing>& planes,
+                        const API_Coord& fallback) {
+    // a point closer than this to a plane's corner is that corner (metres)
+    constexpr double kCornerTol = 0.01;
+    for (const PlaneRing& ring : planes) {
+        bool hasA = false, hasB = false;
+        for (const API_Coord3D& c : ring) {
+            hasA = hasA || std::hypot(c.x - a.x, c.y - a.y) < kCornerTol;
+            hasB = hasB || std::hypot(c.x - b.x, c.y - b.y) < kCornerTol;
+        }
+        if (!hasA || !hasB) continue;
+        std::vector<API_Coord> flat;
+        for (const API_Coord3D& c : ring) flat.push_back({c.x, c.y});
+        return Centroid(flat);
+    }
+    return fallback;
+}
+
+void Dimensions(std::ostream& s, const Paper& p, const std::vector<PlanEdge>& edges, std::vector<Box>& taken,
+                const std::vector<PlaneRing>& planes) {
     std::vector<std::pair<API_Coord, API_Coord>> done;
     API_Coord centre{0, 0};
     double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
@@ -268,10 +289,11 @@ void Dimensions(std::ostream& s, const Paper& p, const std::vector<PlanEdge>& ed
         const double length = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
         if (length * p.k < 8) continue;  // too short to dimension readably
         double ux = (p.X(e.b.x) - p.X(e.a.x)) / (length * p.k), uy = (p.Y(e.b.y) - p.Y(e.a.y)) / (length * p.k);
-        // the normal pointing away from the middle of the plan: eave dimensions stand outside
+        // the normal pointing away from the edge's own plane: eave dimensions stand outside the roof
         double nx = -uy, ny = ux;
         const double mx = (p.X(e.a.x) + p.X(e.b.x)) / 2, my = (p.Y(e.a.y) + p.Y(e.b.y)) / 2;
-        if ((mx - p.X(centre.x)) * nx + (my - p.Y(centre.y)) * ny < 0) nx = -nx, ny = -ny;
+        const API_Coord own = PlaneCentreOf(e.a, e.b, planes, centre);
+        if ((mx - p.X(own.x)) * nx + (my - p.Y(own.y)) * ny < 0) nx = -nx, ny = -ny;
         const double off = eave ? kDimensionOffsetMm : 1.5;
         const double ax = p.X(e.a.x) + nx * off, ay = p.Y(e.a.y) + ny * off;
         const double bx = p.X(e.b.x) + nx * off, by = p.Y(e.b.y) + ny * off;
@@ -602,7 +624,7 @@ bool PlanSheetSvg(const SheetOptions& options, std::string& svg, std::string& er
     SolarPanels(s, p);
     // Dimensions, then the labels where they meet nothing.
     std::vector<Box> taken;
-    Dimensions(s, p, edges, taken);
+    Dimensions(s, p, edges, taken, planes);
     PlaneLabels(s, p, taken);
     ScaleBarAndNorth(s, p, kPlanOriginMm, height - kMarginMm - 8, options.scale);
     // The right column.

@@ -463,4 +463,6 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     for (const std::string& code : order) AddQuantity(out, "accessories", code, "pcs", pieces[code]);
 }
 
+double SurfaceUphillSign(const host::Element& object) { return UphillSign(ReadOutline(object)); }
+
 }  // namespace objectlib
