@@ -65,11 +65,6 @@ struct Bounds {
     bool Empty() const { return minX > maxX; }
 };
 
-// One roof edge in plan with its type (1..14, 0 unknown).
-struct PlanEdge {
-    API_Coord a, b;
-    int type = 0;
-};
 
 // The model-to-picture mapping.
 struct View {
@@ -86,7 +81,8 @@ std::string Num(double v) {
     return text;
 }
 
-// Text made safe inside an SVG element or attribute.
+}  // namespace
+
 std::string Escape(const std::string& s) {
     std::string out;
     for (char c : s) {
@@ -99,12 +95,16 @@ std::string Escape(const std::string& s) {
     return out;
 }
 
+namespace {
+
 // An SVG path ring "M x y L ... Z" of plan points.
 std::string Ring(const View& v, const std::vector<API_Coord>& pts) {
     std::string d;
     for (size_t i = 0; i < pts.size(); ++i) d += (i == 0 ? "M" : " L") + Num(v.X(pts[i].x)) + " " + Num(v.Y(pts[i].y));
     return d + " Z";
 }
+
+}  // namespace
 
 // The plan points of a 3D ring.
 std::vector<API_Coord> Flat(const host::Ring3& ring) {
@@ -164,8 +164,6 @@ std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std
     return prims;
 }
 
-// What a placed object is, by its library part.
-enum class ObjectKind { TileSurface, Ridge, EdgeSetter, Other };
 ObjectKind KindOf(const host::Element& e) {
     const std::string main = e.libPartUnId.substr(0, kMainIdLength);
     if (main == kTileSurfaceMainId) return ObjectKind::TileSurface;
@@ -252,6 +250,8 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     }
     return out;
 }
+
+namespace {
 
 // The colour of an object kind's own drawing.
 const char* ObjectColour(ObjectKind kind) {
@@ -460,7 +460,9 @@ std::string PlanSvgText() {
         s << "<g>\n";
         for (const host::DrawPrimitive& p : prims) {
             // a tile surface's accessory and solar rows take the accessories' colour
-            const bool accessory = p.text.rfind("accessory", 0) == 0 || (p.kind == host::DrawPrimitive::Text && kind == ObjectKind::TileSurface);
+            // (a text with a height is the surface's own label, as the 2D display option asks)
+            const bool codeText = p.kind == host::DrawPrimitive::Text && kind == ObjectKind::TileSurface && p.radius <= 0;
+            const bool accessory = p.text.rfind("accessory", 0) == 0 || codeText;
             DrawPrimitiveSvg(s, v, p, accessory ? ObjectColour(ObjectKind::Other) : colour, accessory ? 2 : width);
         }
         if (prims.empty()) {

@@ -4,6 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "app/EdgeFolds.h"
+#include "host/Host.h"
 
 namespace app {
 
@@ -15,6 +19,42 @@ std::string PlanSvgText();
 
 // The colour ("#rrggbb") the drawing gives edge type `type` (1..14); grey outside that range.
 std::string EdgeTypeColour(int type);
+
+// Text made safe inside an SVG element or attribute.
+std::string Escape(const std::string& s);
+
+// The plan points of a 3D ring.
+std::vector<API_Coord> Flat(const host::Ring3& ring);
+
+// The downhill plan direction of a roof plane (radians from +x), from its ring's normal.
+double DownhillDirection(const host::Ring3& ring);
+
+// The fill of a roof plane facing `dir`: terracotta, lighter the more it faces the light.
+std::string PlaneShade(double dir);
+
+// The centroid of a plan ring (its vertex mean when the area vanishes).
+API_Coord Centroid(const std::vector<API_Coord>& pts);
+
+// The plan drawing an object's library part makes of it (empty when its part draws nothing); a
+// tile surface draws with the folds of its edges measured on `planes`.
+std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std::vector<PlaneRing>& planes);
+
+// What a placed object is, by its library part.
+enum class ObjectKind { TileSurface, Ridge, EdgeSetter, Other };
+ObjectKind KindOf(const host::Element& e);
+
+// One roof edge in plan with its roofer's type (1..14, 0 unknown).
+struct PlanEdge {
+    API_Coord a, b;
+    int type = 0;
+};
+
+// The roof edges with their roofer's types: from the roof model the add-on holds (while the palette
+// is open), else from the placed tile surfaces; each status named with its planes' fold.
+std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes);
+
+// The edges of every roof plane in plan, typed where a typed edge lies on them.
+std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed);
 
 // The compass word ("É", "ÉK", "K", ... in the program's Hungarian) for a plan direction in
 // radians measured from the +x axis counterclockwise, with +y pointing north.

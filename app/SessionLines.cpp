@@ -6,6 +6,7 @@
 #include "app/CheckCommand.h"
 #include "app/EdgeList.h"
 #include "app/PlaneDump.h"
+#include "app/PlanSheet.h"
 #include "app/PlanSvg.h"
 
 #include <cctype>
@@ -35,6 +36,9 @@ namespace {
 constexpr size_t kHelpColumn = 33;
 // Largest difference between an object's number parameter and the value an expect-param names.
 constexpr double kExpectParamTol = 1e-9;
+
+// The file name (without folder and extension) of the model last opened: the drawing's project.
+std::string gOpenedModelName;
 
 const std::map<std::string, int16_t> kMenus = {
     {"place-tiles", PlaceTiles},           {"place-accessories", PlaceAccessories}, {"place-solar-collector", PlaceSolarCollector},
@@ -179,6 +183,8 @@ bool OpenLine(const LineCall& call, std::string& error) {
     const std::string path = Resolve(call.runner.inputFolder, RestAfter(call.line, 1));
     host::Model model;
     if (!host::LoadModelFile(path, model, error)) return false;
+    gOpenedModelName = path.substr(path.find_last_of('/') + 1);
+    gOpenedModelName = gOpenedModelName.substr(0, gOpenedModelName.rfind('.'));
     host::gSession.model = std::move(model);
     host::gSession.undoSteps.clear();
     host::ResolveLibPartIndices();
@@ -345,6 +351,14 @@ bool SaveLine(const LineCall& call, std::string& error) {
 bool ReportLine(const LineCall& call, std::string& error) { return WriteReportFile(OutputPath(call), error); }
 bool QuantitiesLine(const LineCall& call, std::string& error) { return WriteQuantitiesCsv(OutputPath(call), error); }
 bool SvgLine(const LineCall& call, std::string& error) { return WritePlanSvg(OutputPath(call), error); }
+// plan FILE.pdf|FILE.svg [1:50|1:100|1:200] [A4|A3]: the drawing to scale on a sheet.
+bool PlanLine(const LineCall& call, std::string& error) {
+    SheetOptions sheet;
+    sheet.project = gOpenedModelName;
+    for (size_t k = 2; k < call.w.size(); ++k)
+        if (!ParseSheetWord(call.w[k], sheet, error)) return false;
+    return WritePlanSheet(Resolve(call.runner.outputFolder, call.w[1]), sheet, error);
+}
 bool DumpPlanesLine(const LineCall& call, std::string& error) { return WritePlaneDump(OutputPath(call), error); }
 bool DumpSettingsLine(const LineCall& call, std::string& error) { return WriteSettingsDump(OutputPath(call), error); }
 
@@ -451,6 +465,8 @@ const SessionLineDef kSessionLines[] = {
     {"quantities", "FILE", "write the quantities of the tile surfaces and ridges as CSV\n(see docs/quantities.md)",
      QuantitiesLine, 1, kAny},
     {"svg", "FILE", "write the plan drawing (outputs.md)", SvgLine, 1, kAny},
+    {"plan", "FILE.pdf|FILE.svg [1:50|1:100|1:200] [A4|A3]", "write the drawing to scale on an A4 or A3 sheet (outputs.md)",
+     PlanLine, 1, 3},
     {"dump-planes", "FILE", "write the roof model the add-on holds (while the palette is open) as JSON",
      DumpPlanesLine, 1, kAny},
     {"dump-settings", "FILE",

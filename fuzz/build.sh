@@ -27,6 +27,9 @@ for source in fuzz/Fuzz*.cpp; do
     # The session lines live in the program, not in a library: its files but main.
     if [ "$name" = FuzzSessionLines ]; then
         for f in app/*.cpp; do [ "$f" != app/main.cpp ] && extra+=("$f"); done
+        # the drawing prints to PDF through librsvg and cairo
+        read -r -a pdf <<< "$(pkg-config --cflags --libs librsvg-2.0 cairo-pdf)"
+        extra+=("${pdf[@]}")
     fi
     echo "linking $name"
     $CLANGXX -std=c++20 $FLAGS -fsanitize=fuzzer -I"$root" \

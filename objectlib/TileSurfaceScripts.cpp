@@ -28,6 +28,9 @@ constexpr double kCourseEdgeTol = 1e-6;
 constexpr int kMaxCourses = 20000;
 // The most accessory rows a tile surface carries.
 constexpr int kMaxAccessoryRows = 100;
+// The kinds of an accessory row: a single piece (accessory, solar collector or panel), a row.
+constexpr int kAccessorySingle = 1;
+constexpr int kAccessoryRow = 2;
 // Columns of one accessory row: kind, x, y, end x, end y, a piece every n tiles.
 constexpr int kAccessoryColumns = 6;
 // The underlay foil's laps: 10 cm over every metre of the roll's width, a tenth of the area.
@@ -259,12 +262,12 @@ void DrawAccessories(const host::Element& object, double slope, int16_t pen, std
     const double tileX = NumberOr(object, kParamTileWidth, 0);
     const double tileY = NumberOr(object, kParamTileHeight, 0);
     for (const AccessoryEntry& e : ReadAccessories(object)) {
-        if (e.kind != 1 && e.kind != 2) continue;
-        const double x0 = e.kind == 1 ? e.x : std::min(e.x, e.endX);
-        const double x1 = e.kind == 1 ? e.x + tileX : std::max(e.x, e.endX);
+        if (e.kind != kAccessorySingle && e.kind != kAccessoryRow) continue;
+        const double x0 = e.kind == kAccessorySingle ? e.x : std::min(e.x, e.endX);
+        const double x1 = e.kind == kAccessorySingle ? e.x + tileX : std::max(e.x, e.endX);
         const std::vector<FramePoint> box = {{x0, e.y}, {x1, e.y}, {x1, e.y + tileY}, {x0, e.y + tileY}};
         out.push_back(FramePolygon(object, box, slope, pen, "accessory"));
-        if (e.kind == 2) {
+        if (e.kind == kAccessoryRow) {
             const double pieces = AccessoryRowPieces(x1 - x0, tileX, e.everyNth);
             const double step = pieces > 0 ? (x1 - x0) / pieces : 0;
             for (int k = 0; k < int(pieces); ++k) {
@@ -453,12 +456,14 @@ void TileSurfaceQuantities(const host::Element& object, std::vector<host::Quanti
     std::vector<std::string> order;
     std::map<std::string, double> pieces;
     for (const AccessoryEntry& e : ReadAccessories(object)) {
-        if (e.kind != 1 && e.kind != 2) continue;
+        if (e.kind != kAccessorySingle && e.kind != kAccessoryRow) continue;
         const std::string code = WithColour(e.code, e.colour);
         if (pieces.count(code) == 0) order.push_back(code);
-        pieces[code] += e.kind == 1 ? 1.0 : AccessoryRowPieces(std::fabs(e.endX - e.x), tileX, e.everyNth);
+        pieces[code] += e.kind == kAccessorySingle ? 1.0 : AccessoryRowPieces(std::fabs(e.endX - e.x), tileX, e.everyNth);
     }
     for (const std::string& code : order) AddQuantity(out, "accessories", code, "pcs", pieces[code]);
 }
+
+double SurfaceUphillSign(const host::Element& object) { return UphillSign(ReadOutline(object)); }
 
 }  // namespace objectlib

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev nlohmann-json3-dev libcgal-dev libgmp-dev libmpfr-dev libpugixml-dev
-          libboost-dev libbenchmark-dev libcpp-httplib-dev pkg-config chromium libcli11-dev)
+          libboost-dev libbenchmark-dev libcpp-httplib-dev pkg-config chromium libcli11-dev
+          librsvg2-dev libcairo2-dev poppler-utils fonts-dejavu-core)
 # The workbench's browser side (three.js, and puppeteer-core for its browser tests) comes from npm.
 command -v npm > /dev/null || packages+=(nodejs npm)
 missing=()

@@ -156,6 +156,48 @@ TEST(OrderList, LeanToCountsItsVergesAndTopAndReadsAsAList) {
     fs::remove_all(folder);
 }
 
+TEST(OrderList, SampleHouseMatchesTheFormulas) {
+    const fs::path folder = FreshFolder("house");
+    std::string out;
+    ASSERT_EQ(RunSession(folder,
+                         "open " + tevaro_test::SourcePath("examples/house.json") +
+                             "\nselect roofs\nselect + OROMFAL-D OROMFAL-E KEMENY FAL-4 TERASZ\nmenu place-tiles\n" +
+                             kChoices + "edge 2 3 1\nfinalize\nquantities q.csv\n",
+                         out),
+              0)
+        << out;
+    const auto totals = Totals(ReadText(folder / "q.csv"));
+    const double t35 = std::tan(35 * kPi / 180);
+    // Areas on the slope: the L-shaped house at 35, the garage less its skylight and chimney at
+    // 30, the porch at 20 degrees.
+    const double area = (14 * 8 + 6 * 6) / std::cos(35 * kPi / 180) +
+                        (6 * 9 - 1 * 1.5 - 0.6 * 0.6) / std::cos(30 * kPi / 180) + 2.5 * 4 / std::cos(20 * kPi / 180);
+    EXPECT_NEAR(totals.at("area [HULA]"), area, 0.01);
+    EXPECT_NEAR(totals.at("foil [TF115]"), 1.10 * area, 0.02);
+    EXPECT_EQ(totals.at("storm clips [VIHK]"), totals.at("tiles [HULA/NV]"));  // loss 1.00: every tile laid
+    // Eaves: the house's 14, 8, 8, 6, 6 and 14 m, the garage's two 9 m, the porch's 4 m; a snow
+    // guard per tile width along each.
+    EXPECT_NEAR(totals.at("eaves"), 78, 1e-3);
+    double guards = 0;
+    for (double eave : {14, 8, 8, 6, 6, 14, 9, 9, 4}) guards += Up(eave / kTileX);
+    EXPECT_EQ(totals.at("snow guards [HFC]"), guards);
+    // The valley of the L: 3 * sqrt(2) m in plan, rising 3 * tan 35; 2 m pieces lapping 0.1 m.
+    const double valley = std::sqrt(18 + 9 * t35 * t35);
+    EXPECT_NEAR(totals.at("valleys"), valley, 1e-3);
+    EXPECT_NEAR(totals.at("valley length [FEMV/VOR]"), valley, 1e-3);
+    EXPECT_EQ(totals.at("valley pieces [FEMV/VOR]"), Up(valley / 1.9));
+    // Only the porch has free verges: 2.5 m in plan at 20 degrees, one edge tile per course.
+    const double porchSlope = 2.5 / std::cos(20 * kPi / 180);
+    EXPECT_EQ(totals.at("edge tiles [HULA-B/NV]"), Up(porchSlope / kTileY));
+    EXPECT_EQ(totals.at("edge tiles [HULA-J/NV]"), Up(porchSlope / kTileY));
+    // The house's two 6 m ridges with ridge tiles, the garage's 9 m ridge with a metal cap: all
+    // ridges, no slope break.
+    EXPECT_NEAR(totals.at("ridges"), 6 + 6 + 9, 1e-3);
+    EXPECT_NEAR(totals.at("ridge length [KUPA/NV]"), 12, 1e-3);
+    EXPECT_EQ(totals.count("slope breaks"), 0u);
+    fs::remove_all(folder);
+}
+
 TEST(OrderList, WarnsOfAPlaneTooFlatAndOfAModelInCentimetres) {
     const fs::path folder = FreshFolder("warnings");
     std::string out;
