@@ -333,6 +333,11 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         const std::string file = RestAfter(line, 1);
         if (file.empty()) { error = cmd + " needs a file"; return false; }
         const std::string path = Resolve(runner.outputFolder, file);
+        // The edge setters on the open palette belong to a tiling run that is not finished.
+        if (cmd == "save" && host::OpenPaletteId() != 0) {
+            error = "save: the edge palette is open; finalize the tiling or close the palette first";
+            return false;
+        }
         ok = cmd == "save" ? host::SaveModelFile(path, host::gSession.model, error) : WriteReportFile(path, error);
     } else if (cmd == "svg" || cmd == "dump-planes" || cmd == "dump-settings") {
         const std::string file = RestAfter(line, 1);
