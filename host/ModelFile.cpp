@@ -669,20 +669,30 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
         const Json& selection = doc["selection"];
         const std::string where = source + ": key \"selection\"";
         if (!selection.is_array()) Fail(where, "expected a list of element IDs");
+        // Elements by ID and by GUID, and the selected ones, so that no entry looks through all.
+        std::map<std::string, std::vector<size_t>> byId;
+        std::map<std::pair<uint64_t, uint64_t>, size_t> byGuid;
+        for (size_t k = 0; k < m.elements.size(); ++k) {
+            byId[m.elements[k].elementId].push_back(k);
+            byGuid.emplace(std::make_pair(m.elements[k].rec.header.guid.hi, m.elements[k].rec.header.guid.lo), k);
+        }
+        std::set<std::pair<uint64_t, uint64_t>> selected;
         for (size_t i = 0; i < selection.size(); ++i) {
             const std::string at = where + " entry " + std::to_string(i + 1);
             if (!selection[i].is_string()) Fail(at, "expected an element ID");
             const std::string name = selection[i].get<std::string>();
             API_Guid asGuid;
             const bool isGuid = GuidFromString(name, asGuid);
-            const Element* found = nullptr;
-            int matches = 0;
-            for (const Element& e : m.elements)
-                if (e.elementId == name || (isGuid && e.rec.header.guid == asGuid)) found = &e, ++matches;
+            // every element the entry names, by ID or by GUID, the last in the list counting
+            std::set<size_t> named;
+            if (auto ids = byId.find(name); ids != byId.end()) named.insert(ids->second.begin(), ids->second.end());
+            if (auto g = byGuid.find({asGuid.hi, asGuid.lo}); isGuid && g != byGuid.end()) named.insert(g->second);
+            const Element* found = named.empty() ? nullptr : &m.elements[*named.rbegin()];
+            const size_t matches = named.size();
             if (found == nullptr) Fail(at, "no element " + Quoted(name));
             if (matches > 1) Fail(at, "element ID " + Quoted(name) + " names " + std::to_string(matches) + " elements; give the GUID");
-            for (const API_Guid& g : m.selection)
-                if (g == found->rec.header.guid) Fail(at, "element " + Quoted(name) + " is selected twice");
+            if (!selected.insert({found->rec.header.guid.hi, found->rec.header.guid.lo}).second)
+                Fail(at, "element " + Quoted(name) + " is selected twice");
             m.selection.push_back(found->rec.header.guid);
         }
     }

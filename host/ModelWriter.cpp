@@ -115,10 +115,13 @@ void Text(Writer& w, const std::string& s, const std::string& where) {
     w.Put("\"");
 }
 
+// The place of a refusal: `at`, and the key when there is one (built only when refusing).
+std::string Place(const std::string& at, const char* key) { return key != nullptr ? at + " key " + Quoted(key) : at; }
+
 // A number, in the shortest form that reads back to the same bits; refused when not finite.
-void Number(Writer& w, double v, const std::string& where) {
+void Number(Writer& w, double v, const std::string& at, const char* key = nullptr) {
     if (!std::isfinite(v)) {
-        w.Refuse(where, "the number is not finite");
+        w.Refuse(Place(at, key), "the number is not finite");
         v = 0;
     }
     char buffer[40];
@@ -130,10 +133,10 @@ void Number(Writer& w, double v, const std::string& where) {
 }
 
 // A point coordinate: finite and within the distance from the origin that the loader accepts.
-void Coordinate(Writer& w, double v, const std::string& where) {
+void Coordinate(Writer& w, double v, const std::string& at, const char* key = nullptr) {
     if (std::isfinite(v) && std::fabs(v) > kModelCoordinateLimit)
-        w.Refuse(where, "a point lies too far from the origin (more than 1000 km)");
-    Number(w, v, where);
+        w.Refuse(Place(at, key), "a point lies too far from the origin (more than 1000 km)");
+    Number(w, v, at, key);
 }
 
 void Integer(Writer& w, int64_t v) { w.Put(std::to_string(v)); }
@@ -154,7 +157,7 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 void NumberKey(Writer& w, const char* key, double v, double loaderDefault, const std::string& at) {
     if (SameBits(v, loaderDefault)) return;
     Key(w, key);
-    Number(w, v, at + " key " + Quoted(key));
+    Number(w, v, at, key);
 }
 
 // A true-or-false key, left out when it is false (the loader's default).
@@ -214,18 +217,26 @@ bool SameParam(const ParamValue& a, const ParamValue& b) {
     return a.numbers.empty() || std::memcmp(a.numbers.data(), b.numbers.data(), a.numbers.size() * sizeof(double)) == 0;
 }
 
-// One parameter in the library parts' form, after checking that the loader takes it back.
-void Param(Writer& w, const ParamValue& p, const std::string& where) {
-    const std::string at = where + " (" + Quoted(p.name) + ")";
+// Checks that the loader takes a parameter back: its name, finite values, an array's cells.
+// `where` names the parameter's place; the text is made only for a refusal.
+template <typename Where>
+void CheckParam(Writer& w, const ParamValue& p, const Where& where) {
     if (p.name.empty() || p.name.size() > kMaxParamNameBytes)
-        w.Refuse(where, "a parameter name has 1 to " + std::to_string(kMaxParamNameBytes) + " bytes");
+        w.Refuse(where(), "a parameter name has 1 to " + std::to_string(kMaxParamNameBytes) + " bytes");
     for (double v : p.numbers)
-        if (!std::isfinite(v)) w.Refuse(at, "a value is not finite");
+        if (!std::isfinite(v)) w.Refuse(where() + " (" + Quoted(p.name) + ")", "a value is not finite");
     const size_t cells = p.isArray ? size_t(std::max(p.dim1, 0)) * size_t(std::max(p.dim2, 0)) : 1;
     const size_t given = IsTextParam(p) ? p.texts.size() : p.numbers.size();
     // an array gives rows x columns values; a simple value one (or none, read as 0 or "")
     if (p.isArray ? (p.dim1 < 1 || p.dim2 < 1 || given != cells) : given > 1)
-        w.Refuse(at, "the values do not fill its " + std::to_string(p.dim1) + " x " + std::to_string(p.dim2) + " cells");
+        w.Refuse(where() + " (" + Quoted(p.name) + ")",
+                 "the values do not fill its " + std::to_string(p.dim1) + " x " + std::to_string(p.dim2) + " cells");
+}
+
+// One parameter in the library parts' form, after checking that the loader takes it back.
+void Param(Writer& w, const ParamValue& p, const std::string& where) {
+    const std::string at = where + " (" + Quoted(p.name) + ")";
+    CheckParam(w, p, [&] { return where; });
     try {
         const nlohmann::json j = ParamToJson(p);
         if (!j.contains("type")) w.Refuse(at, "the parameter has no known type");
@@ -235,16 +246,27 @@ void Param(Writer& w, const ParamValue& p, const std::string& where) {
     }
 }
 
-// The value of one parameter alone, after checking that the loader takes it back.
-void ParamValueOnly(Writer& w, const ParamValue& p, const std::string& where) {
-    Writer scratch;
-    Param(scratch, p, where);
-    if (!scratch.refusal.empty()) {
-        w.Refuse(where, scratch.refusal);
+// The value of one parameter alone (parameter `number` of the element at `at`), after checking
+// that the loader takes it back.
+void ParamValueOnly(Writer& w, const ParamValue& p, const std::string& at, size_t number) {
+    CheckParam(w, p, [&] { return at + " parameter " + std::to_string(number); });
+    if (IsTextParam(p)) {
+        if (!p.isArray) return Text(w, p.texts.empty() ? std::string() : Utf16ToUtf8(p.texts[0]), at);
+        w.Put("[");
+        for (size_t k = 0; k < p.texts.size(); ++k) {
+            if (k) w.Put(",");
+            Text(w, Utf16ToUtf8(p.texts[k]), at);
+        }
+        w.Put("]");
         return;
     }
-    const nlohmann::json j = ParamToJson(p);
-    w.Put(j["value"].dump());
+    if (!p.isArray) return Number(w, p.numbers.empty() ? 0.0 : p.numbers[0], at);
+    w.Put("[");
+    for (size_t k = 0; k < p.numbers.size(); ++k) {
+        if (k) w.Put(",");
+        Number(w, p.numbers[k], at);
+    }
+    w.Put("]");
 }
 
 // A list of parameters, each name once.
@@ -325,7 +347,7 @@ void PointKey(Writer& w, const char* key, std::initializer_list<double> coords, 
     for (double c : coords) {
         if (!first) w.Put(",");
         first = false;
-        Coordinate(w, c, at + " key " + Quoted(key));
+        Coordinate(w, c, at, key);
     }
     w.Put("]");
 }
@@ -428,12 +450,11 @@ void ObjectKeys(Writer& w, const Element& e, ModelFacts& facts, const std::strin
             whole.push_back(p);
             continue;
         }
-        const std::string where = at + " parameter " + std::to_string(i + 1);
         w.Put(firstValue ? ",\"paramValues\":{" : ",");
         firstValue = false;
-        Text(w, p.name, where);
+        Text(w, p.name, at);
         w.Put(":");
-        ParamValueOnly(w, p, where);
+        ParamValueOnly(w, p, at, i + 1);
     }
     // an object with every default still says so, or it would load with no parameters
     if (firstValue && whole.empty()) w.Put(",\"paramValues\":{");
@@ -542,7 +563,7 @@ bool WriteModel(Writer& w, const Model& model) {
         Key(w, "index", true);
         Integer(w, s.index);
         Key(w, "level");
-        Number(w, s.level, at + " key \"level\"");
+        Number(w, s.level, at, "level");
         Key(w, "name");
         Text(w, s.name, at + " key \"name\"");
         w.Put("}");
