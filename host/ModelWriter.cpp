@@ -228,7 +228,7 @@ void CheckParam(Writer& w, const ParamValue& p, const Where& where) {
     const size_t cells = p.isArray ? size_t(std::max(p.dim1, 0)) * size_t(std::max(p.dim2, 0)) : 1;
     const size_t given = IsTextParam(p) ? p.texts.size() : p.numbers.size();
     // an array gives rows x columns values; a simple value one (or none, read as 0 or "")
-    if (p.isArray ? (p.dim1 < 1 || p.dim2 < 1 || given != cells) : given > 1)
+    if (p.isArray ? (p.dim1 < 0 || p.dim2 < 0 || given != cells) : given > 1)
         w.Refuse(where() + " (" + Quoted(p.name) + ")",
                  "the values do not fill its " + std::to_string(p.dim1) + " x " + std::to_string(p.dim2) + " cells");
 }

@@ -277,6 +277,15 @@ TEST_F(ModelWriter, ASaveLeavesAFileNamedLikeItsTemporaryFileAloneAndLoadsBack) 
     EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_read, fs::perms::none);
 }
 
+TEST_F(ModelWriter, AnEmptyArrayTheLoaderTakesIsSavedToo) {
+    Model m = Load(kProject);
+    m.elements[4].params[0] = ParamValue{"none", APIParT_Length, true, 0, 0, 5, {}, {}};
+    std::string error;
+    EXPECT_TRUE(host::CheckModelSaves(m, error)) << error;
+    const Model back = Load(host::ModelToText(m));
+    EXPECT_EQ(back.elements[4].params[0].dim2, 5);
+}
+
 TEST_F(ModelWriter, ASelectedElementThatIsGoneIsLeftOutOfTheSelection) {
     Model m = Load(kProject);
     m.selection.push_back(host::NewGuid());
