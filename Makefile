@@ -49,7 +49,9 @@ warnings: deps
 	@! grep -n 'warning:' $(WARN_BUILD).log
 
 # Benchmarks of the tiling run on generated estates of 1 to 1000 houses, in a Release build of their
-# own; ends with the all-pairs against the indexed search, their ratio and growth exponents.
+# own; then the all-pairs against the indexed search, their ratio and growth exponents; then a whole
+# session by phase (open, tiling run, finalize, save, load) on 100, 1,000 and 10,000 houses with time,
+# peak memory, file size and growth exponents (`tevaro_bench --only_session [HOUSES...]` alone).
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target tevaro_bench Tevaro_21_x64_hun

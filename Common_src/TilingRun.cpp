@@ -1,6 +1,9 @@
 // Purpose: the tiling run: from the selected roofs, walls and fills to edge setters and the palette.
 #include "Common_src/TilingRun.h"
 
+#include <set>
+#include <utility>
+
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
 #include "Common_src/TiledRoofs.h"
@@ -18,11 +21,15 @@ namespace {
 constexpr double kFillBottom = -1e11;  // a fill outline counts at every height
 constexpr double kFillTop = 1e11;
 
-// True when a plane of the roof model was already read from this roof.
-bool RoofAlreadyRead(const API_Guid& roofGuid) {
+// A roof's GUID as an ordered key.
+using RoofKey = std::pair<uint64_t, uint64_t>;
+
+// The roofs the roof model already holds planes of, so that a roof listed twice is read once.
+std::set<RoofKey> RoofsAlreadyRead() {
+    std::set<RoofKey> read;
     for (uint32_t i = 0; i < gState.roofPlanes.planes.count; ++i)
-        if (gState.roofPlanes.planes[i].roofGuid == roofGuid) return true;
-    return false;
+        read.insert({gState.roofPlanes.planes[i].roofGuid.hi, gState.roofPlanes.planes[i].roofGuid.lo});
+    return read;
 }
 
 // The level of the story with the given index (0 when the story list does not hold it).
@@ -89,6 +96,7 @@ bool CollectFill(const API_Element& fill) {
 
 // Reads every selected element: roofs into the roof model, walls and fills into segments.
 bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>& groupList) {
+    std::set<RoofKey> read = RoofsAlreadyRead();
     for (int32_t i = 0; i < count; ++i) {
         API_ElemTypeID type = API_ZombieElemID;
         if (ACAPI_Goodies(APIAny_NeigIDToElemTypeID, &(*neigs)[i], &type) != NoError) {
@@ -103,7 +111,7 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
             return false;
         }
         if (type == API_RoofID) {
-            if (RoofAlreadyRead(element.header.guid)) continue;
+            if (!read.insert({element.header.guid.hi, element.header.guid.lo}).second) continue;
             if (ExtractRoof(element.header.guid, APINULLGuid) != NoError) return false;
             // A roof tiled before: the user replaces that tiling, or keeps it and the run stops.
             if (!ReplaceEarlierTiling(element.header.guid)) return false;

@@ -346,6 +346,11 @@ bool WriteReportFile(const std::string& path, std::string& error) {
 std::string OutputPath(const LineCall& call) { return Resolve(call.runner.outputFolder, RestAfter(call.line, 1)); }
 
 bool SaveLine(const LineCall& call, std::string& error) {
+    // The edge setters on the open palette belong to a tiling run that is not finished.
+    if (host::OpenPaletteId() != 0) {
+        error = "save: the edge palette is open; finalize the tiling or close the palette first";
+        return false;
+    }
     return host::SaveModelFile(OutputPath(call), host::gSession.model, error);
 }
 bool ReportLine(const LineCall& call, std::string& error) { return WriteReportFile(OutputPath(call), error); }
@@ -460,7 +465,7 @@ const SessionLineDef kSessionLines[] = {
     {"close-palette", "", "the edge palette's close control", ClosePaletteLine, 0, 0},
     {"undo", "", "undo the last step (a command, a move, a deletion)", UndoLine, 0, 0},
     {"check", "", "the model check: healing changes, warnings and errors", CheckLine, 0, 0},
-    {"save", "FILE", "write the model (JSON)", SaveLine, 1, kAny},
+    {"save", "FILE", "write the model (JSON; refused while the edge palette is open)", SaveLine, 1, kAny},
     {"report", "FILE", "write the report window's lines", ReportLine, 1, kAny},
     {"quantities", "FILE", "write the quantities of the tile surfaces and ridges as CSV\n(see docs/quantities.md)",
      QuantitiesLine, 1, kAny},

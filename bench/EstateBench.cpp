@@ -1,15 +1,18 @@
 // Purpose: how long the tiling run takes on estates of 1 to 1000 houses: catalogue load, roof
 // extraction, topology, wall and fill junctions, the whole placement; then the all-pairs search
-// against the indexed one, per run and per plane, with their growth exponents.
+// against the indexed one, per run and per plane, with their growth exponents; then a whole
+// session by phase on 100 to 10,000 houses (bench/SessionBench.h).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "Common_src/AddOnState.h"
+#include "bench/SessionBench.h"
 #include "catalogue/Catalogue.h"
 #include "common/EstateGenerator.h"
 #include "common/EstateRun.h"
@@ -216,13 +219,21 @@ void PrintComparison() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --no_comparison: only the Google Benchmark runs; --only_comparison: only the table.
-    bool comparison = true, benchmarks = true;
+    // The session table's child processes: one estate file written, or one session run on it.
+    if (argc >= 4 && std::string(argv[1]) == "--make_estate") return tevaro_bench::MakeEstateFile(std::atoi(argv[2]), argv[3]);
+    if (argc >= 3 && std::string(argv[1]) == "--session_child")
+        return tevaro_bench::RunOneSession(argv[2], argc >= 4 && std::string(argv[3]) == "--all_pairs");
+    // --only_session [HOUSES...]: only the session table (for these estate sizes).
+    if (argc >= 2 && std::string(argv[1]) == "--only_session") return tevaro_bench::RunSessionTable(argv[0], argc - 2, argv + 2);
+    // --no_comparison: no all-pairs table; --only_comparison: no Google Benchmark runs;
+    // --no_session: no whole-session table.
+    bool comparison = true, benchmarks = true, session = true;
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--no_comparison") comparison = false;
         else if (arg == "--only_comparison") benchmarks = false;
+        else if (arg == "--no_session") session = false;
         else argv[kept++] = argv[i];
     }
     argc = kept;
@@ -231,5 +242,6 @@ int main(int argc, char** argv) {
     if (benchmarks) benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     if (comparison) PrintComparison();
+    if (session) return tevaro_bench::RunSessionTable(argv[0], 0, nullptr);
     return 0;
 }

@@ -390,20 +390,10 @@ void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
     }
 }
 
-// Deletes one element; the host's error code, or APIERR_MEMFULL when the request cannot be made.
-GSErrCode DeleteOne(const API_Elem_Head& header) {
-    HostArray<API_Elem_Head> heads;
-    if (!HostArrayAppend(heads, header)) return APIERR_MEMFULL;
-    API_Elem_Head* first = heads.data();
-    const GSErrCode err = ACAPI_Element_Delete(&first, 1);
-    HostArrayFree(heads);
-    return err;
-}
-
-// Reads one setter back into the planes and deletes it; false when it does not match its record
-// or a host call failed (reported here). Its edges are measured from its own story's level, which
-// need not be the story the user is on now.
-bool FinalizeOneSetter(const API_Element& element, RecordIndex& index) {
+// Reads one setter back into the planes and lists it in `finalized` for deletion; false when it
+// does not match its record or a host call failed (reported here). Its edges are measured from its
+// own story's level, which need not be the story the user is on now.
+bool FinalizeOneSetter(const API_Element& element, RecordIndex& index, HostArray<API_Elem_Head>& finalized) {
     double storyLevel = 0;
     int16_t story = element.header.floorInd;
     GSErrCode err = StoryLevel(false, storyLevel, story);
@@ -435,13 +425,8 @@ bool FinalizeOneSetter(const API_Element& element, RecordIndex& index) {
     ApplySetterEdges(group, edges);
     HostArrayFree(edges);
 
-    err = DeleteOne(element.header);
-    if (err == APIERR_MEMFULL) {
+    if (!HostArrayAppend(finalized, element.header)) {
         ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
-    if (err != NoError) {
-        ErrorAlert(GetMessage(kMsgFinalizeDelete), err);
         return false;
     }
     return true;
@@ -492,17 +477,29 @@ bool FinalizeDummies() {
     bool ok = true;
     RecordIndex index;
     BuildRecordIndex(index);
+    HostArray<API_Elem_Head> finalized;
     ListGroupPlanes();
     for (uint32_t i = 0; i < objects.count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
         if (check == SetterCheck::Failed) ok = false;
         if (check != SetterCheck::Setter) continue;
-        ok = FinalizeOneSetter(element, index);
+        ok = FinalizeOneSetter(element, index, finalized);
         if (ok) ++matched;
     }
     gGroupPlanes.clear();
     HostArrayFree(objects);
+    // The setters read back go in one deletion: one at a time, every deletion would move the
+    // project's later elements again.
+    if (ok && finalized.count > 0) {
+        API_Elem_Head* first = finalized.data();
+        const GSErrCode deleted = ACAPI_Element_Delete(&first, int32_t(finalized.count));
+        if (deleted != NoError) {
+            ErrorAlert(GetMessage(kMsgFinalizeDelete), deleted);
+            ok = false;
+        }
+    }
+    HostArrayFree(finalized);
     return ok && matched == gState.edgeSetterRecords.count;
 }
 

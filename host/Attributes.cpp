@@ -16,22 +16,6 @@ void CopyName(char (&target)[256], const std::string& name) {
     std::snprintf(target, sizeof target, "%s", name.c_str());
 }
 
-// Finds the attribute with the given index in one of the model's attribute lists.
-template <typename Attr>
-const Attr* FindByIndex(const std::vector<Attr>& list, int32_t index) {
-    for (const Attr& a : list)
-        if (int32_t(a.index) == index) return &a;
-    return nullptr;
-}
-
-// The highest index in use of one attribute list (attribute indices may have gaps).
-template <typename Attr>
-int32_t HighestIndex(const std::vector<Attr>& list) {
-    int32_t highest = 0;
-    for (const Attr& a : list) highest = std::max(highest, int32_t(a.index));
-    return highest;
-}
-
 }  // namespace
 
 GSErrCode AttributeGet(const Model& model, API_Attribute* attribute) {
@@ -39,26 +23,26 @@ GSErrCode AttributeGet(const Model& model, API_Attribute* attribute) {
     const int32_t index = attribute->index;
     switch (attribute->typeID) {
         case API_LayerID: {
-            const Layer* layer = FindByIndex(model.layers, index);
+            const Layer* layer = FindAttribute(model.layers, index);
             if (layer == nullptr) return APIERR_BADINDEX;
             CopyName(attribute->name, layer->name);
             return NoError;
         }
         case API_MaterialID: {
-            const Material* material = FindByIndex(model.materials, index);
+            const Material* material = FindAttribute(model.materials, index);
             if (material == nullptr) return APIERR_BADINDEX;
             CopyName(attribute->name, material->name);
             return NoError;
         }
         case API_BuildingMaterialID: {
-            const BuildingMaterial* bmat = FindByIndex(model.buildingMaterials, index);
+            const BuildingMaterial* bmat = FindAttribute(model.buildingMaterials, index);
             if (bmat == nullptr) return APIERR_BADINDEX;
             CopyName(attribute->name, bmat->name);
             attribute->surfaceMaterial = bmat->surfaceMaterial;
             return NoError;
         }
         case API_CompWallID: {
-            const Composite* composite = FindByIndex(model.composites, index);
+            const Composite* composite = FindAttribute(model.composites, index);
             if (composite == nullptr) return APIERR_BADINDEX;
             CopyName(attribute->name, composite->name);
             attribute->nSkins = int32_t(composite->skins.size());
@@ -71,10 +55,10 @@ GSErrCode AttributeGet(const Model& model, API_Attribute* attribute) {
 GSErrCode AttributeGetNum(const Model& model, API_AttrTypeID typeID, int32_t* count) {
     if (count == nullptr) return APIERR_BADPARS;
     switch (typeID) {
-        case API_LayerID: *count = HighestIndex(model.layers); return NoError;
-        case API_MaterialID: *count = HighestIndex(model.materials); return NoError;
-        case API_BuildingMaterialID: *count = HighestIndex(model.buildingMaterials); return NoError;
-        case API_CompWallID: *count = HighestIndex(model.composites); return NoError;
+        case API_LayerID: *count = HighestAttributeIndex(model.layers); return NoError;
+        case API_MaterialID: *count = HighestAttributeIndex(model.materials); return NoError;
+        case API_BuildingMaterialID: *count = HighestAttributeIndex(model.buildingMaterials); return NoError;
+        case API_CompWallID: *count = HighestAttributeIndex(model.composites); return NoError;
     }
     return APIERR_BADPARS;
 }
@@ -82,7 +66,7 @@ GSErrCode AttributeGetNum(const Model& model, API_AttrTypeID typeID, int32_t* co
 GSErrCode AttributeGetDef(const Model& model, API_AttrTypeID typeID, int32_t index, API_AttributeDef* defs) {
     if (defs == nullptr) return APIERR_BADPARS;
     if (typeID != API_CompWallID) return APIERR_BADPARS;
-    const Composite* composite = FindByIndex(model.composites, index);
+    const Composite* composite = FindAttribute(model.composites, index);
     if (composite == nullptr) return APIERR_BADINDEX;
     const size_t n = composite->skins.size();
     GSHandle handle = NewHostHandle(int32_t(n * sizeof(API_CWallComponent)));

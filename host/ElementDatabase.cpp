@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/HostApi.h"
@@ -88,69 +89,121 @@ void TakeMemo(Element& e, const API_ElementMemo& memo, uint64_t mask) {
 
 namespace {
 
-// Where each element stood in the element list when last looked at. Every hit is checked against
-// the list, so a list changed meanwhile (deleted, undone, loaded) only costs one look through it.
-std::unordered_map<uint64_t, std::vector<size_t>> gElementPlaces;
 
-// Folds a GUID into the key of the place table.
-uint64_t GuidKey(const API_Guid& guid) { return guid.hi * 0x9E3779B97F4A7C15ull ^ guid.lo; }
+// Where each element stands in the element list, by GUID. The index belongs to
+// one state of the list: its buffer, its length and its first and last GUID. The host's own calls
+// keep it up to date as they add elements; anything else that changes the list (a deletion, undo,
+// a loaded project, a test editing the list) leaves a state the index does not know, and the next
+// lookup builds it again, once, in one pass.
+struct ElementIndex {
+    std::unordered_map<API_Guid, size_t, GuidHash> byGuid;
+    const Element* data = nullptr;
+    size_t size = 0;
+    API_Guid first{}, last{};
+    bool built = false;
+};
+ElementIndex gIndex;
 
-// Notes where element i of the list stands now.
-void NoteElementPlace(size_t i) {
-    std::vector<size_t>& places = gElementPlaces[GuidKey(gSession.model.elements[i].rec.header.guid)];
-    for (size_t& known : places) {
-        // A place that no longer holds this GUID is reused.
-        const bool stale = known >= gSession.model.elements.size() ||
-                           !(gSession.model.elements[known].rec.header.guid == gSession.model.elements[i].rec.header.guid);
-        if (known == i) return;
-        if (stale) {
-            known = i;
-            return;
-        }
-    }
-    places.push_back(i);
+// Notes the list's state the index now describes.
+void NoteListState() {
+    const std::vector<Element>& elements = gSession.model.elements;
+    gIndex.data = elements.data();
+    gIndex.size = elements.size();
+    gIndex.first = elements.empty() ? APINULLGuid : elements.front().rec.header.guid;
+    gIndex.last = elements.empty() ? APINULLGuid : elements.back().rec.header.guid;
 }
 
-// The element with this GUID where the place table has it (GUIDs are unique in a project); null
-// when the table names none there or is out of date.
-Element* ElementAtKnownPlace(const API_Guid& guid) {
-    auto found = gElementPlaces.find(GuidKey(guid));
-    if (found == gElementPlaces.end()) return nullptr;
+// True when the element list is still in the state the index describes.
+bool IndexMatchesList() {
+    const std::vector<Element>& elements = gSession.model.elements;
+    if (!gIndex.built || gIndex.data != elements.data() || gIndex.size != elements.size()) return false;
+    // same buffer and length: the ends tell a list refilled in place from one kept
+    return elements.empty() || (elements.front().rec.header.guid == gIndex.first && elements.back().rec.header.guid == gIndex.last);
+}
+
+// Builds the index of the whole element list in one pass.
+void RebuildIndex() {
+    const std::vector<Element>& elements = gSession.model.elements;
+    gIndex.byGuid.clear();
+    gIndex.byGuid.reserve(elements.size());
+    for (size_t i = 0; i < elements.size(); ++i) {
+        gIndex.byGuid.emplace(elements[i].rec.header.guid, i);  // the first of a GUID given twice wins
+    }
+    gIndex.built = true;
+    NoteListState();
+}
+
+// The index, built again when the list changed behind its back.
+ElementIndex& CurrentIndex() {
+    if (!IndexMatchesList()) RebuildIndex();
+    return gIndex;
+}
+
+// Appends an element to the list and to the index.
+void AppendElement(Element element) {
+    CurrentIndex();
     std::vector<Element>& elements = gSession.model.elements;
-    for (size_t i : found->second)
-        if (i < elements.size() && elements[i].rec.header.guid == guid) return &elements[i];
-    return nullptr;
+    elements.push_back(std::move(element));
+    const size_t i = elements.size() - 1;
+    gIndex.byGuid.emplace(elements[i].rec.header.guid, i);
+    NoteListState();
+}
+
+// A GUID that no element of the project has (a project loaded from a file may hold GUIDs that the
+// host's running number gives out again).
+API_Guid UnusedGuid() {
+    API_Guid g = NewGuid();
+    while (FindElement(g) != nullptr) g = NewGuid();
+    return g;
 }
 
 }  // namespace
 
 Element* FindElement(const API_Guid& guid) {
     if (IsNullGuid(guid)) return nullptr;
-    if (Element* known = ElementAtKnownPlace(guid)) return known;
-    // Not where the table says: look through the list, and bring the table up to date.
+    ElementIndex& index = CurrentIndex();
+    auto found = index.byGuid.find(guid);
+    if (found == index.byGuid.end()) return nullptr;
     std::vector<Element>& elements = gSession.model.elements;
-    for (size_t i = 0; i < elements.size(); ++i)
-        if (elements[i].rec.header.guid == guid) {
-            NoteElementPlace(i);
-            return &elements[i];
+    // An element's GUID or element ID changed in place: the index is built again.
+    if (!(elements[found->second].rec.header.guid == guid)) {
+        RebuildIndex();
+        found = gIndex.byGuid.find(guid);
+        if (found == gIndex.byGuid.end()) return nullptr;
+    }
+    return &elements[found->second];
+}
+
+bool ElementPosition(const Model& model, const API_Guid& guid, size_t& position) {
+    if (&model == &gSession.model) {
+        const Element* e = FindElement(guid);
+        if (e == nullptr) return false;
+        position = size_t(e - model.elements.data());
+        return true;
+    }
+    for (size_t k = 0; k < model.elements.size(); ++k)
+        if (model.elements[k].rec.header.guid == guid) {
+            position = k;
+            return true;
         }
-    return nullptr;
+    return false;
 }
 
 Element* FindElementByText(const std::string& idOrGuid) {
     API_Guid g;
     if (!idOrGuid.empty() && idOrGuid[0] == '{' && GuidFromString(idOrGuid, g)) return FindElement(g);
+    // Looked up once per session line, never inside a loop over elements: a plain pass will do.
     for (Element& e : gSession.model.elements)
         if (e.elementId == idOrGuid) return &e;
     return nullptr;
 }
 
 API_Guid AddElement(Element element) {
-    if (IsNullGuid(element.rec.header.guid)) element.rec.header.guid = NewGuid();
+    if (IsNullGuid(element.rec.header.guid)) element.rec.header.guid = UnusedGuid();
     ResolveLibInd(element);
-    gSession.model.elements.push_back(std::move(element));
-    NoteElementPlace(gSession.model.elements.size() - 1);
-    return gSession.model.elements.back().rec.header.guid;
+    const API_Guid guid = element.rec.header.guid;
+    AppendElement(std::move(element));
+    return guid;
 }
 
 API_Element DefaultElement(API_ElemTypeID type) {
@@ -206,11 +259,12 @@ GSErrCode Api_Element_Select(API_Neig** selNeigs, int32_t nItem, bool add) {
         return NoError;
     }
     if (!add) sel.clear();
+    std::unordered_set<API_Guid, GuidHash> selected(sel.begin(), sel.end());
     const size_t n = RecordCount<API_Neig>(selNeigs, nItem);
     for (size_t i = 0; i < n; ++i) {
         const API_Guid g = (*selNeigs)[i].guid;
         if (FindElement(g) == nullptr) continue;  // only existing elements can be selected
-        if (std::find(sel.begin(), sel.end(), g) == sel.end()) sel.push_back(g);
+        if (selected.insert(g).second) sel.push_back(g);
     }
     return NoError;
 }
@@ -261,10 +315,10 @@ GSErrCode Api_Element_Create(API_Element* element, API_ElementMemo* memo) {
         e.params = part->params;  // without a parameter list in the memo the part's defaults hold
     }
     if (memo != nullptr) TakeMemo(e, *memo, APIMemoMask_All);
-    e.rec.header.guid = NewGuid();
+    e.rec.header.guid = UnusedGuid();
     element->header.guid = e.rec.header.guid;
     element->header.groupId = 0;
-    gSession.model.elements.push_back(std::move(e));
+    AppendElement(std::move(e));
     return NoError;
 }
 
@@ -306,13 +360,13 @@ GSErrCode Api_Element_Delete(API_Elem_Head** elemHeads, int32_t nItem) {
     if (GSErrCode f = TakeHostFault("Element_Delete")) return f;
     const size_t n = RecordCount<API_Elem_Head>(elemHeads, nItem);
     if (n == 0) return APIERR_BADPARS;
-    std::vector<API_Guid> doomed;
+    std::unordered_set<API_Guid, GuidHash> doomed;
     for (size_t i = 0; i < n; ++i) {
         const API_Guid g = (*elemHeads)[i].guid;
         if (FindElement(g) == nullptr) return APIERR_BADID;  // nothing is deleted then
-        doomed.push_back(g);
+        doomed.insert(g);
     }
-    auto isDoomed = [&](const API_Guid& g) { return std::find(doomed.begin(), doomed.end(), g) != doomed.end(); };
+    auto isDoomed = [&](const API_Guid& g) { return doomed.count(g) != 0; };
     auto& elems = gSession.model.elements;
     elems.erase(std::remove_if(elems.begin(), elems.end(), [&](const Element& e) { return isDoomed(e.rec.header.guid); }),
                 elems.end());
@@ -357,11 +411,11 @@ GSErrCode Api_Element_Tool(API_Elem_Head** elemHeads, int32_t nItem, uint32_t co
     }
     if (code == APITool_Ungroup) {
         // Ungrouping an element dissolves the whole group it belongs to.
-        std::vector<uint32_t> groups;
+        std::unordered_set<uint32_t> groups;
         for (Element* e : listed)
-            if (e->rec.header.groupId != 0) groups.push_back(e->rec.header.groupId);
+            if (e->rec.header.groupId != 0) groups.insert(e->rec.header.groupId);
         for (Element& e : m.elements)
-            if (std::find(groups.begin(), groups.end(), e.rec.header.groupId) != groups.end()) e.rec.header.groupId = 0;
+            if (groups.count(e.rec.header.groupId) != 0) e.rec.header.groupId = 0;
         RecordCall("Element_Tool/UGRP", APINULLGuid, int64_t(listed.size()));
         return NoError;
     }

@@ -8,7 +8,16 @@
 
 namespace host {
 
+// Hash of a GUID for the host's tables (the host's own GUIDs differ in their low half).
+struct GuidHash {
+    size_t operator()(const API_Guid& g) const { return size_t(g.hi * 0x9E3779B97F4A7C15ull ^ g.lo); }
+};
+
+// The session's element with this GUID, in constant time (the host keeps an index of its list).
 Element* FindElement(const API_Guid& guid);
+// Where the element with this GUID stands in `model`'s list; the session's model is looked up in
+// its index, any other model (an undo step, a model loaded aside) by a pass over it.
+bool ElementPosition(const Model& model, const API_Guid& guid, size_t& position);
 // By element ID text or by GUID text ("{...}"); nullptr when no element has it.
 Element* FindElementByText(const std::string& idOrGuid);
 // Adds an element to the project (a GUID is given when it has none); returns its GUID.

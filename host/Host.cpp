@@ -2,6 +2,8 @@
 // add-on's resources and the record of calls that leave no other trace.
 #include "host/Host.h"
 
+#include <unordered_map>
+
 #include "host/DialogManager.h"
 #include "host/LibPartScripts.h"
 #include "host/MemoryHandles.h"
@@ -85,16 +87,39 @@ void DisarmHostFaults() { gFaults.clear(); }
 
 namespace {
 std::map<std::string, uint64_t> gOperationCounts;
+
+// One operation as the host's entries name it: a name that is a text constant of the program, and
+// an operation code (0 for none).
+struct OperationKey {
+    const char* op;
+    uint32_t code;
+    bool operator==(const OperationKey& other) const { return op == other.op && code == other.code; }
+};
+struct OperationKeyHash {
+    size_t operator()(const OperationKey& k) const { return std::hash<const void*>()(k.op) * 31 + k.code; }
+};
+// The counters of each operation, found once by name and then by the name's address, so that
+// counting costs no text per host call.
+std::unordered_map<OperationKey, std::pair<uint64_t*, uint64_t*>, OperationKeyHash> gCounterOf;
 }  // namespace
 
 const std::map<std::string, uint64_t>& HostOperationCounts() { return gOperationCounts; }
-void ResetHostOperationCounts() { gOperationCounts.clear(); }
+void ResetHostOperationCounts() {
+    gOperationCounts.clear();
+    gCounterOf.clear();
+}
 
 GSErrCode TakeHostFault(const char* op, uint32_t opCode) {
+    auto [counters, fresh] = gCounterOf.try_emplace(OperationKey{op, opCode});
+    if (fresh) {
+        counters->second.first = &gOperationCounts[op];
+        counters->second.second = opCode != 0 ? &gOperationCounts[std::string(op) + "/" + FourCCText(opCode)] : nullptr;
+    }
+    ++*counters->second.first;
+    if (counters->second.second != nullptr) ++*counters->second.second;
+    if (gFaults.empty()) return NoError;
     const std::string plain = op;
     const std::string withCode = opCode != 0 ? plain + "/" + FourCCText(opCode) : plain;
-    ++gOperationCounts[plain];
-    if (opCode != 0) ++gOperationCounts[withCode];
     for (size_t i = 0; i < gFaults.size(); ++i) {
         // A fault armed for the bare operation matches every code; one with a code only that code.
         const bool matches = gFaults[i].op == plain || gFaults[i].op == withCode;

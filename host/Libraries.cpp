@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
 
 #include <nlohmann/json.hpp>
 
@@ -53,16 +54,51 @@ bool PartFromJson(const nlohmann::json& j, LibPart& part, std::string& error) {
     return true;
 }
 
+// The session's parts by main identifier. It describes the part list of one length; a list that
+// grew or was replaced (a fresh session) is indexed again on the next lookup.
+struct PartIndex {
+    std::unordered_map<std::string, int32_t> byMainId;  // the first part of each main identifier
+    const LibPart* data = nullptr;
+    size_t size = 0;
+};
+PartIndex gPartIndex;
+
+// The index of the session's part list, built again when the list is not the one it describes.
+PartIndex& CurrentPartIndex() {
+    const std::vector<LibPart>& parts = gSession.libParts;
+    if (gPartIndex.data == parts.data() && gPartIndex.size == parts.size()) return gPartIndex;
+    gPartIndex.byMainId.clear();
+    for (const LibPart& part : parts) gPartIndex.byMainId.emplace(MainId(part.unId), part.index);
+    gPartIndex.data = parts.data();
+    gPartIndex.size = parts.size();
+    return gPartIndex;
+}
+
+// The known part (loaded or a placeholder) of this main identifier; null when none.
+LibPart* KnownPart(const std::string& mainId) {
+    PartIndex& index = CurrentPartIndex();
+    auto found = index.byMainId.find(mainId);
+    if (found == index.byMainId.end()) return nullptr;
+    LibPart* part = LibPartByIndex(found->second);
+    // a part renamed in place since the index was made: look again from scratch
+    if (part == nullptr || MainId(part->unId) != mainId) {
+        gPartIndex.size = 0;
+        gPartIndex.data = nullptr;
+        found = CurrentPartIndex().byMainId.find(mainId);
+        part = found == gPartIndex.byMainId.end() ? nullptr : LibPartByIndex(found->second);
+    }
+    return part;
+}
+
 // Adds a loaded part, filling the placeholder of the same main identifier when there is one.
 void InstallPart(LibPart part, const std::string& location) {
     part.library = location;
     part.loaded = true;
     part.scripts = RegisteredScriptsFor(part.unId);
-    for (LibPart& known : gSession.libParts) {
-        if (MainId(known.unId) != MainId(part.unId)) continue;
-        if (known.loaded) return;  // the first active library that holds a part wins
-        part.index = known.index;
-        known = std::move(part);
+    if (LibPart* known = KnownPart(MainId(part.unId))) {
+        if (known->loaded) return;  // the first active library that holds a part wins
+        part.index = known->index;
+        *known = std::move(part);
         return;
     }
     part.index = int32_t(gSession.libParts.size()) + 1;
@@ -117,15 +153,12 @@ GSErrCode AddLibrary(const std::string& location, bool builtIn, std::string* err
 }
 
 int32_t SearchLibPart(const std::string& unId) {
-    const std::string wanted = MainId(unId);
-    for (const LibPart& part : gSession.libParts)
-        if (part.loaded && MainId(part.unId) == wanted) return part.index;
-    return 0;
+    const LibPart* part = KnownPart(MainId(unId));
+    return part != nullptr && part->loaded ? part->index : 0;
 }
 
 int32_t LibPartIndexForUnId(const std::string& unId) {
-    for (const LibPart& part : gSession.libParts)
-        if (MainId(part.unId) == MainId(unId)) return part.index;
+    if (const LibPart* part = KnownPart(MainId(unId))) return part->index;
     LibPart placeholder;
     placeholder.unId = unId;
     placeholder.index = int32_t(gSession.libParts.size()) + 1;

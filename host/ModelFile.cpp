@@ -21,7 +21,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr int kFormatVersion = 1;
+constexpr int kFormatVersion = kModelFormatVersion;
 // Largest distance (metres) of a top plane's points from its plane for a hand-written file.
 constexpr double kPlaneFlatnessTol = 0.001;
 // A plane whose unit normal has a smaller vertical part than this stands upright: no top plane.
@@ -29,7 +29,7 @@ constexpr double kUprightPlaneNormalZ = 1e-6;
 // Two consecutive ring points closer than this are one point.
 constexpr double kRingPointTol = 1e-9;
 // Largest distance (metres) of a point from the origin along any axis: farther is a typo or junk.
-constexpr double kMaxCoordinateMagnitude = 1e6;
+constexpr double kMaxCoordinateMagnitude = kModelCoordinateLimit;
 
 // A bad file: where (file, key or element) and what is wrong. Thrown and caught inside this file.
 struct LoadError {
@@ -261,17 +261,6 @@ void DefaultAttributes(Model& m, bool materials, bool buildingMaterials, bool co
     if (layers) m.layers = {{1, "Általános"}};
 }
 
-const char* TypeName(API_ElemTypeID t) {
-    switch (t) {
-        case API_RoofID: return "roof";
-        case API_WallID: return "wall";
-        case API_HatchID: return "fill";
-        case API_ObjectID: return "object";
-        case API_HotspotID: return "hotspot";
-        default: return "";
-    }
-}
-
 const char* IdPrefix(API_ElemTypeID t) {
     switch (t) {
         case API_RoofID: return "ROOF";
@@ -280,14 +269,6 @@ const char* IdPrefix(API_ElemTypeID t) {
         case API_ObjectID: return "OBJECT";
         case API_HotspotID: return "HOTSPOT";
         default: return "ELEM";
-    }
-}
-
-const char* StructureName(API_RoofStructure s) {
-    switch (s) {
-        case API_CompositeStructure: return "composite";
-        case API_ProfileStructure: return "profile";
-        default: return "basic";
     }
 }
 
@@ -330,8 +311,56 @@ struct PendingSelection {
     std::vector<std::string> names;
 };
 
+// The parameter defaults of one library part that a file holds, and each parameter in the file's
+// form without its value, for the values an object gives alone.
+struct PartDefault {
+    std::vector<ParamValue> params;
+    std::map<std::string, Json> forms;
+};
+// The defaults of the library parts a file holds ("libParts"), by unique identifier.
+using PartDefaults = std::map<std::string, PartDefault>;
+
+// A list of parameters, each name once.
+std::vector<ParamValue> ReadParamList(const Json& params, const std::string& key, const std::string& at) {
+    if (!params.is_array()) Fail(at + " key " + Quoted(key), "expected a list of parameters");
+    std::vector<ParamValue> out;
+    std::set<std::string> names;
+    for (size_t i = 0; i < params.size(); ++i) {
+        out.push_back(ReadParam(params[i], at + " parameter " + std::to_string(i + 1)));
+        if (!names.insert(out.back().name).second)
+            Fail(at + " parameter " + std::to_string(i + 1), "parameter " + Quoted(out.back().name) + " is given twice");
+    }
+    return out;
+}
+
+// The library parts' defaults a saved file holds for objects that keep only their changes.
+PartDefaults ReadPartDefaults(const Json& doc, const std::string& source) {
+    PartDefaults out;
+    if (!doc.contains("libParts")) return out;
+    const Json& parts = doc["libParts"];
+    const std::string where = source + ": key \"libParts\"";
+    if (!parts.is_array()) Fail(where, "expected a list of library parts");
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const std::string at = where + " entry " + std::to_string(i + 1);
+        CheckKeys(parts[i], {"unId", "params"}, at);
+        const std::string unId = Text(parts[i], "unId", "", at);
+        if (unId.size() < 38 || unId.front() != '{')
+            Fail(at + " key \"unId\"", "expected a library part unique identifier \"{main}-{revision}\"");
+        if (!parts[i].contains("params")) Fail(at, "missing key \"params\"");
+        PartDefault part;
+        part.params = ReadParamList(parts[i]["params"], "params", at);
+        for (size_t k = 0; k < part.params.size(); ++k) {
+            Json form = parts[i]["params"][k];
+            form.erase("value");
+            part.forms.emplace(part.params[k].name, std::move(form));
+        }
+        if (!out.emplace(unId, std::move(part)).second) Fail(at, "library part " + Quoted(unId) + " is given twice");
+    }
+    return out;
+}
+
 // Reads one element; GUID and element ID may stay empty here and are given out afterwards.
-Element ReadElement(const Json& v, const Model& m, const std::string& where, bool& hasGuid) {
+Element ReadElement(const Json& v, const Model& m, const PartDefaults& defaults, const std::string& where, bool& hasGuid) {
     if (!v.is_object()) Fail(where, "expected an object");
     const std::string type = Text(v, "type", "", where);
     std::string at = where;
@@ -354,7 +383,7 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
     } else if (type == "object") {
         head.typeID = API_ObjectID;
         allowed.insert({"libPart", "position", "angle", "level", "xRatio", "yRatio", "reflected", "pen",
-                        "useObjSectAttrs", "params"});
+                        "useObjSectAttrs", "params", "changedParams", "paramValues"});
     } else if (type == "hotspot") {
         head.typeID = API_HotspotID;
         allowed.insert({"position", "pen"});
@@ -465,6 +494,33 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
         o.reflected = Bool(v, "reflected", false, at);
         o.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
         o.useObjSectAttrs = Bool(v, "useObjSectAttrs", false, at);
+        // A saved object keeps only the parameters that differ from its part's defaults, which
+        // the file holds once per part: whole ("changedParams") or, when only the value differs,
+        // by name and value ("paramValues").
+        if (v.contains("changedParams") || v.contains("paramValues")) {
+            if (v.contains("params")) Fail(at, "give either \"params\" or the changes from the defaults, not both");
+            auto part = defaults.find(e.libPartUnId);
+            if (part == defaults.end())
+                Fail(at, "key \"libParts\" holds no defaults of library part " + Quoted(e.libPartUnId));
+            std::vector<ParamValue> changed;
+            if (v.contains("changedParams")) changed = ReadParamList(v["changedParams"], "changedParams", at);
+            std::set<std::string> names;
+            for (const ParamValue& p : changed) names.insert(p.name);
+            if (v.contains("paramValues")) {
+                const Json& values = v["paramValues"];
+                const std::string where = at + " key \"paramValues\"";
+                if (!values.is_object()) Fail(where, "expected an object of parameter names and values");
+                for (auto it = values.begin(); it != values.end(); ++it) {
+                    auto form = part->second.forms.find(it.key());
+                    if (form == part->second.forms.end()) Fail(where, "the library part has no parameter " + Quoted(it.key()));
+                    if (!names.insert(it.key()).second) Fail(where, "parameter " + Quoted(it.key()) + " is given twice");
+                    Json param = form->second;
+                    param["value"] = it.value();
+                    changed.push_back(ReadParam(param, where + " (" + Quoted(it.key()) + ")"));
+                }
+            }
+            e.params = ParamsWithDefaults(changed, part->second.params);
+        }
         if (v.contains("params")) {
             const Json& params = v["params"];
             if (!params.is_array()) Fail(at + " key \"params\"", "expected a list of parameters");
@@ -485,8 +541,8 @@ Element ReadElement(const Json& v, const Model& m, const std::string& where, boo
 // Reads a whole model into `m`.
 void ReadModel(const Json& doc, const std::string& source, Model& m) {
     CheckKeys(doc, {"format", "version", "stories", "currentStory", "materials", "buildingMaterials", "composites",
-                    "layers", "elements", "selection", "groupsSuspended", "nextGroupId", "originShift", "crs",
-                    "northAngle"},
+                    "layers", "elements", "libParts", "selection", "groupsSuspended", "nextGroupId", "originShift",
+                    "crs", "northAngle"},
               source);
     if (doc.contains("format") && Text(doc, "format", "", source) != "tevaro-model")
         Fail(source + ": key \"format\"", "expected \"tevaro-model\"");
@@ -568,6 +624,7 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
     }
 
     // Elements.
+    const PartDefaults partDefaults = ReadPartDefaults(doc, source);
     m.elements.clear();
     std::vector<bool> hasGuid;
     if (doc.contains("elements")) {
@@ -575,7 +632,7 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
         if (!elements.is_array()) Fail(source + ": key \"elements\"", "expected a list of elements");
         for (size_t i = 0; i < elements.size(); ++i) {
             bool given = false;
-            m.elements.push_back(ReadElement(elements[i], m, source + ": element " + std::to_string(i + 1), given));
+            m.elements.push_back(ReadElement(elements[i], m, partDefaults, source + ": element " + std::to_string(i + 1), given));
             hasGuid.push_back(given);
         }
     }
@@ -618,20 +675,30 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
         const Json& selection = doc["selection"];
         const std::string where = source + ": key \"selection\"";
         if (!selection.is_array()) Fail(where, "expected a list of element IDs");
+        // Elements by ID and by GUID, and the selected ones, so that no entry looks through all.
+        std::map<std::string, std::vector<size_t>> byId;
+        std::map<std::pair<uint64_t, uint64_t>, size_t> byGuid;
+        for (size_t k = 0; k < m.elements.size(); ++k) {
+            byId[m.elements[k].elementId].push_back(k);
+            byGuid.emplace(std::make_pair(m.elements[k].rec.header.guid.hi, m.elements[k].rec.header.guid.lo), k);
+        }
+        std::set<std::pair<uint64_t, uint64_t>> selected;
         for (size_t i = 0; i < selection.size(); ++i) {
             const std::string at = where + " entry " + std::to_string(i + 1);
             if (!selection[i].is_string()) Fail(at, "expected an element ID");
             const std::string name = selection[i].get<std::string>();
             API_Guid asGuid;
             const bool isGuid = GuidFromString(name, asGuid);
-            const Element* found = nullptr;
-            int matches = 0;
-            for (const Element& e : m.elements)
-                if (e.elementId == name || (isGuid && e.rec.header.guid == asGuid)) found = &e, ++matches;
+            // every element the entry names, by ID or by GUID, the last in the list counting
+            std::set<size_t> named;
+            if (auto ids = byId.find(name); ids != byId.end()) named.insert(ids->second.begin(), ids->second.end());
+            if (auto g = byGuid.find({asGuid.hi, asGuid.lo}); isGuid && g != byGuid.end()) named.insert(g->second);
+            const Element* found = named.empty() ? nullptr : &m.elements[*named.rbegin()];
+            const size_t matches = named.size();
             if (found == nullptr) Fail(at, "no element " + Quoted(name));
             if (matches > 1) Fail(at, "element ID " + Quoted(name) + " names " + std::to_string(matches) + " elements; give the GUID");
-            for (const API_Guid& g : m.selection)
-                if (g == found->rec.header.guid) Fail(at, "element " + Quoted(name) + " is selected twice");
+            if (!selected.insert({found->rec.header.guid.hi, found->rec.header.guid.lo}).second)
+                Fail(at, "element " + Quoted(name) + " is selected twice");
             m.selection.push_back(found->rec.header.guid);
         }
     }
@@ -650,80 +717,6 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
     }
     m.crs = Text(doc, "crs", "", source);
     m.northAngle = Number(doc, "northAngle", 0, source);
-}
-
-// ---- Writing ------------------------------------------------------------------------------
-
-Json Ring3ToJson(const Ring3& ring) {
-    Json out = Json::array();
-    for (const API_Coord3D& p : ring) out.push_back({p.x, p.y, p.z});
-    return out;
-}
-
-Json PolygonToJson(const std::vector<API_Coord>& polygon) {
-    Json out = Json::array();
-    for (const API_Coord& p : polygon) out.push_back({p.x, p.y});
-    return out;
-}
-
-Json ElementToJson(const Element& e) {
-    const API_Elem_Head& head = e.rec.header;
-    Json out;
-    out["type"] = TypeName(head.typeID);
-    out["id"] = e.elementId;
-    out["guid"] = GuidToString(head.guid);
-    out["layer"] = head.layer;
-    out["story"] = head.floorInd;
-    if (head.groupId != 0) out["group"] = head.groupId;
-    if (head.typeID == API_RoofID) {
-        const API_RoofType& r = e.rec.roof;
-        out["thickness"] = r.thickness;
-        out["structure"] = StructureName(r.modelElemStructureType);
-        out["buildingMaterial"] = r.buildingMaterial;
-        out["composite"] = r.composite;
-        out["topOverride"] = r.overrideTopMaterial;
-        out["topMaterial"] = r.topMat;
-        out["sideOverride"] = r.overrideSideMaterial;
-        out["sideMaterial"] = r.sideMat;
-        out["bottomOverride"] = r.overrideBotMaterial;
-        out["bottomMaterial"] = r.botMat;
-        out["materialsChained"] = r.materialsChained;
-        Json planes = Json::array();
-        for (const RoofPlaneShape& p : e.roofPlanes) {
-            Json plane;
-            plane["outer"] = Ring3ToJson(p.outer);
-            Json holes = Json::array();
-            for (const Ring3& h : p.holes) holes.push_back(Ring3ToJson(h));
-            plane["holes"] = holes;
-            planes.push_back(plane);
-        }
-        out["planes"] = planes;
-    } else if (head.typeID == API_WallID) {
-        out["footprint"] = PolygonToJson(e.polygon);
-        out["bottomOffset"] = e.rec.wall.bottomOffset;
-        out["height"] = e.rec.wall.height;
-        out["arcs"] = e.rec.wall.polyArcCount;
-    } else if (head.typeID == API_HatchID) {
-        out["polygon"] = PolygonToJson(e.polygon);
-    } else if (head.typeID == API_ObjectID) {
-        const API_ObjectType& o = e.rec.object;
-        out["libPart"] = e.libPartUnId;
-        out["position"] = {o.pos.x, o.pos.y};
-        out["angle"] = o.angle;
-        out["level"] = o.level;
-        out["xRatio"] = o.xRatio;
-        out["yRatio"] = o.yRatio;
-        out["reflected"] = o.reflected;
-        out["pen"] = o.pen;
-        out["useObjSectAttrs"] = o.useObjSectAttrs;
-        Json params = Json::array();
-        for (const ParamValue& p : e.params) params.push_back(Json::parse(ParamToJson(p).dump()));
-        out["params"] = params;
-    } else if (head.typeID == API_HotspotID) {
-        out["position"] = {e.rec.hotspot.pos.x, e.rec.hotspot.pos.y, e.rec.hotspot.pos.z};
-        out["pen"] = e.rec.hotspot.pen;
-    }
-    return out;
 }
 
 }  // namespace
@@ -770,76 +763,6 @@ bool LoadModelFile(const std::string& path, Model& model, std::string& error) {
         return false;
     }
     return LoadModelText(text.str(), path, model, error);
-}
-
-std::string ModelToText(const Model& model) {
-    Json doc;
-    doc["format"] = "tevaro-model";
-    doc["version"] = kFormatVersion;
-    Json stories = Json::array();
-    for (const Story& s : model.stories) stories.push_back({{"index", s.index}, {"level", s.level}, {"name", s.name}});
-    doc["stories"] = stories;
-    doc["currentStory"] = model.currentStory;
-    Json materials = Json::array();
-    for (const Material& mat : model.materials) materials.push_back({{"index", mat.index}, {"name", mat.name}});
-    doc["materials"] = materials;
-    Json bmats = Json::array();
-    for (const BuildingMaterial& b : model.buildingMaterials)
-        bmats.push_back({{"index", b.index}, {"name", b.name}, {"surfaceMaterial", b.surfaceMaterial}});
-    doc["buildingMaterials"] = bmats;
-    Json composites = Json::array();
-    for (const Composite& c : model.composites) composites.push_back({{"index", c.index}, {"name", c.name}, {"skins", c.skins}});
-    doc["composites"] = composites;
-    Json layers = Json::array();
-    for (const Layer& l : model.layers) layers.push_back({{"index", l.index}, {"name", l.name}});
-    doc["layers"] = layers;
-    Json elements = Json::array();
-    for (const Element& e : model.elements) elements.push_back(ElementToJson(e));
-    doc["elements"] = elements;
-    Json selection = Json::array();
-    for (const API_Guid& g : model.selection) {
-        // by element ID when that names this element alone, by GUID otherwise
-        std::string id;
-        for (const Element& e : model.elements)
-            if (e.rec.header.guid == g) id = e.elementId;
-        int named = 0;
-        for (const Element& e : model.elements) named += !id.empty() && e.elementId == id ? 1 : 0;
-        selection.push_back(named == 1 ? id : GuidToString(g));
-    }
-    doc["selection"] = selection;
-    doc["groupsSuspended"] = model.groupsSuspended;
-    doc["nextGroupId"] = model.nextGroupId;
-    // Written only for a model that has them, so other models' files stay as they were.
-    if (model.originShift.x != 0 || model.originShift.y != 0 || model.originShift.z != 0)
-        doc["originShift"] = {model.originShift.x, model.originShift.y, model.originShift.z};
-    if (!model.crs.empty()) doc["crs"] = model.crs;
-    if (model.northAngle != 0) doc["northAngle"] = model.northAngle;
-    return doc.dump(2) + "\n";
-}
-
-bool SaveModelFile(const std::string& path, const Model& model, std::string& error) {
-    const std::string text = ModelToText(model);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = path + ": cannot write the file (" + temp + " cannot be created)";
-            return false;
-        }
-        out << text;
-        out.flush();
-        if (!out) {
-            error = path + ": writing failed";
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = path + ": cannot replace the file";
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace host

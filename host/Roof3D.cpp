@@ -3,10 +3,14 @@
 // faces (one strip per composite skin), with shared vertices, signed edges and normals.
 #include "host/Roof3D.h"
 
+#include "host/Attributes.h"
+#include "host/ElementDatabase.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <unordered_map>
 #include <tuple>
 #include <utility>
 
@@ -47,8 +51,10 @@ struct CachedBody {
     RoofBody body;
 };
 
-std::vector<CachedBody>& BodyCache() {
-    static std::vector<CachedBody> cache;
+
+// The bodies built so far, by roof GUID: found in constant time for every component read.
+std::unordered_map<API_Guid, CachedBody, GuidHash>& BodyCache() {
+    static std::unordered_map<API_Guid, CachedBody, GuidHash> cache;
     return cache;
 }
 
@@ -270,49 +276,38 @@ const Element* RoofAt(const Model& model, int32_t position) {
 // The number of side strips: one per skin of a composite roof, one otherwise.
 int32_t StripCount(const Model& model, const API_RoofType& roof) {
     if (roof.modelElemStructureType != API_CompositeStructure) return 1;
-    for (const Composite& c : model.composites)
-        if (c.index == roof.composite && !c.skins.empty()) return int32_t(c.skins.size());
-    return 1;
+    const Composite* c = FindAttribute(model.composites, roof.composite);
+    return c != nullptr && !c->skins.empty() ? int32_t(c->skins.size()) : 1;
 }
 
 // The roof's body, rebuilt when its planes, thickness or skin count changed since last asked.
 const RoofBody& BodyOf(const Model& model, const Element& roof) {
     const int32_t strips = StripCount(model, roof.rec.roof);
-    for (CachedBody& cached : BodyCache()) {
-        if (cached.guid != roof.rec.header.guid) continue;
-        if (cached.thickness != roof.rec.roof.thickness || cached.strips != strips ||
-            !SamePlanes(cached.planes, roof.roofPlanes)) {
-            cached.thickness = roof.rec.roof.thickness;
-            cached.strips = strips;
-            cached.planes = roof.roofPlanes;
-            BuildBody(cached.planes, cached.thickness, strips, cached.body);
-        }
-        return cached.body;
+    auto [found, fresh] = BodyCache().try_emplace(roof.rec.header.guid);
+    CachedBody& cached = found->second;
+    // a roof seen for the first time, or one whose planes, thickness or skins changed
+    if (fresh || cached.thickness != roof.rec.roof.thickness || cached.strips != strips ||
+        !SamePlanes(cached.planes, roof.roofPlanes)) {
+        cached.guid = roof.rec.header.guid;
+        cached.thickness = roof.rec.roof.thickness;
+        cached.strips = strips;
+        cached.planes = roof.roofPlanes;
+        BuildBody(cached.planes, cached.thickness, strips, cached.body);
     }
-    CachedBody fresh;
-    fresh.guid = roof.rec.header.guid;
-    fresh.thickness = roof.rec.roof.thickness;
-    fresh.strips = strips;
-    fresh.planes = roof.roofPlanes;
-    BuildBody(fresh.planes, fresh.thickness, strips, fresh.body);
-    BodyCache().push_back(std::move(fresh));
-    return BodyCache().back().body;
+    return cached.body;
 }
 
 // The surface material of a building material (0 when it does not exist).
 int32_t SurfaceOf(const Model& model, int32_t buildingMaterial) {
-    for (const BuildingMaterial& b : model.buildingMaterials)
-        if (b.index == buildingMaterial) return b.surfaceMaterial;
-    return 0;
+    const BuildingMaterial* b = FindAttribute(model.buildingMaterials, buildingMaterial);
+    return b != nullptr ? b->surfaceMaterial : 0;
 }
 
 // The material of a face from the roof's structure and its overrides as they are right now.
 int32_t FaceMaterial(const Model& model, const API_RoofType& roof, FaceKind kind, int32_t skin) {
     int32_t material = 0;
     if (roof.modelElemStructureType == API_CompositeStructure) {
-        const Composite* composite = nullptr;
-        for (const Composite& c : model.composites)
-            if (c.index == roof.composite) composite = &c;
+        const Composite* composite = FindAttribute(model.composites, roof.composite);
         if (composite != nullptr && !composite->skins.empty()) {
             const size_t last = composite->skins.size() - 1;
             const size_t k = kind == kTopFace ? 0 : kind == kBottomFace ? last : std::min<size_t>(size_t(skin), last);
@@ -369,9 +364,9 @@ void ChainRoofMaterials(API_RoofType& roof, const API_RoofType& mask) {
 
 GSErrCode Get3DInfo(const Model& model, const API_Elem_Head* head, API_ElemInfo3D* info) {
     if (head == nullptr || info == nullptr) return APIERR_BADPARS;
-    for (size_t k = 0; k < model.elements.size(); ++k) {
+    size_t k = 0;
+    if (ElementPosition(model, head->guid, k)) {
         const Element& e = model.elements[k];
-        if (e.rec.header.guid != head->guid) continue;
         if (e.rec.header.typeID != API_RoofID) return APIERR_NO3D;
         const int32_t base = int32_t(k + 1) * kBodySlotsPerElement;
         const int32_t stale = std::max<int32_t>(0, std::min<int32_t>(e.roof3DStaleBodies, kBodySlotsPerElement - 1));
@@ -439,8 +434,8 @@ GSErrCode GetComponent3D(const Model& model, API_Component3D* component) {
             const BodyPolygon& pg = body.polygons[size_t(i - 1)];
             const int32_t material = FaceMaterial(model, roof->rec.roof, pg.kind, pg.skin);
             component->umat.name[0] = 0;
-            for (const Material& m : model.materials)
-                if (m.index == material) std::snprintf(component->umat.name, sizeof component->umat.name, "%s", m.name.c_str());
+            if (const Material* m = FindAttribute(model.materials, material))
+                std::snprintf(component->umat.name, sizeof component->umat.name, "%s", m->name.c_str());
             return NoError;
         }
     }

@@ -3,6 +3,8 @@
 #include "Common_src/ParamNames.h"
 
 #include <cstdio>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "Common_src/AddOnState.h"
@@ -92,6 +94,9 @@ bool AppendPlaneObjects(HostArray<API_Elem_Head>& list, const RoofPlane& plane) 
 // Groups every roof with the objects of its planes; stops with message 17 when memory runs out.
 void GroupRoofsWithTheirObjects() {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
+    // Each roof's planes in table order, so that a roof's group is made without a pass over all planes.
+    std::map<std::pair<uint64_t, uint64_t>, std::vector<uint32_t>> planesOfRoof;
+    for (uint32_t k = 0; k < planes.count; ++k) planesOfRoof[{planes[k].roofGuid.hi, planes[k].roofGuid.lo}].push_back(k);
     for (uint32_t i = 0; i < planes.count; ++i) {
         if (planes[i].inRun != 0) continue;
         HostArray<API_Elem_Head> list;
@@ -100,8 +105,9 @@ void GroupRoofsWithTheirObjects() {
         bool listed = HostArrayReserve(list, kGroupListStep) && HostArrayAppend(list, roofHead, kGroupListStep) &&
                       AppendPlaneObjects(list, planes[i]);
         planes[i].inRun = 1;
-        for (uint32_t k = i + 1; listed && k < planes.count; ++k) {
-            if (planes[k].inRun != 0 || planes[k].roofGuid != planes[i].roofGuid) continue;
+        for (uint32_t k : planesOfRoof[{planes[i].roofGuid.hi, planes[i].roofGuid.lo}]) {
+            if (!listed) break;
+            if (k <= i || planes[k].inRun != 0) continue;
             listed = AppendPlaneObjects(list, planes[k]);
             planes[k].inRun = 1;
         }

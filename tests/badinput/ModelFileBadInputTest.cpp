@@ -116,19 +116,23 @@ protected:
     std::filesystem::path folder_;
 };
 
-TEST_F(ModelSave, SaveThatCannotWriteItsTemporaryFileKeepsTheOldFile) {
+TEST_F(ModelSave, AFolderNamedLikeATemporaryFileBesideTheTargetNeitherStopsTheSaveNorIsTouched) {
     const std::filesystem::path file = folder_ / "model.json";
     {
         std::ofstream(file) << "the old model";
     }
-    // The temporary file's name is taken by a folder, so it cannot be written.
+    // A folder with the name a fixed temporary name would take; the save picks a name of its own.
     std::filesystem::create_directories(folder_ / "model.json.tmp");
+    {
+        std::ofstream(folder_ / "model.json.tmp" / "inside.txt") << "kept";
+    }
     host::Model model;
     std::string error;
     ASSERT_TRUE(host::LoadModelText(kGoodModel, "good.json", model, error)) << error;
-    EXPECT_FALSE(host::SaveModelFile(file.string(), model, error));
-    EXPECT_NE(error.find("model.json"), std::string::npos) << error;
-    EXPECT_EQ(Read(file), "the old model");
+    ASSERT_TRUE(host::SaveModelFile(file.string(), model, error)) << error;
+    EXPECT_EQ(Read(file), host::ModelToText(model));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "model.json.tmp"));
+    EXPECT_EQ(Read(folder_ / "model.json.tmp" / "inside.txt"), "kept");
 }
 
 TEST_F(ModelSave, SaveOverAnOldFileReplacesItWholeAndLeavesNoTemporaryFile) {

@@ -85,13 +85,19 @@ bool StartEstateSession(const std::string& modelText, std::string& error) {
     host::gSession.shellLaunch = false;
     host::Model model;
     if (!host::LoadModelText(modelText, "estate", model, error)) return false;
+    return StartEstateSession(std::move(model), error);
+}
+
+bool StartEstateSession(host::Model&& model, std::string& error) {
+    host::ResetSession();
+    host::gSession.shellLaunch = false;
     host::gSession.model = std::move(model);
     host::ResolveLibPartIndices();
     return host::LoadAddOnInProcess(GetExportedFuncAddrs, SetImportedFuncAddrs, GetAddOnResourceFork,
                                     std::string(TEVARO_BUILD_DIR) + "/Tevaro_21_x64_hun.so", gEstateAddOn, error);
 }
 
-EstateRunResult TileEstate(bool snapshots) {
+EstateRunResult TileEstate(bool snapshots, const std::function<void()>& afterRun) {
     EstateRunResult r;
     // The main dialog: the first real entry of every list that has no default, then OK.
     for (int16_t popUp : kDialogPopUps) {
@@ -114,6 +120,7 @@ EstateRunResult TileEstate(bool snapshots) {
     r.topologySeconds = Since(start);
     double cpu = CpuNow() - cpuStart;
     r.planeCount = gState.roofPlanes.planes.count;
+    if (afterRun) afterRun();
     if (snapshots) {
         r.planes = PlanesText();
         r.setters = RenumberGuids(host::ModelToText(host::gSession.model));

@@ -2,7 +2,10 @@
 // finalize on the edge palette) and takes a comparable picture of what the run produced.
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "host/Model.h"
 
 namespace tevaro_test {
 
@@ -20,10 +23,13 @@ struct EstateRunResult {
 
 // A fresh host with `modelText` loaded and the add-on started in-process.
 bool StartEstateSession(const std::string& modelText, std::string& error);
+// The same with a model already loaded (a benchmark times the file's loading itself).
+bool StartEstateSession(host::Model&& model, std::string& error);
 
 // Runs the tile command with the dialog's defaults and finalizes. `snapshots`: also fill the
 // plane, setter and final model texts (GUIDs renumbered in order of appearance).
-EstateRunResult TileEstate(bool snapshots);
+// `afterRun`, when given, is called once the palette is open, before finalizing.
+EstateRunResult TileEstate(bool snapshots, const std::function<void()>& afterRun = {});
 
 // Unloads the add-on of the session.
 void EndEstateSession();
