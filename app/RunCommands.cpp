@@ -12,6 +12,7 @@
 #include "app/SessionLines.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/InputLimits.h"
 #include "host/PointInput.h"
 
 namespace {
@@ -33,12 +34,14 @@ int RunSessionCommand(int argc, char** argv) {
         return 2;
     }
     const std::string script = options.rest[0];
-    std::ifstream in(script);
-    if (!in) {
-        std::cerr << script << ": cannot be read\n";
+    // Only a regular file of bounded size is a script: a folder, a device or a pipe is refused.
+    std::string text;
+    if (!host::ReadRegularFile(script, host::kMaxTextFileBytes, text, error)) {
+        std::cerr << "tevaro run: " << error << "\n";
         return 2;
     }
     std::vector<std::string> lines;
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
 
     if (!options.outDir.empty()) {

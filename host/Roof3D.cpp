@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -46,6 +47,9 @@ struct CachedBody {
     std::vector<RoofPlaneShape> planes;
     RoofBody body;
 };
+
+// Bodies the cache may hold beyond twice the model's roofs before it lets go of gone roofs'.
+constexpr size_t kSpareCachedBodies = 16;
 
 std::vector<CachedBody>& BodyCache() {
     static std::vector<CachedBody> cache;
@@ -275,6 +279,19 @@ int32_t StripCount(const Model& model, const API_RoofType& roof) {
     return 1;
 }
 
+// Lets go of the bodies of roofs the model no longer holds (deleted, or of a model opened before)
+// once the cache outgrows the model's roofs, so a long session does not keep every body it built.
+void ForgetBodiesOfGoneRoofs(const Model& model) {
+    size_t roofs = 0;
+    for (const Element& e : model.elements) roofs += e.rec.header.typeID == API_RoofID ? 1 : 0;
+    // Pruning walks the cache once: done only when it has doubled past the roofs, so it costs little.
+    if (BodyCache().size() < 2 * roofs + kSpareCachedBodies) return;
+    std::set<std::pair<uint64_t, uint64_t>> present;
+    for (const Element& e : model.elements)
+        if (e.rec.header.typeID == API_RoofID) present.insert({e.rec.header.guid.hi, e.rec.header.guid.lo});
+    std::erase_if(BodyCache(), [&present](const CachedBody& c) { return present.count({c.guid.hi, c.guid.lo}) == 0; });
+}
+
 // The roof's body, rebuilt when its planes, thickness or skin count changed since last asked.
 const RoofBody& BodyOf(const Model& model, const Element& roof) {
     const int32_t strips = StripCount(model, roof.rec.roof);
@@ -289,6 +306,7 @@ const RoofBody& BodyOf(const Model& model, const Element& roof) {
         }
         return cached.body;
     }
+    ForgetBodiesOfGoneRoofs(model);
     CachedBody fresh;
     fresh.guid = roof.rec.header.guid;
     fresh.thickness = roof.rec.roof.thickness;
