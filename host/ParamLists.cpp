@@ -198,7 +198,7 @@ std::vector<ParamValue> ParamsFromHandle(API_AddParType* const* handle) {
             const size_t bytes = r.array != nullptr ? size_t(GetHandleSize(r.array)) : 0;
             size_t cells = CellCount(r.dim1, r.dim2);
             // A record declaring more values than the limit keeps the ones its handle holds.
-            if (cells > size_t(kMaxParamCells)) cells = std::min(cells, bytes / sizeof(char16_t));
+            if (cells > size_t(kMaxParamCells)) cells = std::min(cells, bytes / (IsTextParam(p) ? sizeof(char16_t) : sizeof(double)));
             if (IsTextParam(p)) {
                 const char16_t* chars = bytes > 0 ? reinterpret_cast<const char16_t*>(*r.array) : nullptr;
                 const size_t nChars = bytes / sizeof(char16_t);
