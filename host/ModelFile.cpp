@@ -417,7 +417,7 @@ std::vector<Attr> ReadAttributes(const Json& list, const char* key, const std::s
 
 // The parts of a roof that every roof has: thickness, structure and materials.
 void ReadRoofBody(const Json& v, const Model& m, const std::string& at, API_RoofType& r) {
-    r.thickness = Number(v, "thickness", 0.3, at);
+    r.thickness = v.contains("thickness") ? Coordinate(v["thickness"], at + " key \"thickness\"") : 0.3;
     if (!(r.thickness > 0)) Fail(at + " key \"thickness\"", "must be a positive number");
     const std::string structure = Text(v, "structure", "basic", at);
     if (structure == "basic") r.modelElemStructureType = API_BasicStructure;
@@ -627,7 +627,7 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
             CheckKeys(stories[i], {"index", "level", "name"}, at);
             Story s;
             s.index = int16_t(Integer(stories[i], "index", int64_t(i), -32768, 32767, at));
-            s.level = Number(stories[i], "level", 0, at);
+            s.level = stories[i].contains("level") ? Coordinate(stories[i]["level"], at + " key \"level\"") : 0.0;
             s.name = Text(stories[i], "name", std::to_string(s.index) + ". szint", at);
             if (!seen.insert(s.index).second) Fail(at, "story index " + std::to_string(s.index) + " is used twice");
             m.stories.push_back(s);
