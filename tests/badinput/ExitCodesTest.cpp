@@ -70,7 +70,7 @@ TEST_F(ExitCodes, CatalogueFailsForAnInputThatIsNotACatalogueFile) {
         {"a missing file", (folder_ / "none.ini").string(), "does not exist"},
         {"a folder", folder_.string(), "folder"},
         {"a device", "/dev/zero", "not a regular file"},
-        {"binary junk", File("junk.ini", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 14)), "zero byte"},
+        {"binary junk", File("junk.ini", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe", 12)), "zero byte"},
         {"text that holds no entry", File("prose.ini", "Dear reader,\nthis is not a catalogue.\n"), "no line"},
         {"an empty file", File("empty.ini", ""), "no line"},
     };

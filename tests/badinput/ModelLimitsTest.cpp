@@ -63,7 +63,11 @@ void ExpectAllRefused(const std::vector<Refused>& cases) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_FALSE(host::LoadModelText(c.text, "bad.json", model, error)) << c.what;
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+#ifdef NDEBUG  // timings hold for optimized builds; a sanitizer build is many times slower
         EXPECT_LT(seconds, 5.0) << c.what << ": refusing took too long";
+#else
+        (void)seconds;
+#endif
         for (const std::string& s : c.said) EXPECT_NE(error.find(s), std::string::npos) << c.what << ": " << error;
     }
 }
