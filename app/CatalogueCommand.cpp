@@ -1,4 +1,6 @@
-// Purpose: `tevaro catalogue [FILE]`: loads a catalogue file as Initialize does and prints it as JSON.
+// Purpose: `tevaro catalogue [FILE]`: loads a catalogue file as Initialize does and prints it as JSON;
+// a file that is missing, a folder, unreadable, too large, binary or holds no catalogue entry fails
+// with a message and exit code 1.
 //
 // The add-on's own loader runs in-process (the program links the add-on's static library and
 // hands it the host's function table, as a freshly loaded add-on gets it), so the tables printed
@@ -17,6 +19,7 @@
 #include "app/Commands.h"
 #include "host/AddOnLoader.h"
 #include "host/Host.h"
+#include "host/InputLimits.h"
 
 namespace {
 
@@ -108,6 +111,28 @@ json CatalogueJson(const Catalogue& c, const std::string& file) {
     return j;
 }
 
+// Checks a catalogue file before the loader reads it: a regular text file within the size limit.
+bool CheckCatalogueFile(const std::string& file, std::string& error) {
+    std::string text;
+    if (!host::ReadRegularFile(file, host::kMaxTextFileBytes, text, error)) return false;
+    const std::string binary = host::BinaryContentProblem(text);
+    if (!binary.empty()) return (error = file + ": " + binary, false);
+    return true;
+}
+
+// True when the loader found no entry at all: no family slot filled and every list empty.
+bool CatalogueIsEmpty(const Catalogue& c) {
+    for (const TileFamily& f : c.families)
+        // a family slot given a line has a name or types
+        if (f.name[0] != 0 || f.typeCount != 0) return false;
+    const int32_t counts[] = {c.ridgeTypeCount,      c.valleyTypeCount,     c.accessoryTypeCount, c.foilCount,
+                              c.solarCollectorCount, c.solarPanelCount,     c.lossMultiplierCount,
+                              c.snowGuardingModeCount, c.display2DCount};
+    for (int32_t n : counts)
+        if (n != 0) return false;
+    return true;
+}
+
 // Gives the in-process add-on a fresh host, as a freshly loaded add-on would get it.
 void ConnectAddOnInProcess() {
     host::ResetSession();
@@ -132,13 +157,22 @@ int RunCatalogueCommand(int argc, char** argv) {
         if (folder.empty() || folder.back() != '/') folder += '/';
         std::snprintf(gState.addOnFolder, sizeof gState.addOnFolder, "%s", folder.c_str());
         file = folder + "Tevaro.ini";
-        LoadCatalogue();
     } else {
         file = options.rest[0];
-        LoadCatalogueFile(file.c_str());
     }
+    if (!CheckCatalogueFile(file, error)) {
+        std::fprintf(stderr, "tevaro catalogue: %s\n", error.c_str());
+        return 1;
+    }
+    if (options.rest.empty()) LoadCatalogue();
+    else LoadCatalogueFile(file.c_str());
     for (const host::ReportLine& line : host::gSession.reportLines)
         std::fprintf(stderr, "%s%s\n", line.withDialog ? "[dialog] " : "", line.text.c_str());
+    if (CatalogueIsEmpty(gCatalogue)) {
+        std::fprintf(stderr, "tevaro catalogue: %s: no line of the file is a catalogue entry (is it a Tevaro.ini?)\n",
+                     file.c_str());
+        return 1;
+    }
     std::cout << CatalogueJson(gCatalogue, file).dump(2, ' ', false, json::error_handler_t::replace) << "\n";
     return 0;
 }

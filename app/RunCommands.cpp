@@ -13,6 +13,7 @@
 #include "app/SessionLines.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/InputLimits.h"
 #include "host/PointInput.h"
 
 namespace {
@@ -33,13 +34,15 @@ int RunSessionCommand(int argc, char** argv) {
                                      1, 1, ""};
     if (const int code = app::StartCommandHost(argc, argv, shape, options, addOn); code != 0) return code;
     const std::string script = options.rest[0];
-    std::ifstream in(script);
-    if (!in) {
-        std::cerr << script << ": cannot be read\n";
+    // Only a regular file of bounded size is a script: a folder, a device or a pipe is refused.
+    std::string text;
+    if (!host::ReadRegularFile(script, host::kMaxTextFileBytes, text, error)) {
+        std::cerr << "tevaro run: " << error << "\n";
         app::StopHost(addOn);
         return 2;
     }
     std::vector<std::string> lines;
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     app::SessionRunner runner;
     runner.inputFolder = FolderOf(script);

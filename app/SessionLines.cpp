@@ -9,6 +9,7 @@
 #include "app/PlanSheet.h"
 #include "app/PlanSvg.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
@@ -645,15 +646,19 @@ void RemoveDrivers() {
 void EchoNewMessages(SessionRunner& runner) {
     const auto& reports = host::gSession.reportLines;
     const auto& alerts = host::gSession.alerts;
-    for (; runner.echoedReports < reports.size(); ++runner.echoedReports)
-        if (runner.out != nullptr) *runner.out << "report: " << reports[runner.echoedReports].text << "\n";
+    // Lines and alerts are numbered from the session's start; the host may have let the oldest go.
+    const size_t reportBase = host::gSession.reportLinesReleased, alertBase = host::gSession.alertsReleased;
+    runner.echoedReports = std::max(runner.echoedReports, reportBase);
+    runner.echoedAlerts = std::max(runner.echoedAlerts, alertBase);
+    for (; runner.echoedReports < reportBase + reports.size(); ++runner.echoedReports)
+        if (runner.out != nullptr) *runner.out << "report: " << reports[runner.echoedReports - reportBase].text << "\n";
     const auto& links = host::gSession.shellOpens;
     for (; runner.echoedLinks < links.size(); ++runner.echoedLinks)
         if (runner.out != nullptr) *runner.out << "open link: " << links[runner.echoedLinks] << "\n";
-    for (; runner.echoedAlerts < alerts.size(); ++runner.echoedAlerts)
+    for (; runner.echoedAlerts < alertBase + alerts.size(); ++runner.echoedAlerts)
         if (runner.out != nullptr)
-            *runner.out << "alert: " << alerts[runner.echoedAlerts].title << ": " << alerts[runner.echoedAlerts].largeText
-                        << "\n";
+            *runner.out << "alert: " << alerts[runner.echoedAlerts - alertBase].title << ": "
+                        << alerts[runner.echoedAlerts - alertBase].largeText << "\n";
     if (runner.out != nullptr) runner.out->flush();
 }
 

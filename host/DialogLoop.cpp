@@ -87,7 +87,7 @@ void FinishClose(int16_t dialID) {
     d = Dialog(dialID);
     if (d == nullptr) return;
     gDM.rememberedPositions[d->layout.resID] = {d->left, d->top};
-    gDM.closed.push_back(ClosedDialog{*d, d->closeItem});
+    AppendKept(gDM.closed, ClosedDialog{*d, d->closeItem}, kMaxClosedDialogs);
     gDM.open.erase(dialID);
 }
 
@@ -313,7 +313,7 @@ int16_t DgAlert(int16_t alertType, const char* title, const char* largeText, con
     a.buttons[1] = b2 != nullptr ? b2 : "";
     a.buttons[2] = b3 != nullptr ? b3 : "";
     gSession.lastMessage = !a.largeText.empty() ? a.largeText : a.smallText;
-    gSession.alerts.push_back(std::move(a));
+    AppendKept(gSession.alerts, std::move(a), kMaxReportLines, &gSession.alertsReleased);
     return 1;
 }
 

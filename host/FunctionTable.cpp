@@ -12,6 +12,7 @@
 #include "host/Attributes.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/InputLimits.h"
 #include "host/HostApi.h"
 #include "host/LibPartScripts.h"
 #include "host/Libraries.h"
@@ -193,7 +194,7 @@ GSErrCode Interface(uint32_t code, void* par1, void* par2) {
     if (code == APIIo_SetUserControlCallbackID) {
         const auto* uc = static_cast<const API_UCCallbackType*>(par1);
         if (uc == nullptr) return APIERR_BADPARS;
-        gSession.userControls.push_back(*uc);
+        AppendKept(gSession.userControls, *uc, kMaxKeptRecords);
         RecordCall("Interface/SUCC", APINULLGuid, int64_t(uc->itemID) * 1000 + uc->type);
         return NoError;
     }
@@ -296,12 +297,12 @@ GSErrCode DisposeAttrDefsHdls(API_AttributeDef* defs) { return DisposeAttrDefs(d
 GSErrCode WriteReport(const char* text, bool withDialog) {
     if (GSErrCode f = TakeHostFault("WriteReport")) return f;
     const std::string t = text != nullptr ? text : "";
-    gSession.reportLines.push_back(ReportLine{t, withDialog});
+    AppendKept(gSession.reportLines, ReportLine{t, withDialog}, kMaxReportLines, &gSession.reportLinesReleased);
     gSession.lastMessage = t;
     return NoError;
 }
 
-void DBPrint(const char* text) { gSession.debugLines.push_back(text != nullptr ? text : ""); }
+void DBPrint(const char* text) { AppendKept(gSession.debugLines, std::string(text != nullptr ? text : ""), kMaxKeptRecords); }
 
 // String `index` of a string resource of the add-on, cut to the buffer.
 bool RSGetIndString(char* buffer, int32_t bufferSize, int16_t resID, int32_t index) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "host/DialogManager.h"
+#include "host/InputLimits.h"
 #include "host/LibPartScripts.h"
 #include "host/MemoryHandles.h"
 #include "host/PointInput.h"
@@ -173,7 +174,7 @@ bool ShownTextIsMessage(const std::string& shown, const std::string& messageText
 }
 
 void RecordCall(const std::string& op, const API_Guid& guid, int64_t value) {
-    gSession.calls.push_back(CallRecord{op, guid, value});
+    AppendKept(gSession.calls, CallRecord{op, guid, value}, kMaxKeptRecords);
 }
 
 std::string FourCCText(uint32_t code) {

@@ -5,9 +5,11 @@
 // application had just started with an empty project.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Common_src/Api_related/HostFunctionTable.h"
@@ -111,9 +113,13 @@ struct Session {
     std::vector<RegisteredMenu> menus;
     std::map<int16_t, APIMenuCommandProc> menuHandlers;
 
+    // The report window keeps its last lines (kMaxReportLines); `reportLinesReleased` counts the
+    // older ones let go, so that a reader that numbers lines from the start still finds its place.
     std::vector<ReportLine> reportLines;
-    std::vector<std::string> debugLines;  // DBPrint lines
-    std::vector<Alert> alerts;
+    size_t reportLinesReleased = 0;
+    std::vector<std::string> debugLines;  // DBPrint lines (the last kMaxKeptRecords)
+    std::vector<Alert> alerts;            // the last kMaxReportLines, `alertsReleased` let go before them
+    size_t alertsReleased = 0;
     std::string lastMessage;              // the last report line or alert text shown
     std::vector<CallRecord> calls;
     std::vector<API_RubberLineType> rubberLines;  // 'DRLI' lines, in drawing order
@@ -133,6 +139,18 @@ struct Session {
     PointInputHook pointInput;  // empty: 'IPOI' is not supported
     std::map<int32_t, API_Element> elementDefaults;  // per element type, set by tests when needed
 };
+
+// Appends to a record list that keeps only its last entries: past `limit` the oldest quarter is
+// released at once (so each append costs little), counted in `released` when given.
+template <typename T>
+void AppendKept(std::vector<T>& list, T item, size_t limit, size_t* released = nullptr) {
+    if (list.size() >= limit) {
+        const size_t drop = list.size() - limit * 3 / 4;
+        list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(drop));
+        if (released != nullptr) *released += drop;
+    }
+    list.push_back(std::move(item));
+}
 
 extern Session gSession;
 

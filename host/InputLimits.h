@@ -31,7 +31,7 @@ constexpr size_t kMaxHolesPerPlane = 1000;
 // Elements of one model (roofs, walls, fills, objects and hotspots together).
 constexpr size_t kMaxElementsPerModel = 20000;
 // Footprint and hole points of one hip roof generated through the straight skeleton.
-constexpr size_t kMaxSkeletonPoints = 400;
+constexpr size_t kMaxSkeletonPoints = 200;
 // Rows or columns of one array parameter, and values (rows x columns) of one array parameter.
 constexpr int64_t kMaxParamDim = 1 << 20;
 constexpr int64_t kMaxParamCells = 1 << 20;
@@ -44,7 +44,7 @@ constexpr uint64_t kMaxTextFileBytes = uint64_t(16) << 20;
 constexpr size_t kMaxReportLines = 10000;
 constexpr size_t kMaxClosedDialogs = 64;
 // Host call records, rubber lines and point-input records a session keeps.
-constexpr size_t kMaxKeptRecords = 100000;
+constexpr size_t kMaxKeptRecords = 10000;
 
 // ---- Checks ---------------------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Common_src/LibPartIds.h"
+#include "host/JsonInput.h"
 #include "host/ParamLists.h"
 
 namespace host {
@@ -117,8 +118,10 @@ GSErrCode AddLibraryText(const std::string& text, const std::string& location, b
     std::string why;
     std::vector<LibPart> parts;
     try {
-        const nlohmann::json j = nlohmann::json::parse(text);
-        if (!j.is_object() || !j.contains("parts") || !j["parts"].is_array()) {
+        nlohmann::json j;
+        if (!ParseJsonWithinLimits(text, j, why)) {
+            // why says what is wrong
+        } else if (!j.is_object() || !j.contains("parts") || !j["parts"].is_array()) {
             why = "not a library file (no \"parts\" list)";
         } else {
             for (const auto& pj : j["parts"]) {

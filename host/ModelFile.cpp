@@ -13,6 +13,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/InputLimits.h"
+#include "host/JsonInput.h"
 #include "host/ParamLists.h"
 #include "host/RoofShapes.h"
 
@@ -86,11 +88,22 @@ std::string Text(const Json& obj, const char* key, const std::string& fallback, 
     return obj[key].get<std::string>();
 }
 
-// A point coordinate: a finite number no farther from the origin than a model reaches.
+// A point coordinate or a level: a finite number no farther from the origin than a model reaches.
 double Coordinate(const Json& v, const std::string& where) {
     const double d = AsNumber(v, where);
-    if (std::fabs(d) > kMaxCoordinateMagnitude) Fail(where, "the point lies too far from the origin (more than 1000 km)");
+    if (!CoordinateOk(d)) Fail(where, "the point lies too far from the origin (more than 1000 km)");
     return d;
+}
+
+// The message for a list longer than its limit.
+std::string CountLimitText(size_t count, const char* what, size_t limit) {
+    return std::to_string(count) + " " + what + " are more than the " + std::to_string(limit) + " this program takes";
+}
+
+// Refuses a ring of more points than the limit before any point is read; a ring given closed
+// repeats its first point at the end (as saved polygons do), which does not count.
+void CheckRingSize(const Json& v, const std::string& where) {
+    if (v.is_array() && v.size() > kMaxRingPoints + 1) Fail(where, CountLimitText(v.size(), "points", kMaxRingPoints));
 }
 
 API_Coord Point2(const Json& v, const std::string& where) {
@@ -136,9 +149,76 @@ bool RingCrossesItself(const std::vector<API_Coord3D>& ring) {
     return false;
 }
 
+// A plan ring as a 3D ring at height 0 (the plan checks look at x and y only).
+Ring3 Flat(const std::vector<API_Coord>& ring) {
+    Ring3 out;
+    for (const API_Coord& p : ring) out.push_back({p.x, p.y, 0});
+    // the plan ring was given closed: its last point repeats the first
+    if (out.size() > 1 && out.front().x == out.back().x && out.front().y == out.back().y) out.pop_back();
+    return out;
+}
+
+// The plan box of a ring: lowest and highest x and y.
+struct PlanBox {
+    double x0, y0, x1, y1;
+};
+PlanBox BoxOf(const Ring3& ring) {
+    PlanBox b{ring[0].x, ring[0].y, ring[0].x, ring[0].y};
+    for (const API_Coord3D& p : ring) {
+        b.x0 = std::min(b.x0, p.x), b.y0 = std::min(b.y0, p.y);
+        b.x1 = std::max(b.x1, p.x), b.y1 = std::max(b.y1, p.y);
+    }
+    return b;
+}
+
+// True when an edge of one ring meets an edge of the other in plan (cross, touch or overlap).
+bool RingsMeet(const Ring3& a, const Ring3& b) {
+    const PlanBox ba = BoxOf(a), bb = BoxOf(b);
+    // boxes apart along x or along y: no edges can meet
+    if (ba.x1 < bb.x0 || bb.x1 < ba.x0 || ba.y1 < bb.y0 || bb.y1 < ba.y0) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (size_t j = 0; j < b.size(); ++j)
+            if (PlanSegmentsMeet(a[i], a[(i + 1) % a.size()], b[j], b[(j + 1) % b.size()])) return true;
+    return false;
+}
+
+// True when the point lies inside the ring in plan (crossing count; the ring's edges are not
+// met by the caller's point, which is a vertex of a ring that meets none of them).
+bool InsidePlan(const Ring3& ring, const API_Coord3D& p) {
+    bool inside = false;
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const API_Coord3D& a = ring[i];
+        const API_Coord3D& b = ring[j];
+        // the edge spans the point's y, and crosses the horizontal ray to the right of the point
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+    }
+    return inside;
+}
+
+// What is wrong with a plane's holes in plan (empty when nothing): each must lie inside the
+// outline without touching it, and no two may touch, overlap or lie one inside the other.
+std::string HolesProblem(const Ring3& outer, const std::vector<Ring3>& holes, const std::string& where) {
+    if (outer.size() < 3) return "";  // the shape's own check names an outline of too few points
+    for (size_t h = 0; h < holes.size(); ++h) {
+        const std::string name = "hole " + std::to_string(h + 1);
+        if (holes[h].size() < 3) continue;  // the shape's own check names a ring of too few points
+        if (RingsMeet(outer, holes[h])) return name + " crosses or touches the outline of " + where;
+        if (!InsidePlan(outer, holes[h][0])) return name + " lies outside the outline of " + where;
+        for (size_t k = 0; k < h; ++k) {
+            if (holes[k].size() < 3) continue;
+            const std::string other = "hole " + std::to_string(k + 1);
+            if (RingsMeet(holes[k], holes[h])) return name + " crosses or touches " + other;
+            if (InsidePlan(holes[k], holes[h][0]) || InsidePlan(holes[h], holes[k][0]))
+                return name + " and " + other + " lie one inside the other";
+        }
+    }
+    return "";
+}
+
 // A plan polygon, held closed (first point repeated at the end) as the host holds polygons.
 std::vector<API_Coord> ClosedPolygon(const Json& v, const std::string& where) {
     if (!v.is_array()) Fail(where, "expected a list of plan points");
+    CheckRingSize(v, where);
     std::vector<API_Coord> ring;
     for (size_t i = 0; i < v.size(); ++i) ring.push_back(Point2(v[i], where + " point " + std::to_string(i + 1)));
     std::vector<API_Coord> distinct;
@@ -157,6 +237,7 @@ std::vector<API_Coord> ClosedPolygon(const Json& v, const std::string& where) {
 // A plan ring as written (open or closed), for generated roofs.
 std::vector<API_Coord> PlanRing(const Json& v, const std::string& where) {
     if (!v.is_array()) Fail(where, "expected a list of plan points");
+    CheckRingSize(v, where);
     std::vector<API_Coord> ring;
     for (size_t i = 0; i < v.size(); ++i) ring.push_back(Point2(v[i], where + " point " + std::to_string(i + 1)));
     return ring;
@@ -165,6 +246,7 @@ std::vector<API_Coord> PlanRing(const Json& v, const std::string& where) {
 // A 3D ring, held open (a closing repeat of the first point is dropped).
 Ring3 OpenRing3(const Json& v, const std::string& where) {
     if (!v.is_array()) Fail(where, "expected a list of 3D points");
+    CheckRingSize(v, where);
     Ring3 ring;
     for (size_t i = 0; i < v.size(); ++i) {
         const API_Coord3D p = Point3(v[i], where + " point " + std::to_string(i + 1));
@@ -204,11 +286,20 @@ RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
     if (!v.contains("outer")) Fail(where, "missing key \"outer\"");
     RoofPlaneShape plane;
     plane.outer = OpenRing3(v["outer"], where + " key \"outer\"");
+    size_t points = plane.outer.size();
     if (v.contains("holes")) {
         const Json& holes = v["holes"];
         if (!holes.is_array()) Fail(where + " key \"holes\"", "expected a list of rings");
-        for (size_t h = 0; h < holes.size(); ++h)
+        if (holes.size() > kMaxHolesPerPlane)
+            Fail(where + " key \"holes\"", CountLimitText(holes.size(), "holes", kMaxHolesPerPlane));
+        for (size_t h = 0; h < holes.size(); ++h) {
             plane.holes.push_back(OpenRing3(holes[h], where + " hole " + std::to_string(h + 1)));
+            points += plane.holes.back().size();
+            // The plan checks below compare every edge with every other: the plane's points together are bounded.
+            if (points > kMaxRingPoints)
+                Fail(where, "its outline and holes hold more than the " + std::to_string(kMaxRingPoints) +
+                                " points this program takes for one plane");
+        }
     }
     double normalZ = 0, area = 0;
     RingNormalZ(plane.outer, normalZ, area);
@@ -225,6 +316,8 @@ RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
     if (RingCrossesItself(plane.outer)) Fail(where + " key \"outer\"", "the ring crosses itself");
     for (size_t h = 0; h < plane.holes.size(); ++h)
         if (RingCrossesItself(plane.holes[h])) Fail(where + " hole " + std::to_string(h + 1), "the ring crosses itself");
+    const std::string holeProblem = HolesProblem(plane.outer, plane.holes, "the plane");
+    if (!holeProblem.empty()) Fail(where, holeProblem);
     return plane;
 }
 
@@ -233,19 +326,15 @@ RoofPlaneShape ReadPlane(const Json& v, const std::string& where) {
 // One parameter of a placed object, in the same form as a library part's parameter list.
 ParamValue ReadParam(const Json& v, const std::string& where) {
     CheckKeys(v, {"name", "type", "value", "dims", "hidden", "bold"}, where);
+    std::string at = where;
+    if (v.contains("name") && v["name"].is_string()) at += " (" + Quoted(v["name"].get<std::string>()) + ")";
+    Bool(v, "hidden", false, at);
+    Bool(v, "bold", false, at);
     ParamValue p;
     std::string error;
     if (!ParamFromJson(nlohmann::json::parse(v.dump()), p, error)) Fail(where, error);
     if (p.name.empty() || p.name.size() >= size_t(API_NameLen))
         Fail(where + " key \"name\"", "a parameter name has 1 to " + std::to_string(API_NameLen - 1) + " bytes");
-    const std::string at = where + " (" + Quoted(p.name) + ")";
-    // An array must give exactly rows x columns values.
-    if (p.isArray && v.contains("value") && v.contains("dims")) {
-        size_t given = 0;
-        for (const Json& row : v["value"]) given += row.is_array() ? row.size() : 1;
-        const size_t cells = size_t(std::max(p.dim1, 0)) * size_t(std::max(p.dim2, 0));
-        if (given != cells) Fail(at + " key \"value\"", "expected rows x columns = " + std::to_string(cells) + " values");
-    }
     return p;
 }
 
@@ -307,9 +396,41 @@ std::vector<Attr> ReadAttributes(const Json& list, const char* key, const std::s
     return out;
 }
 
-struct PendingSelection {
-    std::vector<std::string> names;
-};
+// ---- One reader per element kind ----------------------------------------------------------
+
+// The parts of a roof that every roof has: thickness, structure and materials.
+void ReadRoofBody(const Json& v, const Model& m, const std::string& at, API_RoofType& r) {
+    r.thickness = v.contains("thickness") ? Coordinate(v["thickness"], at + " key \"thickness\"") : 0.3;
+    if (!(r.thickness > 0)) Fail(at + " key \"thickness\"", "must be a positive number");
+    const std::string structure = Text(v, "structure", "basic", at);
+    if (structure == "basic") r.modelElemStructureType = API_BasicStructure;
+    else if (structure == "composite") r.modelElemStructureType = API_CompositeStructure;
+    else if (structure == "profile") r.modelElemStructureType = API_ProfileStructure;
+    else Fail(at + " key \"structure\"", "expected \"basic\", \"composite\" or \"profile\", not " + Quoted(structure));
+    r.buildingMaterial = int32_t(Integer(v, "buildingMaterial", m.buildingMaterials.front().index, 0, INT32_MAX, at));
+    r.composite = int32_t(Integer(v, "composite", m.composites.empty() ? 0 : m.composites.front().index, 0, INT32_MAX, at));
+    if (r.modelElemStructureType != API_CompositeStructure && !HasIndex(m.buildingMaterials, r.buildingMaterial))
+        Fail(at + " key \"buildingMaterial\"", "no building material " + std::to_string(r.buildingMaterial));
+    if (r.modelElemStructureType == API_CompositeStructure && !HasIndex(m.composites, r.composite))
+        Fail(at + " key \"composite\"", "no composite " + std::to_string(r.composite));
+    r.overrideTopMaterial = Bool(v, "topOverride", false, at);
+    r.overrideSideMaterial = Bool(v, "sideOverride", false, at);
+    r.overrideBotMaterial = Bool(v, "bottomOverride", false, at);
+    r.topMat = int32_t(Integer(v, "topMaterial", 0, 0, INT32_MAX, at));
+    r.sideMat = int32_t(Integer(v, "sideMaterial", 0, 0, INT32_MAX, at));
+    r.botMat = int32_t(Integer(v, "bottomMaterial", 0, 0, INT32_MAX, at));
+    r.materialsChained = Bool(v, "materialsChained", false, at);
+    const struct {
+        bool on;
+        int32_t mat;
+        const char* key;
+    } overrides[] = {{r.overrideTopMaterial, r.topMat, "topMaterial"},
+                     {r.overrideSideMaterial, r.sideMat, "sideMaterial"},
+                     {r.overrideBotMaterial, r.botMat, "bottomMaterial"}};
+    for (const auto& o : overrides)
+        if (o.on && !HasIndex(m.materials, o.mat))
+            Fail(at + " key " + Quoted(o.key), "no material " + std::to_string(o.mat) + " for an override that is on");
+}
 
 // The parameter defaults of one library part that a file holds, and each parameter in the file's
 // form without its value, for the values an object gives alone.
@@ -319,6 +440,75 @@ struct PartDefault {
 };
 // The defaults of the library parts a file holds ("libParts"), by unique identifier.
 using PartDefaults = std::map<std::string, PartDefault>;
+
+// A generated roof: its shape, footprint, holes, pitch and eave level turned into top planes.
+void ReadGeneratedRoof(const Json& v, const std::string& at, Element& e) {
+    RoofShapeInput shape;
+    shape.shape = Text(v, "shape", "", at);
+    if (!v.contains("footprint")) Fail(at, "a generated roof needs a \"footprint\"");
+    shape.footprint = PlanRing(v["footprint"], at + " key \"footprint\"");
+    if (v.contains("holes")) {
+        const Json& holes = v["holes"];
+        if (!holes.is_array()) Fail(at + " key \"holes\"", "expected a list of plan rings");
+        if (holes.size() > kMaxHolesPerPlane)
+            Fail(at + " key \"holes\"", CountLimitText(holes.size(), "holes", kMaxHolesPerPlane));
+        for (size_t h = 0; h < holes.size(); ++h)
+            shape.holes.push_back(PlanRing(holes[h], at + " hole " + std::to_string(h + 1)));
+    }
+    if (v.contains("openings")) {
+        const Json& openings = v["openings"];
+        if (!openings.is_array()) Fail(at + " key \"openings\"", "expected a list of plan rings");
+        if (openings.size() > kMaxHolesPerPlane)
+            Fail(at + " key \"openings\"", CountLimitText(openings.size(), "openings", kMaxHolesPerPlane));
+        for (size_t h = 0; h < openings.size(); ++h)
+            shape.openings.push_back(PlanRing(openings[h], at + " opening " + std::to_string(h + 1)));
+    }
+    shape.pitchDegrees = Number(v, "pitch", 30, at);
+    shape.eaveLevel = v.contains("eaveLevel") ? Coordinate(v["eaveLevel"], at + " key \"eaveLevel\"") : 0.0;
+    std::vector<Ring3> planHoles;
+    for (const std::vector<API_Coord>& hole : shape.holes) planHoles.push_back(Flat(hole));
+    const std::string holeProblem = HolesProblem(Flat(shape.footprint), planHoles, "the footprint");
+    if (!holeProblem.empty()) Fail(at, holeProblem);
+    std::string error;
+    if (!GenerateRoofPlanes(shape, e.roofPlanes, error)) Fail(at, error);
+    // A steep pitch over a wide footprint can lift the ridge past the coordinate limit.
+    for (const RoofPlaneShape& plane : e.roofPlanes)
+        for (const API_Coord3D& c : plane.outer)
+            if (!CoordinateOk(c.x) || !CoordinateOk(c.y) || !CoordinateOk(c.z))
+                Fail(at, "the generated roof reaches more than 1000 km from the origin (check \"pitch\" and \"eaveLevel\")");
+}
+
+void ReadRoof(const Json& v, const Model& m, const PartDefaults&, const std::string& at, Element& e) {
+    ReadRoofBody(v, m, at, e.rec.roof);
+    const bool hasPlanes = v.contains("planes"), hasShape = v.contains("shape");
+    if (hasPlanes && hasShape) Fail(at, "give either \"planes\" or \"shape\", not both");
+    if (!hasPlanes && !hasShape) Fail(at, "a roof needs \"planes\" or a generated \"shape\"");
+    if (hasShape) return ReadGeneratedRoof(v, at, e);
+    for (const char* key : {"footprint", "holes", "openings", "pitch", "eaveLevel"})
+        if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
+    const Json& planes = v["planes"];
+    if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
+    if (planes.size() > kMaxPlanesPerRoof)
+        Fail(at + " key \"planes\"", CountLimitText(planes.size(), "planes", kMaxPlanesPerRoof));
+    for (size_t p = 0; p < planes.size(); ++p)
+        e.roofPlanes.push_back(ReadPlane(planes[p], at + " plane " + std::to_string(p + 1)));
+}
+
+void ReadWall(const Json& v, const Model&, const PartDefaults&, const std::string& at, Element& e) {
+    if (!v.contains("footprint")) Fail(at, "a wall needs a \"footprint\"");
+    e.polygon = ClosedPolygon(v["footprint"], at + " key \"footprint\"");
+    e.rec.wall.bottomOffset = v.contains("bottomOffset") ? Coordinate(v["bottomOffset"], at + " key \"bottomOffset\"") : 0.0;
+    e.rec.wall.height = v.contains("height") ? Coordinate(v["height"], at + " key \"height\"") : 3.0;
+    if (!(e.rec.wall.height > 0)) Fail(at + " key \"height\"", "must be a positive number");
+    e.rec.wall.polyArcCount = int32_t(Integer(v, "arcs", 0, 0, 1000000, at));
+}
+
+void ReadFill(const Json& v, const Model&, const PartDefaults&, const std::string& at, Element& e) {
+    if (!v.contains("polygon")) Fail(at, "a fill needs a \"polygon\"");
+    e.polygon = ClosedPolygon(v["polygon"], at + " key \"polygon\"");
+}
+
+
 
 // A list of parameters, each name once.
 std::vector<ParamValue> ReadParamList(const Json& params, const std::string& key, const std::string& at) {
@@ -359,42 +549,109 @@ PartDefaults ReadPartDefaults(const Json& doc, const std::string& source) {
     return out;
 }
 
+void ReadObject(const Json& v, const Model&, const PartDefaults& defaults, const std::string& at, Element& e) {
+    API_ObjectType& o = e.rec.object;
+    e.libPartUnId = Text(v, "libPart", "", at);
+    if (e.libPartUnId.size() < 38 || e.libPartUnId.front() != '{')
+        Fail(at + " key \"libPart\"", "expected a library part unique identifier \"{main}-{revision}\"");
+    if (v.contains("position")) o.pos = Point2(v["position"], at + " key \"position\"");
+    o.angle = Number(v, "angle", 0, at);
+    o.level = v.contains("level") ? Coordinate(v["level"], at + " key \"level\"") : 0.0;
+    o.xRatio = Number(v, "xRatio", 1, at);
+    o.yRatio = Number(v, "yRatio", 1, at);
+    o.reflected = Bool(v, "reflected", false, at);
+    o.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
+    o.useObjSectAttrs = Bool(v, "useObjSectAttrs", false, at);
+    // A saved object keeps only the parameters that differ from its part's defaults, which the
+    // file holds once per part: whole ("changedParams") or, when only the value differs, by name
+    // and value ("paramValues").
+    if (v.contains("changedParams") || v.contains("paramValues")) {
+        if (v.contains("params")) Fail(at, "give either \"params\" or the changes from the defaults, not both");
+        auto part = defaults.find(e.libPartUnId);
+        if (part == defaults.end())
+            Fail(at, "key \"libParts\" holds no defaults of library part " + Quoted(e.libPartUnId));
+        std::vector<ParamValue> changed;
+        if (v.contains("changedParams")) changed = ReadParamList(v["changedParams"], "changedParams", at);
+        std::set<std::string> names;
+        for (const ParamValue& p : changed) names.insert(p.name);
+        if (v.contains("paramValues")) {
+            const Json& values = v["paramValues"];
+            const std::string where = at + " key \"paramValues\"";
+            if (!values.is_object()) Fail(where, "expected an object of parameter names and values");
+            for (auto it = values.begin(); it != values.end(); ++it) {
+                auto form = part->second.forms.find(it.key());
+                if (form == part->second.forms.end()) Fail(where, "the library part has no parameter " + Quoted(it.key()));
+                if (!names.insert(it.key()).second) Fail(where, "parameter " + Quoted(it.key()) + " is given twice");
+                Json param = form->second;
+                param["value"] = it.value();
+                changed.push_back(ReadParam(param, where + " (" + Quoted(it.key()) + ")"));
+            }
+        }
+        e.params = ParamsWithDefaults(changed, part->second.params);
+    }
+    if (!v.contains("params")) return;
+    const Json& params = v["params"];
+    if (!params.is_array()) Fail(at + " key \"params\"", "expected a list of parameters");
+    std::set<std::string> names;
+    for (size_t i = 0; i < params.size(); ++i) {
+        e.params.push_back(ReadParam(params[i], at + " parameter " + std::to_string(i + 1)));
+        if (!names.insert(e.params.back().name).second)
+            Fail(at + " parameter " + std::to_string(i + 1), "parameter " + Quoted(e.params.back().name) + " is given twice");
+    }
+}
+
+void ReadHotspot(const Json& v, const Model&, const PartDefaults&, const std::string& at, Element& e) {
+    if (v.contains("position")) e.rec.hotspot.pos = Point3(v["position"], at + " key \"position\"");
+    e.rec.hotspot.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
+}
+
+using ElementReader = void (*)(const Json& v, const Model& m, const PartDefaults& defaults, const std::string& at,
+                               Element& e);
+
+// An element kind of the file: its "type", the host's type, the keys it may hold beside the
+// common ones, and its reader.
+struct ElementKindDef {
+    const char* name;
+    API_ElemTypeID type;
+    std::set<std::string> keys;
+    ElementReader read;
+};
+
+const ElementKindDef kElementKindDefs[] = {
+    {"roof", API_RoofID,
+     {"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride", "bottomOverride",
+      "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained", "planes", "shape", "footprint", "holes",
+      "openings", "pitch", "eaveLevel"},
+     ReadRoof},
+    {"wall", API_WallID, {"footprint", "bottomOffset", "height", "arcs"}, ReadWall},
+    {"fill", API_HatchID, {"polygon"}, ReadFill},
+    {"object", API_ObjectID,
+     {"libPart", "position", "angle", "level", "xRatio", "yRatio", "reflected", "pen", "useObjSectAttrs", "params",
+      "changedParams", "paramValues"},
+     ReadObject},
+    {"hotspot", API_HotspotID, {"position", "pen"}, ReadHotspot},
+};
+
 // Reads one element; GUID and element ID may stay empty here and are given out afterwards.
 Element ReadElement(const Json& v, const Model& m, const PartDefaults& defaults, const std::string& where, bool& hasGuid) {
     if (!v.is_object()) Fail(where, "expected an object");
     const std::string type = Text(v, "type", "", where);
     std::string at = where;
     if (v.contains("id") && v["id"].is_string()) at += " (" + Quoted(v["id"].get<std::string>()) + ")";
-    const std::set<std::string> common = {"type", "id", "guid", "layer", "story", "group"};
-    std::set<std::string> allowed = common;
-    Element e;
-    API_Elem_Head& head = e.rec.header;
-    if (type == "roof") {
-        head.typeID = API_RoofID;
-        allowed.insert({"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride",
-                        "bottomOverride", "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained",
-                        "planes", "shape", "footprint", "holes", "openings", "pitch", "eaveLevel"});
-    } else if (type == "wall") {
-        head.typeID = API_WallID;
-        allowed.insert({"footprint", "bottomOffset", "height", "arcs"});
-    } else if (type == "fill") {
-        head.typeID = API_HatchID;
-        allowed.insert({"polygon"});
-    } else if (type == "object") {
-        head.typeID = API_ObjectID;
-        allowed.insert({"libPart", "position", "angle", "level", "xRatio", "yRatio", "reflected", "pen",
-                        "useObjSectAttrs", "params", "changedParams", "paramValues"});
-    } else if (type == "hotspot") {
-        head.typeID = API_HotspotID;
-        allowed.insert({"position", "pen"});
-    } else if (!v.contains("type")) {
-        Fail(at, "missing key \"type\"");
-    } else {
+    const ElementKindDef* kind = nullptr;
+    for (const ElementKindDef& def : kElementKindDefs)
+        if (type == def.name) kind = &def;
+    if (!v.contains("type")) Fail(at, "missing key \"type\"");
+    if (kind == nullptr)
         Fail(at + " key \"type\"", "unknown element type " + Quoted(type) +
                                        " (known: \"roof\", \"wall\", \"fill\", \"object\", \"hotspot\")");
-    }
+    std::set<std::string> allowed = {"type", "id", "guid", "layer", "story", "group"};
+    allowed.insert(kind->keys.begin(), kind->keys.end());
     CheckKeys(v, allowed, at);
 
+    Element e;
+    API_Elem_Head& head = e.rec.header;
+    head.typeID = kind->type;
     e.elementId = Text(v, "id", "", at);
     if (v.contains("id") && e.elementId.empty()) Fail(at + " key \"id\"", "an element ID cannot be empty");
     hasGuid = v.contains("guid");
@@ -408,132 +665,10 @@ Element ReadElement(const Json& v, const Model& m, const PartDefaults& defaults,
     head.floorInd = int16_t(Integer(v, "story", m.currentStory, -32768, 32767, at));
     if (!HasIndex(m.stories, head.floorInd)) Fail(at + " key \"story\"", "no story " + std::to_string(head.floorInd));
     head.groupId = uint32_t(Integer(v, "group", 0, 0, 0xFFFFFFFFll, at));
-
-    if (head.typeID == API_RoofID) {
-        API_RoofType& r = e.rec.roof;
-        r.thickness = Number(v, "thickness", 0.3, at);
-        if (!(r.thickness > 0)) Fail(at + " key \"thickness\"", "must be a positive number");
-        const std::string structure = Text(v, "structure", "basic", at);
-        if (structure == "basic") r.modelElemStructureType = API_BasicStructure;
-        else if (structure == "composite") r.modelElemStructureType = API_CompositeStructure;
-        else if (structure == "profile") r.modelElemStructureType = API_ProfileStructure;
-        else Fail(at + " key \"structure\"", "expected \"basic\", \"composite\" or \"profile\", not " + Quoted(structure));
-        r.buildingMaterial = int32_t(Integer(v, "buildingMaterial", m.buildingMaterials.front().index, 0, INT32_MAX, at));
-        r.composite = int32_t(Integer(v, "composite", m.composites.empty() ? 0 : m.composites.front().index, 0, INT32_MAX, at));
-        if (r.modelElemStructureType != API_CompositeStructure && !HasIndex(m.buildingMaterials, r.buildingMaterial))
-            Fail(at + " key \"buildingMaterial\"", "no building material " + std::to_string(r.buildingMaterial));
-        if (r.modelElemStructureType == API_CompositeStructure && !HasIndex(m.composites, r.composite))
-            Fail(at + " key \"composite\"", "no composite " + std::to_string(r.composite));
-        r.overrideTopMaterial = Bool(v, "topOverride", false, at);
-        r.overrideSideMaterial = Bool(v, "sideOverride", false, at);
-        r.overrideBotMaterial = Bool(v, "bottomOverride", false, at);
-        r.topMat = int32_t(Integer(v, "topMaterial", 0, 0, INT32_MAX, at));
-        r.sideMat = int32_t(Integer(v, "sideMaterial", 0, 0, INT32_MAX, at));
-        r.botMat = int32_t(Integer(v, "bottomMaterial", 0, 0, INT32_MAX, at));
-        r.materialsChained = Bool(v, "materialsChained", false, at);
-        const struct {
-            bool on;
-            int32_t mat;
-            const char* key;
-        } overrides[] = {{r.overrideTopMaterial, r.topMat, "topMaterial"},
-                         {r.overrideSideMaterial, r.sideMat, "sideMaterial"},
-                         {r.overrideBotMaterial, r.botMat, "bottomMaterial"}};
-        for (const auto& o : overrides)
-            if (o.on && !HasIndex(m.materials, o.mat))
-                Fail(at + " key " + Quoted(o.key), "no material " + std::to_string(o.mat) + " for an override that is on");
-        const bool hasPlanes = v.contains("planes"), hasShape = v.contains("shape");
-        if (hasPlanes && hasShape) Fail(at, "give either \"planes\" or \"shape\", not both");
-        if (!hasPlanes && !hasShape) Fail(at, "a roof needs \"planes\" or a generated \"shape\"");
-        if (hasPlanes) {
-            for (const char* key : {"footprint", "holes", "openings", "pitch", "eaveLevel"})
-                if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
-            const Json& planes = v["planes"];
-            if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
-            for (size_t p = 0; p < planes.size(); ++p)
-                e.roofPlanes.push_back(ReadPlane(planes[p], at + " plane " + std::to_string(p + 1)));
-        } else {
-            RoofShapeInput shape;
-            shape.shape = Text(v, "shape", "", at);
-            if (!v.contains("footprint")) Fail(at, "a generated roof needs a \"footprint\"");
-            shape.footprint = PlanRing(v["footprint"], at + " key \"footprint\"");
-            if (v.contains("holes")) {
-                if (!v["holes"].is_array()) Fail(at + " key \"holes\"", "expected a list of plan rings");
-                for (size_t h = 0; h < v["holes"].size(); ++h)
-                    shape.holes.push_back(PlanRing(v["holes"][h], at + " hole " + std::to_string(h + 1)));
-            }
-            if (v.contains("openings")) {
-                if (!v["openings"].is_array()) Fail(at + " key \"openings\"", "expected a list of plan rings");
-                for (size_t h = 0; h < v["openings"].size(); ++h)
-                    shape.openings.push_back(PlanRing(v["openings"][h], at + " opening " + std::to_string(h + 1)));
-            }
-            shape.pitchDegrees = Number(v, "pitch", 30, at);
-            shape.eaveLevel = Number(v, "eaveLevel", 0, at);
-            std::string error;
-            if (!GenerateRoofPlanes(shape, e.roofPlanes, error)) Fail(at, error);
-        }
-    } else if (head.typeID == API_WallID) {
-        if (!v.contains("footprint")) Fail(at, "a wall needs a \"footprint\"");
-        e.polygon = ClosedPolygon(v["footprint"], at + " key \"footprint\"");
-        e.rec.wall.bottomOffset = Number(v, "bottomOffset", 0, at);
-        e.rec.wall.height = Number(v, "height", 3, at);
-        if (!(e.rec.wall.height > 0)) Fail(at + " key \"height\"", "must be a positive number");
-        e.rec.wall.polyArcCount = int32_t(Integer(v, "arcs", 0, 0, 1000000, at));
-    } else if (head.typeID == API_HatchID) {
-        if (!v.contains("polygon")) Fail(at, "a fill needs a \"polygon\"");
-        e.polygon = ClosedPolygon(v["polygon"], at + " key \"polygon\"");
-    } else if (head.typeID == API_ObjectID) {
-        API_ObjectType& o = e.rec.object;
-        e.libPartUnId = Text(v, "libPart", "", at);
-        if (e.libPartUnId.size() < 38 || e.libPartUnId.front() != '{')
-            Fail(at + " key \"libPart\"", "expected a library part unique identifier \"{main}-{revision}\"");
-        if (v.contains("position")) o.pos = Point2(v["position"], at + " key \"position\"");
-        o.angle = Number(v, "angle", 0, at);
-        o.level = Number(v, "level", 0, at);
-        o.xRatio = Number(v, "xRatio", 1, at);
-        o.yRatio = Number(v, "yRatio", 1, at);
-        o.reflected = Bool(v, "reflected", false, at);
-        o.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
-        o.useObjSectAttrs = Bool(v, "useObjSectAttrs", false, at);
-        // A saved object keeps only the parameters that differ from its part's defaults, which
-        // the file holds once per part: whole ("changedParams") or, when only the value differs,
-        // by name and value ("paramValues").
-        if (v.contains("changedParams") || v.contains("paramValues")) {
-            if (v.contains("params")) Fail(at, "give either \"params\" or the changes from the defaults, not both");
-            auto part = defaults.find(e.libPartUnId);
-            if (part == defaults.end())
-                Fail(at, "key \"libParts\" holds no defaults of library part " + Quoted(e.libPartUnId));
-            std::vector<ParamValue> changed;
-            if (v.contains("changedParams")) changed = ReadParamList(v["changedParams"], "changedParams", at);
-            std::set<std::string> names;
-            for (const ParamValue& p : changed) names.insert(p.name);
-            if (v.contains("paramValues")) {
-                const Json& values = v["paramValues"];
-                const std::string where = at + " key \"paramValues\"";
-                if (!values.is_object()) Fail(where, "expected an object of parameter names and values");
-                for (auto it = values.begin(); it != values.end(); ++it) {
-                    auto form = part->second.forms.find(it.key());
-                    if (form == part->second.forms.end()) Fail(where, "the library part has no parameter " + Quoted(it.key()));
-                    if (!names.insert(it.key()).second) Fail(where, "parameter " + Quoted(it.key()) + " is given twice");
-                    Json param = form->second;
-                    param["value"] = it.value();
-                    changed.push_back(ReadParam(param, where + " (" + Quoted(it.key()) + ")"));
-                }
-            }
-            e.params = ParamsWithDefaults(changed, part->second.params);
-        }
-        if (v.contains("params")) {
-            const Json& params = v["params"];
-            if (!params.is_array()) Fail(at + " key \"params\"", "expected a list of parameters");
-            std::set<std::string> names;
-            for (size_t i = 0; i < params.size(); ++i) {
-                e.params.push_back(ReadParam(params[i], at + " parameter " + std::to_string(i + 1)));
-                if (!names.insert(e.params.back().name).second)
-                    Fail(at + " parameter " + std::to_string(i + 1), "parameter " + Quoted(e.params.back().name) + " is given twice");
-            }
-        }
-    } else if (head.typeID == API_HotspotID) {
-        if (v.contains("position")) e.rec.hotspot.pos = Point3(v["position"], at + " key \"position\"");
-        e.rec.hotspot.pen = int16_t(Integer(v, "pen", 1, 1, 255, at));
+    try {
+        kind->read(v, m, defaults, at, e);
+    } catch (const nlohmann::json::exception& x) {  // a value of the wrong kind deep inside
+        Fail(at, x.what());
     }
     return e;
 }
@@ -563,7 +698,7 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
             CheckKeys(stories[i], {"index", "level", "name"}, at);
             Story s;
             s.index = int16_t(Integer(stories[i], "index", int64_t(i), -32768, 32767, at));
-            s.level = Number(stories[i], "level", 0, at);
+            s.level = stories[i].contains("level") ? Coordinate(stories[i]["level"], at + " key \"level\"") : 0.0;
             s.name = Text(stories[i], "name", std::to_string(s.index) + ". szint", at);
             if (!seen.insert(s.index).second) Fail(at, "story index " + std::to_string(s.index) + " is used twice");
             m.stories.push_back(s);
@@ -630,6 +765,8 @@ void ReadModel(const Json& doc, const std::string& source, Model& m) {
     if (doc.contains("elements")) {
         const Json& elements = doc["elements"];
         if (!elements.is_array()) Fail(source + ": key \"elements\"", "expected a list of elements");
+        if (elements.size() > kMaxElementsPerModel)
+            Fail(source + ": key \"elements\"", CountLimitText(elements.size(), "elements", kMaxElementsPerModel));
         for (size_t i = 0; i < elements.size(); ++i) {
             bool given = false;
             m.elements.push_back(ReadElement(elements[i], m, partDefaults, source + ": element " + std::to_string(i + 1), given));
@@ -729,11 +866,9 @@ void SetModelDocReader(ModelDocReader reader) { gDocReader = std::move(reader); 
 
 bool LoadModelText(const std::string& text, const std::string& sourceName, Model& model, std::string& error) {
     Json doc;
-    if (gDocReader && !gDocReader(text, sourceName, doc, error)) return false;
-    try {
-        if (!gDocReader) doc = Json::parse(text);
-    } catch (const nlohmann::json::exception& e) {  // syntax errors and numbers out of range
-        error = sourceName + ": not valid JSON (" + e.what() + ")";
+    // an installed reader (other formats, healing) or the plain parse within the nesting limit
+    if (gDocReader ? !gDocReader(text, sourceName, doc, error) : !ParseJsonWithinLimits(text, doc, error)) {
+        if (!gDocReader) error = sourceName + ": " + error;
         return false;
     }
     Model fresh;
@@ -751,18 +886,10 @@ bool LoadModelText(const std::string& text, const std::string& sourceName, Model
 }
 
 bool LoadModelFile(const std::string& path, Model& model, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": cannot open the file";
-        return false;
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": cannot read the file";
-        return false;
-    }
-    return LoadModelText(text.str(), path, model, error);
+    if (path.empty()) return (error = "no model file named", false);
+    std::string text;
+    if (!ReadRegularFile(path, kMaxModelFileBytes, text, error)) return false;
+    return LoadModelText(text, path, model, error);
 }
 
 }  // namespace host

@@ -2,8 +2,11 @@
 // record handles and JSON.
 #include "host/ParamLists.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
+#include "host/InputLimits.h"
 #include "host/MemoryHandles.h"
 
 namespace host {
@@ -28,9 +31,14 @@ void CopyU16(char16_t* dest, size_t capacity, const std::u16string& text) {
     dest[n] = 0;
 }
 
+// The number of values of an array parameter (0 when a dimension is not positive).
+size_t CellCount(int32_t dim1, int32_t dim2) { return size_t(dim1 > 0 ? dim1 : 0) * size_t(dim2 > 0 ? dim2 : 0); }
+
 // The array handle of one parameter: doubles, or packed zero-terminated UTF-16 texts.
 GSHandle MakeArrayHandle(const ParamValue& p) {
-    const size_t cells = size_t(p.dim1 > 0 ? p.dim1 : 0) * size_t(p.dim2 > 0 ? p.dim2 : 0);
+    const size_t cells = CellCount(p.dim1, p.dim2);
+    // Sizes past the limit never come from a file; the handle's byte count must not wrap.
+    if (cells > size_t(kMaxParamCells)) return nullptr;
     if (IsTextParam(p)) {
         std::u16string packed;
         for (size_t i = 0; i < cells; ++i) {
@@ -48,22 +56,53 @@ GSHandle MakeArrayHandle(const ParamValue& p) {
     return h;
 }
 
-// Appends the numbers of a JSON value (a number, a flat list or a list of rows) to `out`.
-bool CollectNumbers(const nlohmann::json& v, std::vector<double>& out) {
-    if (v.is_number()) { out.push_back(v.get<double>()); return true; }
-    if (v.is_boolean()) { out.push_back(v.get<bool>() ? 1.0 : 0.0); return true; }
-    if (!v.is_array()) return false;
-    for (const auto& e : v)
-        if (!CollectNumbers(e, out)) return false;
+// The values of a JSON value in row order: a single value, a flat list, or a list of rows (lists
+// nest no deeper). False when a value is of another kind or the lists nest deeper.
+template <typename Out, typename Take>
+bool CollectValues(const nlohmann::json& v, std::vector<Out>& out, Take take) {
+    if (!v.is_array()) return take(v, out);
+    for (const auto& row : v) {
+        if (!row.is_array()) {
+            if (!take(row, out)) return false;
+            continue;
+        }
+        for (const auto& cell : row)
+            if (!take(cell, out)) return false;  // a list inside a row, or a value of another kind
+    }
     return true;
 }
 
-// Appends the texts of a JSON value (a text, a flat list or a list of rows) to `out`.
-bool CollectTexts(const nlohmann::json& v, std::vector<std::u16string>& out) {
-    if (v.is_string()) { out.push_back(Utf8ToUtf16(v.get<std::string>())); return true; }
-    if (!v.is_array()) return false;
-    for (const auto& e : v)
-        if (!CollectTexts(e, out)) return false;
+// One number (true and false count as 1 and 0); false for anything else or a number that is not finite.
+bool TakeNumber(const nlohmann::json& v, std::vector<double>& out) {
+    if (v.is_boolean()) return out.push_back(v.get<bool>() ? 1.0 : 0.0), true;
+    if (!v.is_number() || !std::isfinite(v.get<double>())) return false;
+    out.push_back(v.get<double>());
+    return true;
+}
+
+// One text; false for anything else.
+bool TakeText(const nlohmann::json& v, std::vector<std::u16string>& out) {
+    if (!v.is_string()) return false;
+    out.push_back(Utf8ToUtf16(v.get<std::string>()));
+    return true;
+}
+
+// Reads "dims": [rows, columns], each within the limit and their product too; false with `error`.
+bool ReadDims(const nlohmann::json& d, ParamValue& p, std::string& error) {
+    const std::string name = "parameter \"" + p.name + "\": ";
+    if (!d.is_array() || d.size() != 2 || !d[0].is_number_integer() || !d[1].is_number_integer())
+        return (error = name + "\"dims\" must be [rows, columns]", false);
+    const int64_t rows = d[0].is_number_unsigned() && d[0].get<uint64_t>() > uint64_t(INT64_MAX) ? -1 : d[0].get<int64_t>();
+    const int64_t cols = d[1].is_number_unsigned() && d[1].get<uint64_t>() > uint64_t(INT64_MAX) ? -1 : d[1].get<int64_t>();
+    // a negative count, or more rows or columns than the limit
+    if (rows < 0 || cols < 0 || rows > kMaxParamDim || cols > kMaxParamDim)
+        return (error = name + "\"dims\" must be whole numbers from 0 to " + std::to_string(kMaxParamDim), false);
+    if (rows * cols > kMaxParamCells)
+        return (error = name + "\"dims\" declare " + std::to_string(rows * cols) + " values, more than the " +
+                        std::to_string(kMaxParamCells) + " this program takes",
+                false);
+    p.dim1 = int32_t(rows);
+    p.dim2 = int32_t(cols);
     return true;
 }
 
@@ -156,8 +195,10 @@ std::vector<ParamValue> ParamsFromHandle(API_AddParType* const* handle) {
             p.isArray = true;
             p.dim1 = r.dim1;
             p.dim2 = r.dim2;
-            const size_t cells = size_t(r.dim1 > 0 ? r.dim1 : 0) * size_t(r.dim2 > 0 ? r.dim2 : 0);
             const size_t bytes = r.array != nullptr ? size_t(GetHandleSize(r.array)) : 0;
+            size_t cells = CellCount(r.dim1, r.dim2);
+            // A record declaring more values than the limit keeps the ones its handle holds.
+            if (cells > size_t(kMaxParamCells)) cells = std::min(cells, bytes / (IsTextParam(p) ? sizeof(char16_t) : sizeof(double)));
             if (IsTextParam(p)) {
                 const char16_t* chars = bytes > 0 ? reinterpret_cast<const char16_t*>(*r.array) : nullptr;
                 const size_t nChars = bytes / sizeof(char16_t);
@@ -227,20 +268,18 @@ bool ParamFromJson(const nlohmann::json& j, ParamValue& param, std::string& erro
         error = "parameter \"" + p.name + "\": unknown type \"" + typeName + "\"";
         return false;
     }
-    if (j.value("hidden", false)) p.flags |= API_ParFlg_Hidden;
-    if (j.value("bold", false)) p.flags |= API_ParFlg_BoldName;
+    // "hidden" and "bold" are true or false; another kind is an error, not a silent default.
+    for (const auto& [key, flag] : {std::pair<const char*, int32_t>{"hidden", API_ParFlg_Hidden}, {"bold", API_ParFlg_BoldName}}) {
+        if (!j.contains(key)) continue;
+        if (!j[key].is_boolean()) return (error = "parameter \"" + p.name + "\": \"" + key + "\" must be true or false", false);
+        if (j[key].get<bool>()) p.flags |= flag;
+    }
     const nlohmann::json value = j.contains("value") ? j["value"] : nlohmann::json();
     const bool textual = IsTextParam(p);
     if (j.contains("dims") || value.is_array()) {
         p.isArray = true;
         if (j.contains("dims")) {
-            const auto& d = j["dims"];
-            if (!d.is_array() || d.size() != 2 || !d[0].is_number_integer() || !d[1].is_number_integer()) {
-                error = "parameter \"" + p.name + "\": \"dims\" must be [rows, columns]";
-                return false;
-            }
-            p.dim1 = d[0].get<int32_t>();
-            p.dim2 = d[1].get<int32_t>();
+            if (!ReadDims(j["dims"], p, error)) return false;
         } else if (!value.empty() && value[0].is_array()) {
             p.dim1 = int32_t(value.size());
             p.dim2 = int32_t(value[0].size());
@@ -249,12 +288,22 @@ bool ParamFromJson(const nlohmann::json& j, ParamValue& param, std::string& erro
             p.dim2 = 1;
         }
     }
-    const bool ok = value.is_null() || (textual ? CollectTexts(value, p.texts) : CollectNumbers(value, p.numbers));
+    const bool ok = value.is_null() || (textual ? CollectValues(value, p.texts, TakeText) : CollectValues(value, p.numbers, TakeNumber));
     if (!ok) {
-        error = "parameter \"" + p.name + "\": value of the wrong kind";
+        error = "parameter \"" + p.name + "\": value of the wrong kind (" + (textual ? "texts" : "finite numbers") +
+                ", in a list or a list of rows)";
         return false;
     }
-    const size_t cells = p.isArray ? size_t(p.dim1 > 0 ? p.dim1 : 0) * size_t(p.dim2 > 0 ? p.dim2 : 0) : 1;
+    const size_t cells = p.isArray ? CellCount(p.dim1, p.dim2) : 1;
+    const size_t given = textual ? p.texts.size() : p.numbers.size();
+    // Declared sizes are checked against the values present: with "dims", exactly rows x columns
+    // values (no value at all only for an empty array); without, the list's own shape.
+    if (p.isArray && j.contains("dims") && given != cells)
+        return (error = "parameter \"" + p.name + "\": expected rows x columns = " + std::to_string(cells) + " values, " +
+                        std::to_string(given) + " given",
+                false);
+    if (p.isArray && !j.contains("dims") && given != cells)
+        return (error = "parameter \"" + p.name + "\": every row must have as many values as the first", false);
     if (textual) p.texts.resize(cells);
     else p.numbers.resize(cells, 0.0);
     param = std::move(p);

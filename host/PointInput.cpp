@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "host/Host.h"
+#include "host/InputLimits.h"
 
 namespace host {
 namespace {
@@ -66,7 +67,7 @@ GSErrCode GetPointInput(API_GetPointType* point, RubberLineInfoProc rubberBand) 
 
     PointAnswer answer;
     const bool answered = NextAnswer(record.prompt, answer);
-    gHistory.push_back(record);
+    AppendKept(gHistory, record, kMaxKeptRecords);
     PointInputRecord& running = gHistory.back();
     if (answered && rubberBand != nullptr) {
         for (const API_Coord& cursor : answer.cursorMoves) {
@@ -94,7 +95,7 @@ GSErrCode GetPointInput(API_GetPointType* point, RubberLineInfoProc rubberBand) 
 
 GSErrCode DrawRubberLine(const API_RubberLineType* line) {
     if (line == nullptr) return APIERR_BADPARS;
-    gSession.rubberLines.push_back(*line);
+    AppendKept(gSession.rubberLines, *line, kMaxKeptRecords);
     if (gDrawingFrame != nullptr) gDrawingFrame->lines.push_back(*line);
     return NoError;
 }

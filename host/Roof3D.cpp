@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 #include <tuple>
 #include <utility>
 
@@ -51,6 +52,8 @@ struct CachedBody {
     RoofBody body;
 };
 
+// Bodies the cache may hold beyond twice the model's roofs before it lets go of gone roofs'.
+constexpr size_t kSpareCachedBodies = 16;
 
 // The bodies built so far, by roof GUID: found in constant time for every component read.
 std::unordered_map<API_Guid, CachedBody, GuidHash>& BodyCache() {
@@ -280,9 +283,25 @@ int32_t StripCount(const Model& model, const API_RoofType& roof) {
     return c != nullptr && !c->skins.empty() ? int32_t(c->skins.size()) : 1;
 }
 
+// Lets go of the bodies of roofs the model no longer holds (deleted, or of a model opened before)
+// once the cache outgrows the model's roofs, so a long session does not keep every body it built.
+// The walk over the model happens only when the cache has doubled since the last one, so its cost
+// spreads thin over the bodies built in between.
+void ForgetBodiesOfGoneRoofs(const Model& model) {
+    static size_t pruneAt = kSpareCachedBodies;
+    auto& cache = BodyCache();
+    if (cache.size() < pruneAt) return;
+    std::unordered_set<API_Guid, GuidHash> present;
+    for (const Element& e : model.elements)
+        if (e.rec.header.typeID == API_RoofID) present.insert(e.rec.header.guid);
+    std::erase_if(cache, [&present](const auto& entry) { return present.count(entry.first) == 0; });
+    pruneAt = 2 * std::max(cache.size(), present.size()) + kSpareCachedBodies;
+}
+
 // The roof's body, rebuilt when its planes, thickness or skin count changed since last asked.
 const RoofBody& BodyOf(const Model& model, const Element& roof) {
     const int32_t strips = StripCount(model, roof.rec.roof);
+    ForgetBodiesOfGoneRoofs(model);
     auto [found, fresh] = BodyCache().try_emplace(roof.rec.header.guid);
     CachedBody& cached = found->second;
     // a roof seen for the first time, or one whose planes, thickness or skins changed

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "host/InputLimits.h"
+
 namespace host {
 namespace {
 
@@ -317,6 +319,14 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
         result = input.shape == "gable" ? GableRoof(footprint, slope, input.eaveLevel)
                                         : ShedRoof(footprint, slope, input.eaveLevel);
     } else if (input.shape == "hip") {
+        // The skeleton's work grows much faster than its points: a large footprint is refused at once.
+        size_t points = footprint.size();
+        for (const Ring2& hole : input.holes) points += hole.size();
+        if (points > kMaxSkeletonPoints) {
+            error = "a \"hip\" roof's footprint and holes have " + std::to_string(points) + " points, more than the " +
+                    std::to_string(kMaxSkeletonPoints) + " a generated roof takes (give its \"planes\" instead)";
+            return false;
+        }
         std::vector<Ring2> holes;
         for (size_t h = 0; h < input.holes.size(); ++h) {
             Ring2 hole = OpenRing(input.holes[h]);
