@@ -2,6 +2,7 @@
 #include "app/SessionLines.h"
 
 #include "app/EdgeList.h"
+#include "app/GltfExport.h"
 #include "app/PlaneDump.h"
 #include "app/PlanSvg.h"
 
@@ -431,6 +432,8 @@ bool RunLine(SessionRunner& runner, const std::string& line, int lineNo, std::st
         }
     } else if (cmd == "edges") {
         ok = RunEdgesLine(runner, line, error);
+    } else if (cmd == "gltf") {
+        ok = RunGltfLine(runner, line, error);
     } else if (cmd == "help") {
         if (runner.out != nullptr) *runner.out << SessionHelp();
     } else if (cmd == "show") {
@@ -474,6 +477,7 @@ std::string SessionHelp() {
            "  quantities FILE                     write the quantities as CSV (element, item, code, quantity, unit)\n"
            "  svg FILE | dump-planes FILE         write the plan drawing / the add-on's roof model (JSON)\n"
            "  dump-settings FILE                  write the add-on's current tile settings (JSON)\n"
+           "  gltf FILE                           write the project as a glTF 2.0 scene for 3D viewers\n"
            "  expect-message N                    fail unless message N was the last one shown\n"
            "  expect-count all|roofs|walls|fills|objects|selected N   fail unless there are N of them\n"
            "  expect-param ID NAME VALUE          fail unless the object's parameter has that value\n"

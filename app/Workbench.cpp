@@ -21,6 +21,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/GltfExport.h"
 #include "app/PlanSvg.h"
 #include "app/QuantitiesCsv.h"
 #include "app/SessionLines.h"
@@ -407,6 +408,7 @@ Reply DownloadRequest(const std::string& name) {
     std::string error, body;
     if (name == "session.tvs") return DownloadReply(SessionScript(), "text/plain; charset=utf-8", name);
     if (name == "plan.svg") return DownloadReply(PlanSvgText(), "image/svg+xml", name);
+    if (name == "model.gltf") return DownloadReply(GltfText(), "model/gltf+json", name);
     bool ok = false;
     if (name == "model.json") ok = host::SaveModelFile(temp, host::gSession.model, error);
     else if (name == "quantities.csv") ok = WriteQuantitiesCsv(temp, error);
@@ -438,6 +440,12 @@ const std::vector<Route>& Routes() {
              Reply r;
              r.contentType = "image/svg+xml";
              r.body = PlanSvgText();
+             return r;
+         }},
+        {"GET", "/api/model.gltf", [](const Request&) {
+             Reply r;
+             r.contentType = "model/gltf+json";
+             r.body = GltfText();
              return r;
          }},
         {"GET", "/api/download/", [](const Request& rq) { return DownloadRequest(rq.path.substr(std::string("/api/download/").size())); }},
