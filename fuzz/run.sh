@@ -17,6 +17,7 @@ seed() {
         FuzzCatalogue) cp examples/*.ini tests/catalogue/*.ini "$corpus"/ 2>/dev/null ;;
         FuzzModelFile) cp examples/*.json tests/sessions/*.json tests/*/*.json "$corpus"/ 2>/dev/null ;;
         FuzzSessionLines) cp tests/sessions/*.session "$corpus"/ 2>/dev/null ;;
+        FuzzServeRequests) ;;  # seeded from fuzz/regressions/ below
     esac
     cp fuzz/regressions/"$target"/* "$corpus"/ 2>/dev/null
     return 0
