@@ -46,6 +46,8 @@ constexpr int kRowOutside = 270;
 constexpr int kRowDialogOpen = 271;
 constexpr int kRowForeign = 272;
 constexpr size_t kMaxUploadName = 80;  // longest file name an upload keeps
+constexpr const char* kScriptType = "application/javascript; charset=utf-8";
+constexpr const char* kSvgType = "image/svg+xml; charset=utf-8";
 
 // ---- The engine thread ----------------------------------------------------------------------
 
@@ -321,12 +323,13 @@ bool FromOwnPage(const Request& rq) {
     return site == rq.headers.end() || site->second != "cross-site";
 }
 
-// The MIME type of an asset by its extension.
+// The MIME type of an asset by its extension. Large texts are named so that the HTTP layer sends
+// them as they are: it would compress scripts ("text/...") and bare "image/svg+xml" at brotli's
+// slowest setting, which takes minutes for three.js or an estate's plan on a loopback link.
 std::string AssetType(const std::string& path) {
     static const std::map<std::string, std::string> kTypes = {
-        {".html", "text/html; charset=utf-8"}, {".js", "text/javascript; charset=utf-8"},
-        {".mjs", "text/javascript; charset=utf-8"}, {".css", "text/css; charset=utf-8"},
-        {".svg", "image/svg+xml"}, {".png", "image/png"}, {".json", "application/json"},
+        {".html", "text/html; charset=utf-8"}, {".js", kScriptType}, {".mjs", kScriptType},
+        {".css", "text/css; charset=utf-8"}, {".svg", kSvgType}, {".png", "image/png"}, {".json", "application/json"},
         {".woff2", "font/woff2"}, {".ico", "image/x-icon"}};
     const auto it = kTypes.find(fs::path(path).extension().string());
     return it == kTypes.end() ? "" : it->second;
@@ -407,7 +410,7 @@ Reply DownloadRequest(const std::string& name) {
     const std::string temp = gBench->tempFolder + "/" + name;
     std::string error, body;
     if (name == "session.tvs") return DownloadReply(SessionScript(), "text/plain; charset=utf-8", name);
-    if (name == "plan.svg") return DownloadReply(PlanSvgText(), "image/svg+xml", name);
+    if (name == "plan.svg") return DownloadReply(PlanSvgText(), kSvgType, name);
     if (name == "model.gltf") return DownloadReply(GltfText(), "model/gltf+json", name);
     bool ok = false;
     if (name == "model.json") ok = host::SaveModelFile(temp, host::gSession.model, error);
@@ -438,7 +441,7 @@ const std::vector<Route>& Routes() {
         {"GET", "/api/edge-types", [](const Request&) { return JsonReply(EdgeTypesJson()); }},
         {"GET", "/api/plan.svg", [](const Request&) {
              Reply r;
-             r.contentType = "image/svg+xml";
+             r.contentType = kSvgType;
              r.body = PlanSvgText();
              return r;
          }},
