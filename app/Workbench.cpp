@@ -73,6 +73,7 @@ struct Workbench {
     std::vector<ShownMessage> messages;  // report lines and alerts, oldest first
     size_t seenReports = 0, seenAlerts = 0;
     uint64_t revision = 1;
+    uint64_t planRevision = 1;           // changes only when the plan drawing may have changed
     std::string tempFolder;              // downloads are written here, then read back
     bool running = false;
 };
@@ -227,6 +228,9 @@ Json RunPageLine(const std::string& line, int& status) {
     const std::string error = RunOnEngine(gBench->engine, line);
     CollectMessages();
     ++gBench->revision;
+    // the plan drawing shows neither the selection nor a dialog's choices: the page keeps the picture
+    const bool samePlan = rule->viewOnly || Words(line)[0] == "select" || (rule->dialog && host::TopModalDialogId() != 0);
+    if (!samePlan) ++gBench->planRevision;
     Json reply = {{"ok", error.empty()}, {"output", gBench->engine.output.str()}};
     if (!error.empty()) {
         status = 422;
@@ -296,6 +300,7 @@ Json StateJson() {
         if (const auto it = ids.find({g.hi, g.lo}); it != ids.end()) selection.push_back(*it->second);
     const std::string& prompt = host::ActivePointPrompt();
     return {{"revision", b.revision},
+            {"planRevision", b.planRevision},
             {"elements", ElementsJson()},
             {"selection", selection},
             {"dialog", DialogJson(false)},

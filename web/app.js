@@ -396,9 +396,9 @@ function drawPanels() {
 async function render(s) {
   const first = !state;
   state = s;
-  if (s.revision !== planRevision) {
+  if (s.planRevision !== planRevision) {
     await loadPlan();
-    planRevision = s.revision;
+    planRevision = s.planRevision;
     if (first) fitView();
   }
   drawElements();
@@ -407,7 +407,7 @@ async function render(s) {
   showEdgePanel();
   drawDialog();
   drawPanels();
-  if (threeView && !$('three').hidden) await threeView.refresh(s.revision, s.selection);
+  if (threeView && !$('three').hidden) await threeView.refresh(s.planRevision, s.selection);
 }
 
 // ---- Mouse on the plan ---------------------------------------------------------------------------------
@@ -530,7 +530,7 @@ async function showView(three) {
     if (!threeView) threeView = await (await view3dModule()).createView($('three'), (id, shift) => {
       send(shift ? `select + ${id}` : `select ${id}`);
     });
-    await threeView.refresh(state ? state.revision : 0, state ? state.selection : []);
+    await threeView.refresh(state ? state.planRevision : 0, state ? state.selection : []);
     window.__view3d = threeView;
   } catch (e) {
     showError(String(e));
