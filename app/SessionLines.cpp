@@ -5,6 +5,8 @@
 
 #include "app/CheckCommand.h"
 #include "app/EdgeList.h"
+#include "app/GltfExport.h"
+#include "app/GltfExport.h"
 #include "app/PlaneDump.h"
 #include "app/PlanSheet.h"
 #include "app/PlanSvg.h"
@@ -438,6 +440,9 @@ bool ShowLine(const LineCall& call, std::string&) {
 // check: what healing changed at the last open, then the model check of the model as it is now.
 bool CheckLine(const LineCall& call, std::string& error) { return RunCheckLine(call.runner.out, error); }
 
+// gltf FILE: the project as a glTF 2.0 scene for 3D viewers (the workbench's 3D view).
+bool GltfLine(const LineCall& call, std::string& error) { return RunGltfLine(call.runner, call.line, error); }
+
 // edges [GROUP]: the setters' edges as the workbench and palette.svg number them.
 bool EdgesLine(const LineCall& call, std::string& error) { return RunEdgesLine(call.runner, call.line, error); }
 
@@ -473,6 +478,7 @@ const SessionLineDef kSessionLines[] = {
     {"svg", "FILE", "write the plan drawing (outputs.md)", SvgLine, 1, kAny},
     {"plan", "FILE.pdf|FILE.svg [1:50|1:100|1:200] [A4|A3]", "write the drawing to scale on an A4 or A3 sheet (outputs.md)",
      PlanLine, 1, 3},
+    {"gltf", "FILE", "write the project as a glTF 2.0 scene for 3D viewers", GltfLine, 1, kAny},
     {"dump-planes", "FILE", "write the roof model the add-on holds (while the palette is open) as JSON",
      DumpPlanesLine, 1, kAny},
     {"dump-settings", "FILE",

@@ -23,6 +23,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/GltfExport.h"
 #include "app/PlanSvg.h"
 #include "app/QuantitiesCsv.h"
 #include "app/SessionLines.h"
@@ -47,6 +48,8 @@ constexpr int kRowOutside = 270;
 constexpr int kRowDialogOpen = 271;
 constexpr int kRowForeign = 272;
 constexpr size_t kMaxUploadName = 80;  // longest file name an upload keeps
+constexpr const char* kScriptType = "application/javascript; charset=utf-8";
+constexpr const char* kSvgType = "image/svg+xml; charset=utf-8";
 
 // ---- The engine thread ----------------------------------------------------------------------
 
@@ -72,6 +75,7 @@ struct Workbench {
     std::vector<ShownMessage> messages;  // report lines and alerts, oldest first
     size_t seenReports = 0, seenAlerts = 0;
     uint64_t revision = 1;
+    uint64_t planRevision = 1;           // changes only when the plan drawing may have changed
     std::string tempFolder;              // downloads are written here, then read back
     bool running = false;
 };
@@ -226,6 +230,9 @@ Json RunPageLine(const std::string& line, int& status) {
     const std::string error = RunOnEngine(gBench->engine, line);
     CollectMessages();
     ++gBench->revision;
+    // the plan drawing shows neither the selection nor a dialog's choices: the page keeps the picture
+    const bool samePlan = rule->viewOnly || Words(line)[0] == "select" || (rule->dialog && host::TopModalDialogId() != 0);
+    if (!samePlan) ++gBench->planRevision;
     Json reply = {{"ok", error.empty()}, {"output", gBench->engine.output.str()}};
     if (!error.empty()) {
         status = 422;
@@ -295,6 +302,7 @@ Json StateJson() {
         if (const auto it = ids.find({g.hi, g.lo}); it != ids.end()) selection.push_back(*it->second);
     const std::string& prompt = host::ActivePointPrompt();
     return {{"revision", b.revision},
+            {"planRevision", b.planRevision},
             {"elements", ElementsJson()},
             {"selection", selection},
             {"dialog", DialogJson(false)},
@@ -322,12 +330,13 @@ bool FromOwnPage(const Request& rq) {
     return site == rq.headers.end() || site->second != "cross-site";
 }
 
-// The MIME type of an asset by its extension.
+// The MIME type of an asset by its extension. Large texts are named so that the HTTP layer sends
+// them as they are: it would compress scripts ("text/...") and bare "image/svg+xml" at brotli's
+// slowest setting, which takes minutes for three.js or an estate's plan on a loopback link.
 std::string AssetType(const std::string& path) {
     static const std::map<std::string, std::string> kTypes = {
-        {".html", "text/html; charset=utf-8"}, {".js", "text/javascript; charset=utf-8"},
-        {".mjs", "text/javascript; charset=utf-8"}, {".css", "text/css; charset=utf-8"},
-        {".svg", "image/svg+xml"}, {".png", "image/png"}, {".json", "application/json"},
+        {".html", "text/html; charset=utf-8"}, {".js", kScriptType}, {".mjs", kScriptType},
+        {".css", "text/css; charset=utf-8"}, {".svg", kSvgType}, {".png", "image/png"}, {".json", "application/json"},
         {".woff2", "font/woff2"}, {".ico", "image/x-icon"}};
     const auto it = kTypes.find(fs::path(path).extension().string());
     return it == kTypes.end() ? "" : it->second;
@@ -408,7 +417,8 @@ Reply DownloadRequest(const std::string& name) {
     const std::string temp = gBench->tempFolder + "/" + name;
     std::string error, body;
     if (name == "session.tvs") return DownloadReply(SessionScript(), "text/plain; charset=utf-8", name);
-    if (name == "plan.svg") return DownloadReply(PlanSvgText(), "image/svg+xml", name);
+    if (name == "plan.svg") return DownloadReply(PlanSvgText(), kSvgType, name);
+    if (name == "model.gltf") return DownloadReply(GltfText(), "model/gltf+json", name);
     bool ok = false;
     if (name == "model.json") ok = host::SaveModelFile(temp, host::gSession.model, error);
     else if (name == "quantities.csv") ok = WriteQuantitiesCsv(temp, error);
@@ -438,8 +448,14 @@ const std::vector<Route>& Routes() {
         {"GET", "/api/edge-types", [](const Request&) { return JsonReply(EdgeTypesJson()); }},
         {"GET", "/api/plan.svg", [](const Request&) {
              Reply r;
-             r.contentType = "image/svg+xml";
+             r.contentType = kSvgType;
              r.body = PlanSvgText();
+             return r;
+         }},
+        {"GET", "/api/model.gltf", [](const Request&) {
+             Reply r;
+             r.contentType = "model/gltf+json";
+             r.body = GltfText();
              return r;
          }},
         {"GET", "/api/download/", [](const Request& rq) { return DownloadRequest(rq.path.substr(std::string("/api/download/").size())); }},

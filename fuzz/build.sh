@@ -14,7 +14,8 @@ if [ "${SKIP_LIBS:-0}" != 1 ]; then
     CXX=$CLANGXX cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" > /dev/null
     # The data files beside the add-on come with the deliverable: the session fuzzer loads from there.
-    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib tevaro_import
+    # The workbench's target loads a deliverable as `tevaro serve` does.
+    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib tevaro_import Tevaro_21_x64_hun
 fi
 
 root=$(pwd)
@@ -24,12 +25,15 @@ libs=("$build/libtevaro_addon_static.a" "$build/import/libtevaro_import.a" "$bui
 for source in fuzz/Fuzz*.cpp; do
     name=$(basename "$source" .cpp)
     extra=()
-    # The session lines live in the program, not in a library: its files but main.
-    if [ "$name" = FuzzSessionLines ]; then
+    # The session lines and the workbench live in the program, not in a library: its files but main,
+    # with the HTTP library the workbench's command links.
+    if [ "$name" = FuzzSessionLines ] || [ "$name" = FuzzServeRequests ]; then
         for f in app/*.cpp; do [ "$f" != app/main.cpp ] && extra+=("$f"); done
         # the drawing prints to PDF through librsvg and cairo
         read -r -a pdf <<< "$(pkg-config --cflags --libs librsvg-2.0 cairo-pdf)"
         extra+=("${pdf[@]}")
+        read -r -a http <<< "$(pkg-config --cflags --libs cpp-httplib) -lpthread"
+        extra+=("${http[@]}")
     fi
     echo "linking $name"
     $CLANGXX -std=c++20 $FLAGS -fsanitize=fuzzer -I"$root" \

@@ -18,6 +18,7 @@ seed() {
         FuzzModelFile) cp examples/*.json tests/sessions/*.json tests/*/*.json "$corpus"/ 2>/dev/null ;;
         FuzzSessionLines) cp tests/sessions/*.session "$corpus"/ 2>/dev/null ;;
         FuzzCityModels) cp tests/data/city/*.json tests/data/city/*.jsonl tests/data/city/*.gml "$corpus"/ 2>/dev/null ;;
+        FuzzServeRequests) ;;  # seeded from fuzz/regressions/ below
     esac
     cp fuzz/regressions/"$target"/* "$corpus"/ 2>/dev/null
     return 0

@@ -396,9 +396,9 @@ function drawPanels() {
 async function render(s) {
   const first = !state;
   state = s;
-  if (s.revision !== planRevision) {
+  if (s.planRevision !== planRevision) {
     await loadPlan();
-    planRevision = s.revision;
+    planRevision = s.planRevision;
     if (first) fitView();
   }
   drawElements();
@@ -407,7 +407,7 @@ async function render(s) {
   showEdgePanel();
   drawDialog();
   drawPanels();
-  if (threeView && !$('three').hidden) threeView.refresh(s.revision);
+  if (threeView && !$('three').hidden) await threeView.refresh(s.planRevision, s.selection);
 }
 
 // ---- Mouse on the plan ---------------------------------------------------------------------------------
@@ -504,10 +504,22 @@ function setupToolbar() {
   $('view-3d').onclick = () => showView(true);
   window.addEventListener('keydown', (ev) => {
     if (ev.key === 'Escape' && state && state.point) $('point-cancel').click();
+    // Ctrl+A selects everything, as in the host (not while typing in a field or a dialog is open)
+    if (ev.key === 'a' && (ev.ctrlKey || ev.metaKey) && state && !state.dialog && !ev.target.closest('input, select')) {
+      ev.preventDefault();
+      send('select all');
+    }
   });
 }
 
-// Switches between the plan and the 3D view (loaded on first use).
+// The 3D view's module with three.js: fetched and compiled once, early, while the page is idle.
+let view3dLoading = null;
+function view3dModule() {
+  if (!view3dLoading) view3dLoading = import('/view3d.js');
+  return view3dLoading;
+}
+
+// Switches between the plan and the 3D view (made on first use).
 async function showView(three) {
   $('view-plan').classList.toggle('on', !three);
   $('view-3d').classList.toggle('on', three);
@@ -515,10 +527,11 @@ async function showView(three) {
   $('three').hidden = !three;
   if (!three) return;
   try {
-    if (!threeView) threeView = await (await import('/view3d.js')).createView($('three'), (id, shift) => {
+    if (!threeView) threeView = await (await view3dModule()).createView($('three'), (id, shift) => {
       send(shift ? `select + ${id}` : `select ${id}`);
     });
-    threeView.refresh(state ? state.revision : 0);
+    await threeView.refresh(state ? state.planRevision : 0, state ? state.selection : []);
+    window.__view3d = threeView;
   } catch (e) {
     showError(String(e));
   }
@@ -535,6 +548,8 @@ async function start() {
   document.addEventListener('visibilitychange', poll);
   window.addEventListener('resize', () => { if (state) applyView(); });
   document.body.dataset.ready = '1';
+  // three.js is large: compile it while the user looks at the plan, so the 3D view opens at once
+  (window.requestIdleCallback || setTimeout)(() => view3dModule().catch(() => {}));
 }
 
 // The plan's mapping, for the browser tests that aim at model points.

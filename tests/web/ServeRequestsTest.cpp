@@ -195,6 +195,15 @@ TEST_F(Serve, NoPathLeavesTheWorkingFolder) {
         ASSERT_TRUE(r);
         EXPECT_EQ(r->status, 404) << path;
     }
+    // big texts go out as they are: compressing them at brotli's slowest setting took minutes
+    httplib::Headers compressing = Own();
+    compressing.emplace("Accept-Encoding", "br, gzip");
+    for (const char* path : {"/api/plan.svg", "/app.js"}) {
+        auto r = Client().Get(path, compressing);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->status, 200) << path;
+        EXPECT_FALSE(r->has_header("Content-Encoding")) << path;
+    }
     auto page = Client().Get("/", Own());
     ASSERT_TRUE(page);
     EXPECT_EQ(page->status, 200);

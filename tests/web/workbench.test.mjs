@@ -15,7 +15,8 @@ const require = createRequire(path.join(sourceDir, 'web', 'package.json'));
 const puppeteer = require('puppeteer-core');
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const STEP_TIMEOUT_MS = 20000;   // one user step, the tiling run included
-const TOTAL_TIMEOUT_MS = 120000; // the whole test
+const WEBGL_TIMEOUT_MS = 120000; // three.js compiled and the scene drawn by the software renderer
+const TOTAL_TIMEOUT_MS = 300000; // the whole test
 
 const failed = [];
 let passed = 0;
@@ -198,6 +199,23 @@ async function main() {
       const s = await serverState(page);
       assert.equal(rows.length, s.quantities.length);
       assert.ok(rows.some((r) => r[3] === 'pcs' && +r[2] > 0));
+    });
+
+    await check('the 3D view shows the model; clicking a roof plane selects the roof', async () => {
+      const started = Date.now();
+      await page.click('#view-3d');
+      await page.waitForFunction(() => document.getElementById('three').dataset.revision !== undefined, { timeout: WEBGL_TIMEOUT_MS });
+      console.log(`  3D view ready after ${Date.now() - started} ms`);
+      const garage = (await serverState(page)).elements.find((e) => e.id === 'GARAZS');
+      const ring = garage.planes[0][0];
+      const cx = ring.reduce((a, p) => a + p[0], 0) / ring.length, cy = ring.reduce((a, p) => a + p[1], 0) / ring.length;
+      const at = await page.evaluate((x, y) => window.__view3d.screenPoint(x, y, 3.5), cx, cy);
+      await page.mouse.click(at[0], at[1]);
+      await idle(page);
+      await page.waitForFunction(() => document.getElementById('three').dataset.revision !== undefined);
+      assert.deepEqual((await serverState(page)).selection, ['GARAZS']);
+      await shot(page, '3d.png');
+      await page.click('#view-plan');
     });
 
     await check('the downloaded session replays to the same saved model and quantities', async () => {
