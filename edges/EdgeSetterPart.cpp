@@ -6,32 +6,12 @@
 #include <cstring>
 
 #include "Common_src/CommandDispatch.h"
-
-namespace {
-
-// Labels of the edge types 1..14, in type order.
-constexpr const char* kEdgeTypeLabels[kEdgeTypeCount] = {
-    "gerinc (gerincelem nélkül)",
-    "gerinc (gerincelemmel)",
-    "félnyereg gerinc (gerincelem nélkül)",
-    "félnyereg gerinc (gerincelemmel)",
-    "élgerinc (gerincelem nélkül)",
-    "élgerinc (gerincelemmel)",
-    "oromszegély",
-    "eresz",
-    "vápa",
-    "falcsatlakozás, kéményszegély",
-    "pozitív törés",
-    "negatív törés",
-    "tetőablak",
-    "szabadon álló",
-};
-
-}  // namespace
+#include "polytopo/EdgeGroups.h"
 
 const char* EdgeTypeLabel(int32_t type) {
-    if (type < 1 || type > kEdgeTypeCount) return "";
-    return kEdgeTypeLabels[type - 1];
+    // the roofer's names are kept once, beside the edge codes
+    static_assert(kEdgeTypeCount == kRooferTypeCount);
+    return RooferName(type);
 }
 
 bool EdgeSetterValueText(const char* paramName, double value, char* text, int32_t textSize) {
