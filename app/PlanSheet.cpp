@@ -388,11 +388,14 @@ void ScaleBarAndNorth(std::ostream& s, const Paper& p, double left, double base,
     Text(s, left + len, base - 3, text, kTextMm, "middle");
     std::snprintf(text, sizeof text, "M 1:%d", scale);
     Text(s, left, base + 4, text, kTextMm);
-    // North: the model's +y is north, up on the sheet.
+    // North: the model's +y, up on the sheet, turned anticlockwise by the model's north angle.
     const double nx = left + len + 20, ny = base;
+    const double turn = host::gSession.model.northAngle == 0 ? 0.0 : -host::gSession.model.northAngle;
+    s << "<g transform=\"rotate(" << Mm(turn) << " " << Mm(nx) << " " << Mm(ny - 7) << ")\">\n";
     s << "<path d=\"M" << Mm(nx) << " " << Mm(ny - 14) << " L" << Mm(nx + 4) << " " << Mm(ny) << " L" << Mm(nx) << " "
       << Mm(ny - 3.5) << " L" << Mm(nx - 4) << " " << Mm(ny) << " Z\" fill=\"#222\"/>\n";
     Text(s, nx, ny - 15.5, UserText(kTextNorth), 3.5, "middle", " font-weight=\"bold\"");
+    s << "</g>\n";
 }
 
 // The order list as a table from the top of the right column; then the warnings. Returns the

@@ -377,10 +377,13 @@ void ScaleAndNorth(std::ostream& s, const View& v, double left, double bottom) {
     s << "<text x=\"" << Num(left + px) << "\" y=\"" << Num(bottom - 13) << "\" text-anchor=\"middle\">" << len
       << " m</text>\n";
     const double nx = left + px + 60, ny = bottom - 4;
+    // The arrow points to true north: the model's north angle turns it anticlockwise from the y axis.
+    const double turn = host::gSession.model.northAngle == 0 ? 0.0 : -host::gSession.model.northAngle;
+    s << "<g transform=\"rotate(" << Num(turn) << " " << Num(nx) << " " << Num(ny - 23) << ")\">\n";
     s << "<path d=\"M" << Num(nx) << " " << Num(ny - 46) << " L" << Num(nx + 11) << " " << Num(ny) << " L" << Num(nx) << " "
       << Num(ny - 10) << " L" << Num(nx - 11) << " " << Num(ny) << " Z\" fill=\"#222\"/>\n";
     s << "<text x=\"" << Num(nx) << "\" y=\"" << Num(ny - 50) << "\" text-anchor=\"middle\" font-weight=\"bold\">É</text>\n";
-    s << "</g>\n";
+    s << "</g>\n</g>\n";
 }
 
 }  // namespace
