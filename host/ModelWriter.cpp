@@ -475,7 +475,6 @@ void ElementLine(Writer& w, const Element& e, size_t number, ModelFacts& facts) 
     std::string at = "element " + std::to_string(number);
     if (!e.elementId.empty()) at += " (" + Quoted(e.elementId) + ")";
     if (*TypeName(head.typeID) == 0) w.Refuse(at, "an element of a type model files do not hold");
-    if (e.elementId.empty()) w.Refuse(at, "the element has no element ID");
     if (IsNullGuid(head.guid)) w.Refuse(at, "the element has no GUID");
     if (head.layer < 1 || head.layer > kMaxLayerIndex || facts.layers.count(head.layer) == 0)
         w.Refuse(at + " key \"layer\"", "no layer " + std::to_string(head.layer));
@@ -483,8 +482,12 @@ void ElementLine(Writer& w, const Element& e, size_t number, ModelFacts& facts) 
     w.Put("{");
     Key(w, "type", true);
     w.Put(Quoted(TypeName(head.typeID)));
-    Key(w, "id");
-    Text(w, e.elementId, at + " key \"id\"");
+    // An element without an element ID (edge setters an undo brought back after their palette
+    // closed) is written without one; the loader names it as it names hand-written elements.
+    if (!e.elementId.empty()) {
+        Key(w, "id");
+        Text(w, e.elementId, at + " key \"id\"");
+    }
     Key(w, "guid");
     w.Put(Quoted(GuidToString(head.guid)));
     IntegerKey(w, "layer", head.layer, facts.defaultLayer);
