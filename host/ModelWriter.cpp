@@ -653,7 +653,7 @@ bool WriteModel(Writer& w, const Model& model) {
         if (!firstSelected) w.Put(", ");
         firstSelected = false;
         const std::string& id = found->second->elementId;
-        if (idCount[id] == 1) Text(w, id, "key \"selection\"");
+        if (!id.empty() && idCount[id] == 1) Text(w, id, "key \"selection\"");
         else w.Put(Quoted(GuidToString(g)));
     }
     w.Put("],\n\"groupsSuspended\": ");
