@@ -182,19 +182,6 @@ bool RingsMeet(const Ring3& a, const Ring3& b) {
     return false;
 }
 
-// True when the point lies inside the ring in plan (crossing count; the ring's edges are not
-// met by the caller's point, which is a vertex of a ring that meets none of them).
-bool InsidePlan(const Ring3& ring, const API_Coord3D& p) {
-    bool inside = false;
-    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const API_Coord3D& a = ring[i];
-        const API_Coord3D& b = ring[j];
-        // the edge spans the point's y, and crosses the horizontal ray to the right of the point
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
-    }
-    return inside;
-}
-
 // What is wrong with a plane's holes in plan (empty when nothing): each must lie inside the
 // outline without touching it, and no two may touch, overlap or lie one inside the other.
 std::string HolesProblem(const Ring3& outer, const std::vector<Ring3>& holes, const std::string& where) {
@@ -203,12 +190,13 @@ std::string HolesProblem(const Ring3& outer, const std::vector<Ring3>& holes, co
         const std::string name = "hole " + std::to_string(h + 1);
         if (holes[h].size() < 3) continue;  // the shape's own check names a ring of too few points
         if (RingsMeet(outer, holes[h])) return name + " crosses or touches the outline of " + where;
-        if (!InsidePlan(outer, holes[h][0])) return name + " lies outside the outline of " + where;
+        if (!PlanInside(API_Coord{holes[h][0].x, holes[h][0].y}, outer)) return name + " lies outside the outline of " + where;
         for (size_t k = 0; k < h; ++k) {
             if (holes[k].size() < 3) continue;
             const std::string other = "hole " + std::to_string(k + 1);
             if (RingsMeet(holes[k], holes[h])) return name + " crosses or touches " + other;
-            if (InsidePlan(holes[k], holes[h][0]) || InsidePlan(holes[h], holes[k][0]))
+            if (PlanInside(API_Coord{holes[h][0].x, holes[h][0].y}, holes[k]) ||
+                PlanInside(API_Coord{holes[k][0].x, holes[k][0].y}, holes[h]))
                 return name + " and " + other + " lie one inside the other";
         }
     }

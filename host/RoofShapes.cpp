@@ -217,18 +217,6 @@ bool HipRoof(const Ring2& outer, const std::vector<Ring2>& holes, double slope, 
     return true;
 }
 
-// True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
-bool PlanInside(const API_Coord& p, const Ring3& ring) {
-    bool inside = false;
-    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const API_Coord3D& a = ring[i];
-        const API_Coord3D& b = ring[j];
-        // the edge straddles the point's horizontal line and crosses it right of the point
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
-    }
-    return inside;
-}
-
 // Cuts each opening through the plane it lies in, at that plane's height; false with `error`
 // when an opening lies within no single plane.
 bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>& planes, std::string& error) {
@@ -262,6 +250,18 @@ bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>
 }
 
 }  // namespace
+
+// True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
+bool PlanInside(const API_Coord& p, const Ring3& ring) {
+    bool inside = false;
+    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const API_Coord3D& a = ring[i];
+        const API_Coord3D& b = ring[j];
+        // the edge straddles the point's horizontal line and crosses it right of the point
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+    }
+    return inside;
+}
 
 double PlaneFlatness(const RoofPlaneShape& plane) {
     const Ring3& outer = plane.outer;

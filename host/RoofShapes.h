@@ -31,6 +31,9 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
 // The largest distance of a plane's points (outer ring and holes) from the plane of its outer ring.
 double PlaneFlatness(const RoofPlaneShape& plane);
 
+// True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
+bool PlanInside(const API_Coord& p, const Ring3& ring);
+
 // The largest plane flatness a roof's planes may have (generated planes are built to it).
 constexpr double kGeneratedPlaneFlatnessTol = 1e-9;
 
