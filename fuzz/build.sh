@@ -15,12 +15,13 @@ if [ "${SKIP_LIBS:-0}" != 1 ]; then
         -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" > /dev/null
     # The data files beside the add-on come with the deliverable: the session fuzzer loads from there.
     # The workbench's target loads a deliverable as `tevaro serve` does.
-    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib tevaro_import Tevaro_21_x64_hun
+    cmake --build "$FUZZ_BUILD" -j"$JOBS" --target tevaro_addon_static tevaro_host tevaro_objectlib tevaro_import tevaro_import_ifc Tevaro_21_x64_hun
 fi
 
 root=$(pwd)
 build=$(cd "$FUZZ_BUILD" && pwd)
-libs=("$build/libtevaro_addon_static.a" "$build/import/libtevaro_import.a" "$build/host/libtevaro_host.a"
+libs=("$build/libtevaro_addon_static.a" "$build/import/libtevaro_import.a" "$build/import/ifc/libtevaro_import_ifc.a"
+      "$build/host/libtevaro_host.a"
       "$build/objectlib/libtevaro_objectlib.a")
 for source in fuzz/Fuzz*.cpp; do
     name=$(basename "$source" .cpp)
