@@ -2,6 +2,7 @@
 // nlohmann-json: triangles for roof planes, walls and fills, line sets for what the objects draw.
 //
 // The model's z points up and y north; glTF's y points up, so (x, y, z) becomes (x, z, -y).
+#include "app/PlanSvg.h"
 #include "app/GltfExport.h"
 
 #include <algorithm>
@@ -273,16 +274,6 @@ double StoryLevel(int16_t index) {
     return 0;
 }
 
-// The plan drawing a placed object's part makes of it.
-std::vector<host::DrawPrimitive> ObjectPrimitives(const host::Element& e) {
-    std::vector<host::DrawPrimitive> prims;
-    host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
-    for (const host::LibPart& part : host::gSession.libParts)
-        if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
-    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
-    return prims;
-}
-
 void AddRoof(Scene& s, const host::Element& e) {
     const int material = Material(s, "roof", 0.62f, 0.32f, 0.22f);
     for (size_t k = 0; k < e.roofPlanes.size(); ++k) {
@@ -334,7 +325,7 @@ void AddObject(Scene& s, const host::Element& e, const std::vector<LiftPlane>& p
     std::vector<API_Coord3D> points, accPoints;
     std::vector<uint32_t> indices, accIndices;
     auto lift = [&](const API_Coord& c) { return API_Coord3D{c.x, c.y, LiftedZ(planes, c.x, c.y)}; };
-    for (const host::DrawPrimitive& p : ObjectPrimitives(e)) {
+    for (const host::DrawPrimitive& p : PartDrawing(e)) {
         // accessories and solar rows get a colour of their own
         const bool accessory = p.text.rfind("accessory", 0) == 0;
         auto& pts = accessory ? accPoints : points;

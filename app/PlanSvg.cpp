@@ -153,15 +153,19 @@ API_Coord Centroid(const std::vector<API_Coord>& pts) {
     return API_Coord{cx / (3 * a), cy / (3 * a)};
 }
 
-// The plan drawing an object's library part makes of it (empty when its part draws nothing); a
-// tile surface draws with the folds of its edges measured on the roofs.
-std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std::vector<PlaneRing>& planes) {
+std::vector<host::DrawPrimitive> PartDrawing(const host::Element& e) {
     std::vector<host::DrawPrimitive> prims;
     host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
     for (const host::LibPart& part : host::gSession.libParts)
         if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
-    if (scripts.draw2D != nullptr) scripts.draw2D(WithMeasuredFolds(e, planes), prims);
+    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
     return prims;
+}
+
+// The plan drawing an object's library part makes of it (empty when its part draws nothing); a
+// tile surface draws with the folds of its edges measured on the roofs.
+std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std::vector<PlaneRing>& planes) {
+    return PartDrawing(WithMeasuredFolds(e, planes));
 }
 
 ObjectKind KindOf(const host::Element& e) {

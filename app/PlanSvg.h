@@ -35,6 +35,9 @@ std::string PlaneShade(double dir);
 // The centroid of a plan ring (its vertex mean when the area vanishes).
 API_Coord Centroid(const std::vector<API_Coord>& pts);
 
+// The plan drawing a placed object's library part makes of it as it stands (empty when none).
+std::vector<host::DrawPrimitive> PartDrawing(const host::Element& e);
+
 // The plan drawing an object's library part makes of it (empty when its part draws nothing); a
 // tile surface draws with the folds of its edges measured on `planes`.
 std::vector<host::DrawPrimitive> ObjectDrawing(const host::Element& e, const std::vector<PlaneRing>& planes);

@@ -32,16 +32,6 @@ Json FlatRing(const host::Ring3& ring) {
     return out;
 }
 
-// The plan drawing a placed object's part makes of it.
-std::vector<host::DrawPrimitive> ObjectPrimitives(const host::Element& e) {
-    std::vector<host::DrawPrimitive> prims;
-    host::NativeScripts scripts = host::RegisteredScriptsFor(e.libPartUnId);
-    for (const host::LibPart& part : host::gSession.libParts)
-        if (part.unId == e.libPartUnId && part.scripts.draw2D != nullptr) scripts = part.scripts;
-    if (scripts.draw2D != nullptr) scripts.draw2D(e, prims);
-    return prims;
-}
-
 // An object's selectable shape: a tile surface's outline, a ridge's lines, else its position.
 void AddObjectShape(const host::Element& e, Json& j) {
     const std::string main = e.libPartUnId.substr(0, kMainIdLength);
@@ -49,7 +39,7 @@ void AddObjectShape(const host::Element& e, Json& j) {
     j["part"] = surface ? "tile-surface" : ridge ? "ridge" : "object";
     Json polys = Json::array(), lines = Json::array();
     if (surface || ridge) {
-        for (const host::DrawPrimitive& p : ObjectPrimitives(e)) {
+        for (const host::DrawPrimitive& p : PartDrawing(e)) {
             // a surface is picked by its outline, a ridge by the lines along it
             if (surface && p.kind == host::DrawPrimitive::Polygon && p.text == "outline") {
                 Json ring = Json::array();
