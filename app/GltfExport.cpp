@@ -2,8 +2,9 @@
 // nlohmann-json: triangles for roof planes, walls and fills, line sets for what the objects draw.
 //
 // The model's z points up and y north; glTF's y points up, so (x, y, z) becomes (x, z, -y).
-#include "app/PlanSvg.h"
 #include "app/GltfExport.h"
+
+#include "app/PlanSvg.h"
 
 #include <algorithm>
 #include <cmath>

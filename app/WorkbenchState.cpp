@@ -1,8 +1,9 @@
 // Purpose: the session's state as JSON for the workbench page.
 #include "app/WorkbenchState.h"
 
-#include "app/EdgeList.h"
 #include "app/PlanSvg.h"
+
+#include "app/EdgeList.h"
 #include "app/QuantitiesCsv.h"
 #include "edges/EdgeSetterPart.h"
 #include "host/DialogManager.h"
