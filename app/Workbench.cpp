@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
@@ -267,6 +268,26 @@ std::string SafeUploadName(const std::string& given) {
     return name;
 }
 
+// ---- Timing ------------------------------------------------------------------------------------
+
+// Milliseconds since the last lap, for the replies' Server-Timing header (the page's tools show it).
+struct Stopwatch {
+    std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
+    double Lap() {
+        const auto now = std::chrono::steady_clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(now - last).count();
+        last = now;
+        return ms;
+    }
+};
+
+// A duration in milliseconds as Server-Timing writes it.
+std::string Millis(double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ms);
+    return text;
+}
+
 // ---- Replies ----------------------------------------------------------------------------------
 
 // JSON as text; text that is not UTF-8 is replaced rather than refused.
@@ -360,9 +381,15 @@ Reply LineRequest(const Request& rq) {
     if (body.is_discarded() || !body.is_object() || !body.contains("line") || !body["line"].is_string())
         return ErrorReply(400, Label(kRowBadJson));
     int status = 200;
+    Stopwatch clock;
     Json reply = RunPageLine(body["line"].get<std::string>(), status);
+    const double engineMs = clock.Lap();
     reply["state"] = StateJson();
-    return JsonReply(reply, status);
+    const double stateMs = clock.Lap();
+    Reply r = JsonReply(reply, status);
+    r.headers.emplace_back("Server-Timing", "engine;dur=" + Millis(engineMs) + ", state;dur=" + Millis(stateMs) +
+                                                ", json;dur=" + Millis(clock.Lap()));
+    return r;
 }
 
 // POST /api/upload?name=FILE: a model file, kept in the working folder's uploads/ and opened.
@@ -538,7 +565,12 @@ Reply HandleRequest(const Request& rq) {
     if (gBench == nullptr) return ErrorReply(503, "the workbench is not running");
     std::lock_guard<std::mutex> lock(gBench->requests);
     if (!FromOwnPage(rq)) return ErrorReply(403, Label(kRowForeign));
-    if (const Route* route = RouteOf(rq)) return route->handler(rq);
+    if (const Route* route = RouteOf(rq)) {
+        Stopwatch clock;
+        Reply reply = route->handler(rq);
+        reply.headers.emplace_back("Server-Timing", "total;dur=" + Millis(clock.Lap()));
+        return reply;
+    }
     if (rq.method == "GET" && rq.path.compare(0, 5, "/api/") != 0) return AssetReply(rq.path);
     return ErrorReply(rq.path.compare(0, 5, "/api/") == 0 ? 404 : 405, "no such request: " + rq.method + " " + rq.path);
 }
