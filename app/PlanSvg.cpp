@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <unordered_map>
@@ -566,7 +567,159 @@ std::string CompassWord(double planDirection) {
     return kWords[int(std::lround(a / (kPi / 4))) % 8];
 }
 
-std::string PlanSvgText() {
+namespace {
+
+// One element of a drawing's line: its tag and attributes in order; empty tag when the line is not
+// one self-closed element.
+struct SvgMark {
+    std::string tag;
+    std::vector<std::pair<std::string, std::string>> attrs;
+};
+
+// Reads a line such as `<line x1="1" y1="2" .../>` (attribute values hold no quotes).
+SvgMark ReadMark(const std::string& line) {
+    SvgMark m;
+    if (line.size() < 4 || line[0] != '<' || line.compare(line.size() - 2, 2, "/>") != 0) return m;
+    size_t at = line.find(' ');
+    if (at == std::string::npos) return m;
+    const std::string tag = line.substr(1, at - 1);
+    while (true) {
+        const size_t nameStart = line.find_first_not_of(' ', at);
+        if (nameStart == std::string::npos || line.compare(nameStart, 2, "/>") == 0) break;
+        const size_t eq = line.find("=\"", nameStart);
+        const size_t close = eq == std::string::npos ? eq : line.find('"', eq + 2);
+        if (close == std::string::npos) return m;
+        m.attrs.emplace_back(line.substr(nameStart, eq - nameStart), line.substr(eq + 2, close - eq - 2));
+        at = close + 1;
+    }
+    m.tag = tag;
+    return m;
+}
+
+// How a mark of a kind becomes a piece of a path: the attributes its geometry takes, in order
+// (the rest are its style), whether the path is unfilled, and the piece.
+struct MarkShape {
+    const char* tag;
+    std::vector<std::string> geometry;
+    bool unfilled;
+    std::string (*piece)(const std::vector<double>& g);
+};
+
+const MarkShape kMarkShapes[] = {
+    {"line", {"x1", "y1", "x2", "y2"}, true,
+     [](const std::vector<double>& g) { return "M" + Num(g[0]) + " " + Num(g[1]) + " L" + Num(g[2]) + " " + Num(g[3]); }},
+    {"rect", {"x", "y", "width", "height"}, false,
+     [](const std::vector<double>& g) {
+         return "M" + Num(g[0]) + " " + Num(g[1]) + " h" + Num(g[2]) + " v" + Num(g[3]) + " h" + Num(-g[2]) + " Z";
+     }},
+    {"circle", {"cx", "cy", "r"}, false,
+     [](const std::vector<double>& g) {
+         const std::string r = Num(g[2]);
+         return "M" + Num(g[0] - g[2]) + " " + Num(g[1]) + " a" + r + " " + r + " 0 1 0 " + Num(2 * g[2]) + " 0 a" + r + " " +
+                r + " 0 1 0 " + Num(-2 * g[2]) + " 0 Z";
+     }},
+};
+
+// A mark of the drawing as a piece of a path: the piece, its style, and the one colour it paints
+// ("" when it paints in two).
+struct PathPiece {
+    std::string piece, style, colour;
+};
+
+// The path piece of a line of the drawing that can join a path; false when it cannot.
+bool AsPathPiece(const std::string& line, PathPiece& out) {
+    const SvgMark m = ReadMark(line);
+    if (m.tag.empty()) return false;
+    std::vector<double> g;
+    const MarkShape* shape = nullptr;
+    for (const MarkShape& candidate : kMarkShapes)
+        if (m.tag == candidate.tag) shape = &candidate;
+    // an outline (a path left unfilled) joins as it is; its style follows its outline
+    const bool outline = m.tag == "path" && m.attrs.size() > 1 && m.attrs[0].first == "d" && m.attrs[1].first == "fill" &&
+                         m.attrs[1].second == "none";
+    if (!outline && (shape == nullptr || m.attrs.size() <= shape->geometry.size())) return false;
+    const size_t first = outline ? 1 : shape->geometry.size();
+    for (size_t i = 0; !outline && i < first; ++i) {
+        char* end = nullptr;
+        g.push_back(std::strtod(m.attrs[i].second.c_str(), &end));
+        // the geometry comes first, as plain numbers
+        if (m.attrs[i].first != shape->geometry[i] || *end != 0) return false;
+    }
+    out.style = !outline && shape->unfilled ? " fill=\"none\"" : "";
+    std::string fill = !outline && shape->unfilled ? "none" : "", stroke;
+    for (size_t i = first; i < m.attrs.size(); ++i) {
+        const auto& [name, value] = m.attrs[i];
+        // a mark whose style names its geometry again (a rotation about its point) stays as it is
+        if (name == "transform") return false;
+        if (name == "fill") fill = value;
+        if (name == "stroke") stroke = value;
+        out.style += " " + name + "=\"" + value + "\"";
+    }
+    const bool filled = !fill.empty() && fill != "none", stroked = !stroke.empty() && stroke != "none";
+    // the colour a mark paints: its fill, its stroke, or none when both differ
+    out.colour = filled && stroked && fill != stroke ? "" : filled ? fill : stroke;
+    out.piece = outline ? m.attrs[0].second : shape->piece(g);
+    return true;
+}
+
+// A merged path grows to about this size: a browser reads a long path quickly, and the page's plan
+// can still be cut into parts between paths.
+constexpr size_t kMergedPathBytes = 32 * 1024;
+
+// Writes the marks of one stretch of the drawing as paths. Marks of one colour that follow one
+// another look the same in any order, so each such run is gathered by style; the runs keep their
+// order, and a mark that paints in two colours stays a run of its own.
+void WriteMarks(const std::vector<PathPiece>& marks, std::string& out) {
+    std::vector<std::pair<std::string, std::string>> paths;  // style, path of the current colour run
+    const auto writeRun = [&] {
+        for (const auto& [style, path] : paths) out += "<path d=\"" + path + "\"" + style + "/>\n";
+        paths.clear();
+    };
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const PathPiece& m = marks[i];
+        // a new colour, or a mark of two colours, starts a new run
+        if (i > 0 && (m.colour != marks[i - 1].colour || m.colour.empty())) writeRun();
+        // the last path of this style takes the mark, while it is short enough to cut between parts
+        auto it = std::find_if(paths.rbegin(), paths.rend(), [&](const auto& p) { return p.first == m.style; });
+        if (it == paths.rend() || it->second.size() >= kMergedPathBytes) paths.emplace_back(m.style, m.piece);
+        else it->second += " " + m.piece;
+    }
+    writeRun();
+}
+
+}  // namespace
+
+// The same picture with far fewer elements for a browser to lay out.
+std::string MergedMarks(const std::string& svg) {
+    std::string out;
+    out.reserve(svg.size() / 2);
+    std::vector<PathPiece> marks;
+    PathPiece piece;
+    size_t start = 0;
+    while (start < svg.size()) {
+        size_t end = svg.find('\n', start);
+        if (end == std::string::npos) end = svg.size();
+        const std::string line = svg.substr(start, end - start);
+        start = end + 1;
+        if (AsPathPiece(line, piece)) {
+            marks.push_back(piece);
+            continue;
+        }
+        if (line == "<g>" || line == "</g>") continue;  // a bare group styles nothing: its marks join their neighbours
+        // any other element (a filled area, a text, a group's edge) closes the stretch
+        WriteMarks(marks, out);
+        marks.clear();
+        out += line + "\n";
+    }
+    WriteMarks(marks, out);
+    return out;
+}
+
+namespace {
+
+// The plan drawing; `forPage` draws the workbench page's picture instead of the file: the edges
+// grouped by type, no edge numbers (the page draws its own), runs of alike marks made one path.
+std::string PlanSvgTextFor(bool forPage) {
     const auto& elements = host::gSession.model.elements;
     const std::vector<PlaneRing> planes = ProjectRoofPlaneRings();
     const PlaneFinder finder = MakePlaneFinder(planes);
@@ -621,7 +774,10 @@ std::string PlanSvgText() {
         if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 3)
             s << "<path d=\"" << Ring(v, e.polygon) << "\" fill=\"#8c8c8c\" stroke=\"#404040\" stroke-width=\"1\"/>\n";
     // Roof edges by type.
-    for (const PlanEdge& e : RoofEdges(TypedEdges(planes)))
+    std::vector<PlanEdge> roofEdges = RoofEdges(TypedEdges(planes));
+    // the page's picture draws each type's edges together: their joints overlap, nothing else does
+    if (forPage) std::stable_sort(roofEdges.begin(), roofEdges.end(), [](const PlanEdge& a, const PlanEdge& b) { return a.type < b.type; });
+    for (const PlanEdge& e : roofEdges)
         s << "<line x1=\"" << Num(v.X(e.a.x)) << "\" y1=\"" << Num(v.Y(e.a.y)) << "\" x2=\"" << Num(v.X(e.b.x)) << "\" y2=\""
           << Num(v.Y(e.b.y)) << "\" stroke=\"" << EdgeTypeColour(e.type) << "\" stroke-width=\"" << (e.type ? 4 : 2)
           << "\" stroke-linecap=\"round\"/>\n";
@@ -648,7 +804,7 @@ std::string PlanSvgText() {
     }
     // While the edge palette is open, each setter's edge numbers at the edges' middles: the numbers
     // `edge GROUP EDGE TYPE` and the workbench use.
-    if (host::OpenPaletteId() != 0)
+    if (host::OpenPaletteId() != 0 && !forPage)
         for (const ListedEdge& e : ListEdges())
             Label(s, v.X((e.start.x + e.end.x) / 2), v.Y((e.start.y + e.end.y) / 2) + 4, std::to_string(e.number), 11, "#111");
     // Roof labels: the roof's ID and each plane's fall direction and pitch.
@@ -684,8 +840,43 @@ std::string PlanSvgText() {
     ScaleAndNorth(s, v, kMarginPx, height - 20);
     Legend(s, kDrawingWidthPx + 10, 50);
     s << "</svg>\n";
-    return s.str();
+    return forPage ? MergedMarks(s.str()) : s.str();
 }
+
+}  // namespace
+
+std::vector<std::string> PlanParts(const std::string& svg, size_t partBytes) {
+    // the sheet's head: everything up to the end of the opening <svg ...> tag's line
+    const size_t open = svg.find("<svg");
+    const size_t bodyStart = open == std::string::npos ? std::string::npos : svg.find('\n', open);
+    const size_t close = svg.rfind("</svg>");
+    if (bodyStart == std::string::npos || close == std::string::npos || close < bodyStart) return {svg};
+    const std::string head = svg.substr(0, bodyStart + 1), foot = svg.substr(close);
+    std::vector<std::string> parts;
+    std::string body;
+    int depth = 0;
+    size_t start = bodyStart + 1;
+    while (start < close) {
+        size_t end = svg.find('\n', start);
+        if (end == std::string::npos || end > close) end = close;
+        const std::string line = svg.substr(start, end - start + 1);
+        start = end + 1;
+        // a group opens on a line of its own and closes on one: the part may end only outside groups
+        if (line.compare(0, 3, "<g>") == 0 || line.compare(0, 3, "<g ") == 0) ++depth;
+        if (line.compare(0, 4, "</g>") == 0) --depth;
+        body += line;
+        if (depth == 0 && body.size() >= partBytes) {
+            parts.push_back(head + body + foot);
+            body.clear();
+        }
+    }
+    if (!body.empty() || parts.empty()) parts.push_back(head + body + foot);
+    return parts;
+}
+
+std::string PlanSvgText() { return PlanSvgTextFor(false); }
+
+std::string PagePlanSvgText() { return PlanSvgTextFor(true); }
 
 bool WritePlanSvg(const std::string& path, std::string& error) {
     std::ofstream out(path, std::ios::binary);
