@@ -694,6 +694,7 @@ std::string MergedMarks(const std::string& svg) {
     std::string out;
     out.reserve(svg.size() / 2);
     std::vector<PathPiece> marks;
+    std::vector<bool> bareGroups;  // the open groups, inner last: true for a group without attributes
     PathPiece piece;
     size_t start = 0;
     while (start < svg.size()) {
@@ -705,7 +706,11 @@ std::string MergedMarks(const std::string& svg) {
             marks.push_back(piece);
             continue;
         }
-        if (line == "<g>" || line == "</g>") continue;  // a bare group styles nothing: its marks join their neighbours
+        // a bare group styles nothing: it is left out, and its marks join their neighbours
+        if (line == "<g>" || line.compare(0, 3, "<g ") == 0) bareGroups.push_back(line == "<g>");
+        const bool closesBare = line == "</g>" && !bareGroups.empty() && bareGroups.back();
+        if (line == "</g>" && !bareGroups.empty()) bareGroups.pop_back();
+        if (line == "<g>" || closesBare) continue;
         // any other element (a filled area, a text, a group's edge) closes the stretch
         WriteMarks(marks, out);
         marks.clear();

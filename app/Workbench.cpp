@@ -53,7 +53,7 @@ constexpr const char* kScriptType = "application/javascript; charset=utf-8";
 constexpr const char* kSvgType = "image/svg+xml; charset=utf-8";
 // The page's plan comes in pictures of about this size: the browser builds each picture in one
 // task, and a picture of this size takes it a small part of a second.
-constexpr size_t kPlanPartBytes = 1u << 20;
+constexpr size_t kPlanPartBytes = 256u * 1024u;
 
 // ---- The engine thread ----------------------------------------------------------------------
 

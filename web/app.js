@@ -9,7 +9,7 @@ const DRAG_START_PX = 4;       // a press that moves farther than this pans inst
 const POLL_MS = 2000;          // how often another tab's changes are looked for
 const DIALOG_SCALE = 1.3;      // dialog units to page pixels
 const NOTHING_CHOSEN = /^\s*-.*-\s*$/;  // a pop-up's "- nincs kiválasztva -" entry
-const CHUNK = 1500;            // plan shapes made between two looks at the browser's other work
+const CHUNK = 500;             // plan shapes made between two looks at the browser's other work
 const EDGE_NUMBERS_MAX = 1500; // edge numbers are drawn when no more edges than this are in view
 
 let labels = {};
@@ -119,11 +119,15 @@ async function loadPlan() {
   const loads = [];
   for (let k = 0; k < meta.parts; k += 1) {
     const img = svg('image', { x: 0, y: 0, width: map.width, height: map.height }, group);
-    loads.push(new Promise((resolve) => { img.onload = resolve; img.onerror = resolve; }));
+    loads.push(new Promise((resolve) => {
+      img.onload = () => resolve(true);
+      img.onerror = () => resolve(false);
+    }));
     img.setAttribute('href', `/api/page-plan/${k}?revision=${meta.revision}`);
   }
-  await Promise.all(loads);
+  const loaded = await Promise.all(loads);
   for (const g of old) g.remove();
+  if (loaded.includes(false)) showError(label(81));
 }
 
 function applyView() {
@@ -316,7 +320,7 @@ function dialogItem(dialog, item) {
     case 'iconbutton': {
       const b = at(make('button'));
       b.type = 'button';
-      b.textContent = item.text || (item.icon ? `ikon ${item.icon}` : `#${n}`);
+      b.textContent = item.text || item.iconName || `#${n}`;
       b.onclick = () => send(buttonLine(dialog, item));
       if (n === 1 && dialog.modal && !item.enabled) {
         const missing = missingChoices(dialog.items);
@@ -327,7 +331,7 @@ function dialogItem(dialog, item) {
     case 'text': { const d = at(make('div')); d.textContent = item.text; return d; }
     case 'separator': { const d = at(make('hr')); d.style.height = '0'; return d; }
     case 'picture':
-    case 'icon': { const d = at(make('div')); d.className = 'icon'; d.textContent = `ikon ${item.icon}`; return d; }
+    case 'icon': { const d = at(make('div')); d.className = 'icon'; d.textContent = item.iconName; return d; }
     case 'rolldown': {
       const b = at(make('button'));
       b.type = 'button';
@@ -345,7 +349,7 @@ function dialogItem(dialog, item) {
       i.checked = !!item.value;
       i.disabled = !item.enabled;
       i.onchange = () => send(`set ${n} ${item.kind === 'checkbox' ? (i.checked ? 1 : 0) : 1}`);
-      l.append(i, document.createTextNode(' ' + (item.text || (item.icon ? `ikon ${item.icon}` : ''))));
+      l.append(i, document.createTextNode(' ' + (item.text || item.iconName)));
       return l;
     }
     case 'popup': {
@@ -353,7 +357,7 @@ function dialogItem(dialog, item) {
       item.entries.forEach((e, k) => {
         const o = make('option');
         o.value = k + 1;
-        o.textContent = e.text + (e.icon ? ` [ikon ${e.icon}]` : '');
+        o.textContent = e.text + (e.iconName ? ` [${e.iconName}]` : '');
         s.appendChild(o);
       });
       s.value = item.selected || '';
@@ -367,7 +371,7 @@ function dialogItem(dialog, item) {
         const row = make('div');
         row.className = item.selected === k + 1 ? 'sel' : '';
         row.dataset.row = k + 1;
-        row.textContent = r.texts.map((t, f) => (r.images[f] ? `[ikon ${r.images[f]}] ` : '') + t).join('  ');
+        row.textContent = r.texts.map((t, f) => (r.imageNames[f] ? `[${r.imageNames[f]}] ` : '') + t).join('  ');
         if (item.enabled) row.onclick = () => send(`pick ${n} ${k + 1}`);
         d.appendChild(row);
       });

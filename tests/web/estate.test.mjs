@@ -1,10 +1,15 @@
 // Purpose: the workbench page at estate scale in headless Chromium: a generated estate is opened,
 // every roof selected, the tiling command run with its dialog, and the edge palette finalized, all
 // from the page; no task of the page's main thread may last a second or more (the page would freeze).
+// Tasks are timed twice: by the page's own long-task entries (wall clock) and by the browser's trace
+// (the main thread's own processor time). Both are held to the second; on a machine busy with other
+// work (more runnable processes than cores) only the processor time is, as the wall clock then also
+// counts the time the browser waited for a core.
 // The server's answers are timed too (its Server-Timing header) and every figure printed.
 // Usage: node estate.test.mjs TEVARO MAKE_ESTATE SOURCE_DIR OUT_DIR [HOUSES]
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import assert from 'node:assert/strict';
 import { checker, idle, launchBrowser, runMain, startServer } from './browser.mjs';
@@ -31,6 +36,17 @@ function watchLongTasks() {
 async function longTasksSince(page, from) {
   const tasks = await page.evaluate((t) => window.__longTasks.filter((e) => e.start >= t), from);
   return tasks.sort((a, b) => b.ms - a.ms);
+}
+
+// The page's main-thread tasks in a browser trace, by their own processor time, longest first.
+function mainThreadTasks(tracePath) {
+  const trace = JSON.parse(fs.readFileSync(tracePath, 'utf8'));
+  const events = trace.traceEvents || trace;
+  const main = new Set(events.filter((e) => e.name === 'thread_name' && e.args && e.args.name === 'CrRendererMain')
+                             .map((e) => `${e.pid}:${e.tid}`));
+  return events.filter((e) => e.ph === 'X' && e.name === 'ThreadControllerImpl::RunTask' && main.has(`${e.pid}:${e.tid}`))
+               .map((e) => ({ ms: (e.tdur ?? e.dur) / 1000, wallMs: e.dur / 1000 }))
+               .sort((a, b) => b.ms - a.ms);
 }
 
 // One user step: runs `act`, waits for the page to rest, and returns its figures.
@@ -67,6 +83,8 @@ async function main() {
       answers.push({ what: res.request().method() + ' ' + new URL(res.url()).pathname, timing, kb: Math.round(size / 1024) });
     });
     await page.evaluateOnNewDocument(watchLongTasks);
+    const tracePath = path.join(outDir, 'estate-trace.json');
+    await page.tracing.start({ path: tracePath, categories: ['toplevel'] });
 
     await checks.check(`the page opens the estate of ${HOUSES} houses`, async () => {
       await step(page, 'open', () => page.goto(url), figures);
@@ -103,12 +121,24 @@ async function main() {
       const surfaces = await page.evaluate(async () => (await (await fetch('/api/state')).json()).elements
         .filter((e) => e.part === 'tile-surface').length);
       assert.ok(surfaces >= HOUSES, `${surfaces} tile surfaces on ${HOUSES} houses`);
+      // every picture of the plan loaded: the page shows no error
+      assert.equal(await page.$eval('#error-box', (b) => b.hidden), true, await page.$eval('#error-text', (p) => p.textContent));
+      assert.ok(await page.$$eval('#plan-image image', (i) => i.length) >= 1);
       await page.screenshot({ path: path.join(outDir, 'estate-tiled.png') });
     });
 
-    for (const a of answers) console.log(`  server: ${a.what} ${a.kb} kB  ${a.timing}`);
-    await checks.check(`no main-thread task of the page lasts ${LONGEST_TASK_MS} ms`, async () => {
-      for (const f of figures) assert.ok(f.longest < LONGEST_TASK_MS, `${f.name}: a task of ${f.longest.toFixed(0)} ms`);
+    await page.tracing.stop();
+    for (const a of answers) console.log(`  server: ${a.what} ${a.kb} kB  ${a.timing.replace(/\s+/g, ' ')}`);
+    const tasks = mainThreadTasks(tracePath);
+    fs.rmSync(tracePath, { force: true });
+    console.log(`  main thread: ${tasks.length} tasks traced; longest ${(tasks[0].ms).toFixed(0)} ms of its own processor time ` +
+                `(${tasks[0].wallMs.toFixed(0)} ms on the clock); longest on the clock ${Math.max(...tasks.map((t) => t.wallMs)).toFixed(0)} ms`);
+    await checks.check(`no main-thread task of the page takes ${LONGEST_TASK_MS} ms`, async () => {
+      assert.ok(tasks[0].ms < LONGEST_TASK_MS, `a task of ${tasks[0].ms.toFixed(0)} ms of processor time`);
+      const busy = os.loadavg()[0] > os.cpus().length;
+      if (busy) console.log(`  (the machine is busy: load ${os.loadavg()[0].toFixed(1)} on ${os.cpus().length} cores; wall clock not held)`);
+      for (const f of figures)
+        if (!busy) assert.ok(f.longest < LONGEST_TASK_MS, `${f.name}: a task of ${f.longest.toFixed(0)} ms on the clock`);
     });
   } finally {
     await close();

@@ -90,6 +90,9 @@ async function main() {
       assert.equal(await page.$eval('#dialog-items [data-item="1"]', (b) => b.disabled), true);
       const missing = await page.$eval('#dialog-missing', (p) => p.textContent);
       assert.match(missing, /Vápa típusa/);
+      // icons go by their names, not their numbers
+      assert.doesNotMatch(await page.$eval('#dialog-items', (d) => d.textContent), /ikon \d/);
+      assert.match(await page.$eval('#dialog-items [data-item="7"]', (d) => d.textContent), /cserépcsalád 1/);
       await shot(page, 'dialog.png');
       for (const item of [20, 23, 27, 29]) {
         await page.select(`#dialog-items select[data-item="${item}"]`, '2');
