@@ -190,6 +190,7 @@ struct PlanBox {
     }
     // The box grown by `d` on every side.
     PlanBox Grown(double d) const { return {x0 - d, y0 - d, x1 + d, y1 + d}; }
+    // True when the two boxes overlap or touch.
     bool Meets(const PlanBox& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
 };
 
@@ -291,6 +292,7 @@ std::vector<host::DrawPrimitive> ObjectDrawingAround(const host::Element& e, con
         const API_Coord p = objectlib::ToPlan(e, nodes->numbers[i], nodes->numbers[i + 1], slope);
         box.Add(p.x, p.y);
     }
+    if (box.x0 > box.x1) return ObjectDrawing(e, {});  // no nodes: no edge to measure
     return PartDrawing(WithMeasuredFolds(e, PlanesAround(f, box)));
 }
 
