@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
 #include <vector>
 
 #include "app/EdgeFolds.h"
@@ -20,6 +22,7 @@
 #include "edges/EdgeSetterPart.h"
 #include "host/DialogManager.h"
 #include "objectlib/ObjectLibScripts.h"
+#include "objectlib/PartParams.h"
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
 #include "host/ParamLists.h"
@@ -176,14 +179,134 @@ ObjectKind KindOf(const host::Element& e) {
     return ObjectKind::Other;
 }
 
+namespace {
+
+// A plan box.
+struct PlanBox {
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    void Add(double x, double y) {
+        x0 = std::min(x0, x); y0 = std::min(y0, y);
+        x1 = std::max(x1, x); y1 = std::max(y1, y);
+    }
+    // The box grown by `d` on every side.
+    PlanBox Grown(double d) const { return {x0 - d, y0 - d, x1 + d, y1 + d}; }
+    // True when the two boxes overlap or touch.
+    bool Meets(const PlanBox& o) const { return x0 <= o.x1 && o.x0 <= x1 && y0 <= o.y1 && o.y0 <= y1; }
+};
+
+// Plan points or boxes filed in square cells, so that a search looks only at the few cells around
+// a place instead of at every edge of an estate. Cells are at least the matching tolerance wide:
+// two points nearer than the tolerance lie in the same or in neighbouring cells.
+struct PlanGrid {
+    double cell = 1;
+    std::unordered_map<uint64_t, std::vector<size_t>> cells;
+
+    // The cell column or row of a coordinate.
+    int64_t Index(double v) const { return int64_t(std::floor(v / cell)); }
+    // The key of cell (ix, iy).
+    static uint64_t Key(int64_t ix, int64_t iy) { return (uint64_t(ix) << 32) ^ (uint64_t(iy) & 0xffffffffu); }
+    // Files item `id` at point p.
+    void Add(const API_Coord& p, size_t id) { cells[Key(Index(p.x), Index(p.y))].push_back(id); }
+    // Files item `id` in every cell the box touches.
+    void AddBox(const PlanBox& b, size_t id) {
+        for (int64_t ix = Index(b.x0); ix <= Index(b.x1); ++ix)
+            for (int64_t iy = Index(b.y0); iy <= Index(b.y1); ++iy) cells[Key(ix, iy)].push_back(id);
+    }
+    // The items filed in the cells the box [x0, x1] x [y0, y1] touches; false when the box spans more
+    // than `limit` cells (the caller then looks at everything).
+    bool Within(double x0, double y0, double x1, double y1, size_t limit, std::vector<size_t>& ids) const {
+        ids.clear();
+        const int64_t ix0 = Index(x0), ix1 = Index(x1), iy0 = Index(y0), iy1 = Index(y1);
+        // a box wider than the limit in either direction, or in both together
+        if (double(ix1 - ix0 + 1) * double(iy1 - iy0 + 1) > double(limit)) return false;
+        for (int64_t ix = ix0; ix <= ix1; ++ix)
+            for (int64_t iy = iy0; iy <= iy1; ++iy)
+                if (const auto it = cells.find(Key(ix, iy)); it != cells.end()) ids.insert(ids.end(), it->second.begin(), it->second.end());
+        return true;
+    }
+    // The items filed within `reach` of p (and a few farther).
+    void Near(const API_Coord& p, double reach, std::vector<size_t>& ids) const {
+        Within(p.x - reach, p.y - reach, p.x + reach, p.y + reach, size_t(-1), ids);
+    }
+};
+
+constexpr double kPlaneCell = 4.0;   // cell of the roof planes' boxes (m): a few per plane of a house
+// A plane lies along an edge only where the edge's middle is this near the plane's box: wider than
+// the fold measurement's own on-edge tolerance.
+constexpr double kPlaneReach = 0.05;
+
+// The project's roof planes with their plan boxes, filed in a grid: the planes around an edge or a
+// tile surface are found without looking at every plane of an estate.
+struct PlaneFinder {
+    const std::vector<PlaneRing>* planes = nullptr;
+    std::vector<PlanBox> boxes;
+    PlanGrid grid;
+};
+
+PlaneFinder MakePlaneFinder(const std::vector<PlaneRing>& planes) {
+    PlaneFinder f;
+    f.planes = &planes;
+    f.grid.cell = kPlaneCell;
+    for (size_t i = 0; i < planes.size(); ++i) {
+        PlanBox b;
+        for (const API_Coord3D& c : planes[i]) b.Add(c.x, c.y);
+        f.boxes.push_back(b.Grown(kPlaneReach));
+        if (!planes[i].empty()) f.grid.AddBox(f.boxes.back(), i);
+    }
+    return f;
+}
+
+// The planes whose boxes meet `box`, in the project's order: the fold measured on them is the
+// fold measured on all planes, as no other plane has an edge there.
+std::vector<PlaneRing> PlanesAround(const PlaneFinder& f, const PlanBox& box) {
+    std::vector<size_t> ids;
+    if (!f.grid.Within(box.x0, box.y0, box.x1, box.y1, f.planes->size(), ids)) {
+        ids.resize(f.planes->size());
+        for (size_t i = 0; i < ids.size(); ++i) ids[i] = i;
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    std::vector<PlaneRing> near;
+    for (size_t i : ids)
+        if (f.boxes[i].Meets(box)) near.push_back((*f.planes)[i]);
+    return near;
+}
+
+// The fold at plan edge a-b, measured on the planes around it.
+EdgeFold FoldAround(const PlaneFinder& f, const API_Coord& a, const API_Coord& b) {
+    PlanBox at;
+    at.Add((a.x + b.x) / 2, (a.y + b.y) / 2);
+    return FoldOfEdge(a, b, PlanesAround(f, at));
+}
+
+// ObjectDrawing with the folds measured on the planes around the object's plan outline.
+std::vector<host::DrawPrimitive> ObjectDrawingAround(const host::Element& e, const PlaneFinder& f) {
+    const host::ParamValue* nodes = host::FindParam(e.params, "nodes");
+    // only a tile surface with its nodes is measured; any other is drawn as it stands
+    if (KindOf(e) != ObjectKind::TileSurface || nodes == nullptr || host::IsTextParam(*nodes) || nodes->dim2 < 2)
+        return ObjectDrawing(e, *f.planes);
+    const size_t stride = size_t(nodes->dim2);
+    const double slope = objectlib::NumberOr(e, "alpha", 0);
+    PlanBox box;
+    for (size_t i = 0; i + 1 < nodes->numbers.size(); i += stride) {
+        const API_Coord p = objectlib::ToPlan(e, nodes->numbers[i], nodes->numbers[i + 1], slope);
+        box.Add(p.x, p.y);
+    }
+    if (box.x0 > box.x1) return ObjectDrawing(e, {});  // no nodes: no edge to measure
+    return PartDrawing(WithMeasuredFolds(e, PlanesAround(f, box)));
+}
+
+}  // namespace
+
 // The roof edges with their roofer's types: from the roof model the add-on holds (while the palette
 // is open), else from the placed tile surfaces' outlines and their per-node "stat" values; each
 // status named together with how the edge's planes fold.
 std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
     std::vector<PlanEdge> edges;
+    const PlaneFinder finder = MakePlaneFinder(planes);
     // The roofer's type of a status on the plan edge a-b.
-    auto typeOf = [&planes](int status, const API_Coord& a, const API_Coord& b) {
-        return RooferTypeOf(status, IsFoldDependent(status) ? FoldOfEdge(a, b, planes) : kFoldUnknown);
+    auto typeOf = [&finder](int status, const API_Coord& a, const API_Coord& b) {
+        return RooferTypeOf(status, IsFoldDependent(status) ? FoldAround(finder, a, b) : kFoldUnknown);
     };
     for (const HeldPlane& p : HeldRoofPlanes())
         for (size_t i = 0; i + 1 < p.vertices.size(); ++i) {
@@ -197,7 +320,7 @@ std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
         const host::ParamValue* stat = host::FindParam(e.params, kParamEdgeStatuses);
         // The surface draws its outline, then its holes, each closed: node by node as "nodes" holds them.
         size_t first = 0;
-        for (const host::DrawPrimitive& prim : ObjectDrawing(e, planes)) {
+        for (const host::DrawPrimitive& prim : ObjectDrawingAround(e, finder)) {
             if (prim.kind != host::DrawPrimitive::Polygon || stat == nullptr) continue;
             if (prim.text != "outline" && prim.text != "hole") continue;
             for (size_t i = 0; i + 1 < prim.points.size() && first + i < stat->numbers.size(); ++i) {
@@ -211,17 +334,46 @@ std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
     return edges;
 }
 
+namespace {
+
+constexpr double kMidpointCell = 1.0;   // cell of the typed pieces' middles (m): about a tile's width
+constexpr size_t kNoIndex = size_t(-1);
+
+// True when plan points p and q are the same point of the drawing.
+bool NearPoint(const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kEdgeMatchTol; }
+
+// True when edges t and e join the same two end points, in either direction.
+bool SameEnds(const PlanEdge& t, const PlanEdge& e) {
+    return (NearPoint(t.a, e.a) && NearPoint(t.b, e.b)) || (NearPoint(t.a, e.b) && NearPoint(t.b, e.a));
+}
+
+// The last of `edges` (filed in `grid` by their first end) that joins the ends of e; kNoIndex when none.
+size_t LastSameEnds(const std::vector<PlanEdge>& edges, const PlanGrid& grid, const PlanEdge& e, std::vector<size_t>& ids) {
+    size_t found = kNoIndex;
+    for (const API_Coord& end : {e.a, e.b}) {
+        grid.Near(end, kEdgeMatchTol, ids);
+        for (size_t i : ids)
+            // a later match wins, as the drawing lays later edges over earlier ones
+            if ((found == kNoIndex || i > found) && SameEnds(edges[i], e)) found = i;
+    }
+    return found;
+}
+
+}  // namespace
+
 // The edges of every roof plane in plan, typed where a typed edge lies on them.
 std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     std::vector<PlanEdge> out;
-    auto near = [](const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kEdgeMatchTol; };
+    std::vector<size_t> ids;
+    PlanGrid typedByEnd;  // the typed edges by their first end
+    typedByEnd.cell = kEdgeMatchTol;
+    for (size_t i = 0; i < typed.size(); ++i) typedByEnd.Add(typed[i].a, i);
     auto addRing = [&](const host::Ring3& ring) {
         for (size_t i = 0; i < ring.size(); ++i) {
             PlanEdge e{API_Coord{ring[i].x, ring[i].y},
                        API_Coord{ring[(i + 1) % ring.size()].x, ring[(i + 1) % ring.size()].y}, 0};
-            for (const PlanEdge& t : typed)
-                // the same two end points, in either direction
-                if ((near(t.a, e.a) && near(t.b, e.b)) || (near(t.a, e.b) && near(t.b, e.a))) e.type = t.type;
+            const size_t t = LastSameEnds(typed, typedByEnd, e, ids);
+            if (t != kNoIndex) e.type = typed[t].type;
             out.push_back(e);
         }
     };
@@ -233,24 +385,40 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
         }
     }
     // Typed edges the roofs' own edges do not hold (nodes the add-on inserted) are drawn as they are.
+    PlanGrid outByEnd;  // the drawn edges by their first end
+    outByEnd.cell = kEdgeMatchTol;
+    for (size_t i = 0; i < out.size(); ++i) outByEnd.Add(out[i].a, i);
     for (const PlanEdge& t : typed) {
-        bool held = false;
-        for (const PlanEdge& e : out)
-            held = held || (near(t.a, e.a) && near(t.b, e.b)) || (near(t.a, e.b) && near(t.b, e.a));
-        if (!held) out.push_back(t);
+        if (LastSameEnds(out, outByEnd, t, ids) != kNoIndex) continue;
+        outByEnd.Add(t.a, out.size());
+        out.push_back(t);
     }
     // Edges split by inserted nodes take the type of the typed piece lying on them.
+    PlanGrid middles;  // the typed edges by their middle
+    middles.cell = kMidpointCell;
+    for (size_t i = 0; i < typed.size(); ++i)
+        middles.Add(API_Coord{(typed[i].a.x + typed[i].b.x) / 2, (typed[i].a.y + typed[i].b.y) / 2}, i);
+    std::vector<size_t> all(typed.size());
+    for (size_t i = 0; i < all.size(); ++i) all[i] = i;
     for (PlanEdge& e : out) {
         if (e.type != 0) continue;
         const double len = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
         if (len < kEdgeMatchTol) continue;
-        for (const PlanEdge& t : typed) {
+        // a middle on the edge lies within the tolerance of the edge's box
+        const bool few = middles.Within(std::min(e.a.x, e.b.x) - kEdgeMatchTol, std::min(e.a.y, e.b.y) - kEdgeMatchTol,
+                                        std::max(e.a.x, e.b.x) + kEdgeMatchTol, std::max(e.a.y, e.b.y) + kEdgeMatchTol,
+                                        typed.size(), ids);
+        const std::vector<size_t>& candidates = few ? ids : all;
+        size_t found = kNoIndex;
+        for (size_t i : candidates) {
+            const PlanEdge& t = typed[i];
             const API_Coord mid{(t.a.x + t.b.x) / 2, (t.a.y + t.b.y) / 2};
             const double cross = ((e.b.x - e.a.x) * (mid.y - e.a.y) - (e.b.y - e.a.y) * (mid.x - e.a.x)) / len;
             const double along = ((e.b.x - e.a.x) * (mid.x - e.a.x) + (e.b.y - e.a.y) * (mid.y - e.a.y)) / (len * len);
-            // the typed piece's middle lies on the edge's line, between its ends
-            if (std::fabs(cross) < kEdgeMatchTol && along > 0 && along < 1) e.type = t.type;
+            // the typed piece's middle lies on the edge's line, between its ends; a later piece wins
+            if (std::fabs(cross) < kEdgeMatchTol && along > 0 && along < 1 && (found == kNoIndex || i > found)) found = i;
         }
+        if (found != kNoIndex) e.type = typed[found].type;
     }
     return out;
 }
@@ -401,9 +569,167 @@ std::string CompassWord(double planDirection) {
     return kWords[int(std::lround(a / (kPi / 4))) % 8];
 }
 
-std::string PlanSvgText() {
+namespace {
+
+// One element of a drawing's line: its tag and attributes in order; empty tag when the line is not
+// one self-closed element.
+struct SvgMark {
+    std::string tag;
+    std::vector<std::pair<std::string, std::string>> attrs;
+};
+
+// Reads a line such as `<line x1="1" y1="2" .../>` (attribute values hold no quotes).
+SvgMark ReadMark(const std::string& line) {
+    SvgMark m;
+    if (line.size() < 4 || line[0] != '<' || line.compare(line.size() - 2, 2, "/>") != 0) return m;
+    size_t at = line.find(' ');
+    if (at == std::string::npos) return m;
+    const std::string tag = line.substr(1, at - 1);
+    while (true) {
+        const size_t nameStart = line.find_first_not_of(' ', at);
+        if (nameStart == std::string::npos || line.compare(nameStart, 2, "/>") == 0) break;
+        const size_t eq = line.find("=\"", nameStart);
+        const size_t close = eq == std::string::npos ? eq : line.find('"', eq + 2);
+        if (close == std::string::npos) return m;
+        m.attrs.emplace_back(line.substr(nameStart, eq - nameStart), line.substr(eq + 2, close - eq - 2));
+        at = close + 1;
+    }
+    m.tag = tag;
+    return m;
+}
+
+// How a mark of a kind becomes a piece of a path: the attributes its geometry takes, in order
+// (the rest are its style), whether the path is unfilled, and the piece.
+struct MarkShape {
+    const char* tag;
+    std::vector<std::string> geometry;
+    bool unfilled;
+    std::string (*piece)(const std::vector<double>& g);
+};
+
+const MarkShape kMarkShapes[] = {
+    {"line", {"x1", "y1", "x2", "y2"}, true,
+     [](const std::vector<double>& g) { return "M" + Num(g[0]) + " " + Num(g[1]) + " L" + Num(g[2]) + " " + Num(g[3]); }},
+    {"rect", {"x", "y", "width", "height"}, false,
+     [](const std::vector<double>& g) {
+         return "M" + Num(g[0]) + " " + Num(g[1]) + " h" + Num(g[2]) + " v" + Num(g[3]) + " h" + Num(-g[2]) + " Z";
+     }},
+    {"circle", {"cx", "cy", "r"}, false,
+     [](const std::vector<double>& g) {
+         const std::string r = Num(g[2]);
+         return "M" + Num(g[0] - g[2]) + " " + Num(g[1]) + " a" + r + " " + r + " 0 1 0 " + Num(2 * g[2]) + " 0 a" + r + " " +
+                r + " 0 1 0 " + Num(-2 * g[2]) + " 0 Z";
+     }},
+};
+
+// A mark of the drawing as a piece of a path: the piece, its style, and the one colour it paints
+// ("" when it paints in two).
+struct PathPiece {
+    std::string piece, style, colour;
+};
+
+// The path piece of a line of the drawing that can join a path; false when it cannot.
+bool AsPathPiece(const std::string& line, PathPiece& out) {
+    const SvgMark m = ReadMark(line);
+    if (m.tag.empty()) return false;
+    std::vector<double> g;
+    const MarkShape* shape = nullptr;
+    for (const MarkShape& candidate : kMarkShapes)
+        if (m.tag == candidate.tag) shape = &candidate;
+    // an outline (a path left unfilled) joins as it is; its style follows its outline
+    const bool outline = m.tag == "path" && m.attrs.size() > 1 && m.attrs[0].first == "d" && m.attrs[1].first == "fill" &&
+                         m.attrs[1].second == "none";
+    if (!outline && (shape == nullptr || m.attrs.size() <= shape->geometry.size())) return false;
+    const size_t first = outline ? 1 : shape->geometry.size();
+    for (size_t i = 0; !outline && i < first; ++i) {
+        char* end = nullptr;
+        g.push_back(std::strtod(m.attrs[i].second.c_str(), &end));
+        // the geometry comes first, as plain numbers
+        if (m.attrs[i].first != shape->geometry[i] || *end != 0) return false;
+    }
+    out.style = !outline && shape->unfilled ? " fill=\"none\"" : "";
+    std::string fill = !outline && shape->unfilled ? "none" : "", stroke;
+    for (size_t i = first; i < m.attrs.size(); ++i) {
+        const auto& [name, value] = m.attrs[i];
+        // a mark whose style names its geometry again (a rotation about its point) stays as it is
+        if (name == "transform") return false;
+        if (name == "fill") fill = value;
+        if (name == "stroke") stroke = value;
+        out.style += " " + name + "=\"" + value + "\"";
+    }
+    const bool filled = !fill.empty() && fill != "none", stroked = !stroke.empty() && stroke != "none";
+    // the colour a mark paints: its fill, its stroke, or none when both differ
+    out.colour = filled && stroked && fill != stroke ? "" : filled ? fill : stroke;
+    out.piece = outline ? m.attrs[0].second : shape->piece(g);
+    return true;
+}
+
+// A merged path grows to about this size: a browser reads a long path quickly, and the page's plan
+// can still be cut into parts between paths.
+constexpr size_t kMergedPathBytes = 32 * 1024;
+
+// Writes the marks of one stretch of the drawing as paths. Marks of one colour that follow one
+// another look the same in any order, so each such run is gathered by style; the runs keep their
+// order, and a mark that paints in two colours stays a run of its own.
+void WriteMarks(const std::vector<PathPiece>& marks, std::string& out) {
+    std::vector<std::pair<std::string, std::string>> paths;  // style, path of the current colour run
+    const auto writeRun = [&] {
+        for (const auto& [style, path] : paths) out += "<path d=\"" + path + "\"" + style + "/>\n";
+        paths.clear();
+    };
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const PathPiece& m = marks[i];
+        // a new colour, or a mark of two colours, starts a new run
+        if (i > 0 && (m.colour != marks[i - 1].colour || m.colour.empty())) writeRun();
+        // the last path of this style takes the mark, while it is short enough to cut between parts
+        auto it = std::find_if(paths.rbegin(), paths.rend(), [&](const auto& p) { return p.first == m.style; });
+        if (it == paths.rend() || it->second.size() >= kMergedPathBytes) paths.emplace_back(m.style, m.piece);
+        else it->second += " " + m.piece;
+    }
+    writeRun();
+}
+
+}  // namespace
+
+// The same picture with far fewer elements for a browser to lay out.
+std::string MergedMarks(const std::string& svg) {
+    std::string out;
+    out.reserve(svg.size() / 2);
+    std::vector<PathPiece> marks;
+    std::vector<bool> bareGroups;  // the open groups, inner last: true for a group without attributes
+    PathPiece piece;
+    size_t start = 0;
+    while (start < svg.size()) {
+        size_t end = svg.find('\n', start);
+        if (end == std::string::npos) end = svg.size();
+        const std::string line = svg.substr(start, end - start);
+        start = end + 1;
+        if (AsPathPiece(line, piece)) {
+            marks.push_back(piece);
+            continue;
+        }
+        // a bare group styles nothing: it is left out, and its marks join their neighbours
+        if (line == "<g>" || line.compare(0, 3, "<g ") == 0) bareGroups.push_back(line == "<g>");
+        const bool closesBare = line == "</g>" && !bareGroups.empty() && bareGroups.back();
+        if (line == "</g>" && !bareGroups.empty()) bareGroups.pop_back();
+        if (line == "<g>" || closesBare) continue;
+        // any other element (a filled area, a text, a group's edge) closes the stretch
+        WriteMarks(marks, out);
+        marks.clear();
+        out += line + "\n";
+    }
+    WriteMarks(marks, out);
+    return out;
+}
+
+namespace {
+
+// The plan drawing; `forPage` draws the workbench page's picture instead of the file: the edges
+// grouped by type, no edge numbers (the page draws its own), runs of alike marks made one path.
+std::string PlanSvgTextFor(bool forPage) {
     const auto& elements = host::gSession.model.elements;
     const std::vector<PlaneRing> planes = ProjectRoofPlaneRings();
+    const PlaneFinder finder = MakePlaneFinder(planes);
     Bounds b;
     std::vector<std::pair<const host::Element*, std::vector<host::DrawPrimitive>>> drawings;
     for (const host::Element& e : elements) {
@@ -411,7 +737,7 @@ std::string PlanSvgText() {
             for (const API_Coord3D& c : p.outer) b.Add(c.x, c.y);
         for (const API_Coord& c : e.polygon) b.Add(c.x, c.y);
         if (e.rec.header.typeID != API_ObjectID) continue;
-        drawings.emplace_back(&e, ObjectDrawing(e, planes));
+        drawings.emplace_back(&e, ObjectDrawingAround(e, finder));
         b.Add(e.rec.object.pos.x, e.rec.object.pos.y);
         for (const host::DrawPrimitive& p : drawings.back().second)
             for (const API_Coord& c : p.points) b.Add(c.x, c.y);
@@ -455,7 +781,10 @@ std::string PlanSvgText() {
         if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 3)
             s << "<path d=\"" << Ring(v, e.polygon) << "\" fill=\"#8c8c8c\" stroke=\"#404040\" stroke-width=\"1\"/>\n";
     // Roof edges by type.
-    for (const PlanEdge& e : RoofEdges(TypedEdges(planes)))
+    std::vector<PlanEdge> roofEdges = RoofEdges(TypedEdges(planes));
+    // the page's picture draws each type's edges together: their joints overlap, nothing else does
+    if (forPage) std::stable_sort(roofEdges.begin(), roofEdges.end(), [](const PlanEdge& a, const PlanEdge& b) { return a.type < b.type; });
+    for (const PlanEdge& e : roofEdges)
         s << "<line x1=\"" << Num(v.X(e.a.x)) << "\" y1=\"" << Num(v.Y(e.a.y)) << "\" x2=\"" << Num(v.X(e.b.x)) << "\" y2=\""
           << Num(v.Y(e.b.y)) << "\" stroke=\"" << EdgeTypeColour(e.type) << "\" stroke-width=\"" << (e.type ? 4 : 2)
           << "\" stroke-linecap=\"round\"/>\n";
@@ -482,7 +811,7 @@ std::string PlanSvgText() {
     }
     // While the edge palette is open, each setter's edge numbers at the edges' middles: the numbers
     // `edge GROUP EDGE TYPE` and the workbench use.
-    if (host::OpenPaletteId() != 0)
+    if (host::OpenPaletteId() != 0 && !forPage)
         for (const ListedEdge& e : ListEdges())
             Label(s, v.X((e.start.x + e.end.x) / 2), v.Y((e.start.y + e.end.y) / 2) + 4, std::to_string(e.number), 11, "#111");
     // Roof labels: the roof's ID and each plane's fall direction and pitch.
@@ -518,8 +847,43 @@ std::string PlanSvgText() {
     ScaleAndNorth(s, v, kMarginPx, height - 20);
     Legend(s, kDrawingWidthPx + 10, 50);
     s << "</svg>\n";
-    return s.str();
+    return forPage ? MergedMarks(s.str()) : s.str();
 }
+
+}  // namespace
+
+std::vector<std::string> PlanParts(const std::string& svg, size_t partBytes) {
+    // the sheet's head: everything up to the end of the opening <svg ...> tag's line
+    const size_t open = svg.find("<svg");
+    const size_t bodyStart = open == std::string::npos ? std::string::npos : svg.find('\n', open);
+    const size_t close = svg.rfind("</svg>");
+    if (bodyStart == std::string::npos || close == std::string::npos || close < bodyStart) return {svg};
+    const std::string head = svg.substr(0, bodyStart + 1), foot = svg.substr(close);
+    std::vector<std::string> parts;
+    std::string body;
+    int depth = 0;
+    size_t start = bodyStart + 1;
+    while (start < close) {
+        size_t end = svg.find('\n', start);
+        if (end == std::string::npos || end > close) end = close;
+        const std::string line = svg.substr(start, end - start + 1);
+        start = end + 1;
+        // a group opens on a line of its own and closes on one: the part may end only outside groups
+        if (line.compare(0, 3, "<g>") == 0 || line.compare(0, 3, "<g ") == 0) ++depth;
+        if (line.compare(0, 4, "</g>") == 0) --depth;
+        body += line;
+        if (depth == 0 && body.size() >= partBytes) {
+            parts.push_back(head + body + foot);
+            body.clear();
+        }
+    }
+    if (!body.empty() || parts.empty()) parts.push_back(head + body + foot);
+    return parts;
+}
+
+std::string PlanSvgText() { return PlanSvgTextFor(false); }
+
+std::string PagePlanSvgText() { return PlanSvgTextFor(true); }
 
 bool WritePlanSvg(const std::string& path, std::string& error) {
     std::ofstream out(path, std::ios::binary);

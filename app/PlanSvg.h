@@ -17,6 +17,21 @@ bool WritePlanSvg(const std::string& path, std::string& error);
 // The SVG text of the plan of the current project.
 std::string PlanSvgText();
 
+// The plan as the workbench page shows it: the same picture in far fewer elements (each run of alike
+// lines, squares and dots one path, the edges grouped by type) and without the palette's edge
+// numbers, which the page draws itself where they can be read.
+std::string PagePlanSvgText();
+
+// The drawing `svg` (one element a line) cut into pictures of about `partBytes` each, every one
+// the whole sheet with a share of the marks: laid over one another in order they show the drawing,
+// and a browser builds each in a task of its own. Groups are never cut.
+std::vector<std::string> PlanParts(const std::string& svg, size_t partBytes);
+
+// The drawing `svg` (one element a line) with its lines, squares, dots and outlines made into few
+// paths: those of one colour between two other elements gathered by style, those of several
+// colours joined where alike ones follow one another, so the picture stays the same.
+std::string MergedMarks(const std::string& svg);
+
 // The colour ("#rrggbb") the drawing gives edge type `type` (1..14); grey outside that range.
 std::string EdgeTypeColour(int type);
 

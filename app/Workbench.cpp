@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <filesystem>
@@ -50,6 +51,9 @@ constexpr int kRowForeign = 272;
 constexpr size_t kMaxUploadName = 80;  // longest file name an upload keeps
 constexpr const char* kScriptType = "application/javascript; charset=utf-8";
 constexpr const char* kSvgType = "image/svg+xml; charset=utf-8";
+// The page's plan comes in pictures of about this size: the browser builds each picture in one
+// task, and a picture of this size takes it a small part of a second.
+constexpr size_t kPlanPartBytes = 256u * 1024u;
 
 // ---- The engine thread ----------------------------------------------------------------------
 
@@ -76,6 +80,10 @@ struct Workbench {
     size_t seenReports = 0, seenAlerts = 0;
     uint64_t revision = 1;
     uint64_t planRevision = 1;           // changes only when the plan drawing may have changed
+    Json quantities;                     // the project's totals as of plan revision quantitiesRevision
+    uint64_t quantitiesRevision = 0;
+    std::vector<std::string> planParts;  // the page's plan pictures as of plan revision partsRevision
+    uint64_t partsRevision = 0;
     std::string tempFolder;              // downloads are written here, then read back
     bool running = false;
 };
@@ -267,6 +275,26 @@ std::string SafeUploadName(const std::string& given) {
     return name;
 }
 
+// ---- Timing ------------------------------------------------------------------------------------
+
+// Milliseconds since the last lap, for the replies' Server-Timing header (the page's tools show it).
+struct Stopwatch {
+    std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
+    double Lap() {
+        const auto now = std::chrono::steady_clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(now - last).count();
+        last = now;
+        return ms;
+    }
+};
+
+// A duration in milliseconds as Server-Timing writes it.
+std::string Millis(double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ms);
+    return text;
+}
+
 // ---- Replies ----------------------------------------------------------------------------------
 
 // JSON as text; text that is not UTF-8 is replaced rather than refused.
@@ -290,9 +318,16 @@ Reply DownloadReply(const std::string& body, const std::string& type, const std:
     return r;
 }
 
-// The state of the session for the page.
-Json StateJson() {
+// The state of the session for the page. A page that holds the plan of revision `pagePlan` already
+// gets no elements, palette edges or quantities (null): they change only with the plan, and on an
+// estate they are most of the state's bytes.
+Json StateJson(uint64_t pagePlan = 0) {
     Workbench& b = *gBench;
+    const bool samePlan = pagePlan == b.planRevision;
+    if (!samePlan && b.quantitiesRevision != b.planRevision) {
+        b.quantities = QuantitiesJson();  // the totals measure every surface: counted once a plan
+        b.quantitiesRevision = b.planRevision;
+    }
     Json messages = Json::array();
     for (auto it = b.messages.rbegin(); it != b.messages.rend(); ++it) messages.push_back({{"text", it->text}, {"kind", it->kind}});
     Json selection = Json::array();
@@ -303,15 +338,55 @@ Json StateJson() {
     const std::string& prompt = host::ActivePointPrompt();
     return {{"revision", b.revision},
             {"planRevision", b.planRevision},
-            {"elements", ElementsJson()},
+            {"elements", samePlan ? Json(nullptr) : ElementsJson()},
             {"selection", selection},
             {"dialog", DialogJson(false)},
             {"palette", DialogJson(true)},
-            {"edges", EdgesJson()},
+            {"edges", samePlan ? Json(nullptr) : EdgesJson()},
             {"point", prompt.empty() ? Json(nullptr) : Json({{"prompt", prompt}})},
             {"messages", messages},
             {"session", b.recorded},
-            {"quantities", QuantitiesJson()}};
+            {"quantities", samePlan ? Json(nullptr) : b.quantities}};
+}
+
+// The page's plan pictures of the current plan, drawn once a plan revision.
+const std::vector<std::string>& PagePlanParts() {
+    Workbench& b = *gBench;
+    if (b.partsRevision != b.planRevision) {
+        b.planParts = PlanParts(PagePlanSvgText(), kPlanPartBytes);
+        b.partsRevision = b.planRevision;
+    }
+    return b.planParts;
+}
+
+// The number attribute `name` of the opening <svg> tag of a picture (0 when missing).
+double SheetNumber(const std::string& svg, const std::string& name) {
+    const size_t tagEnd = svg.find('>', svg.find("<svg"));
+    const size_t at = svg.find(" " + name + "=\"");
+    if (at == std::string::npos || at > tagEnd) return 0;
+    return std::strtod(svg.c_str() + at + name.size() + 3, nullptr);
+}
+
+// GET /api/page-plan: how the page's plan comes: its revision, its parts, and the mapping of
+// model to picture the parts share.
+Reply PagePlanRequest(const Request&) {
+    const std::vector<std::string>& parts = PagePlanParts();
+    Json j = {{"revision", gBench->planRevision}, {"parts", parts.size()}};
+    for (const char* name : {"width", "height", "data-scale", "data-offx", "data-offy"}) j[name] = SheetNumber(parts[0], name);
+    return JsonReply(j);
+}
+
+// GET /api/page-plan/K: part K of the page's plan.
+Reply PagePlanPartRequest(const Request& rq) {
+    const std::vector<std::string>& parts = PagePlanParts();
+    const std::string k = rq.path.substr(std::string("/api/page-plan/").size());
+    char* end = nullptr;
+    const unsigned long part = std::strtoul(k.c_str(), &end, 10);
+    if (k.empty() || *end != 0 || part >= parts.size()) return ErrorReply(404, "no part " + k + " of the plan");
+    Reply r;
+    r.contentType = kSvgType;
+    r.body = parts[part];
+    return r;
 }
 
 // ---- Requests ---------------------------------------------------------------------------------
@@ -360,9 +435,15 @@ Reply LineRequest(const Request& rq) {
     if (body.is_discarded() || !body.is_object() || !body.contains("line") || !body["line"].is_string())
         return ErrorReply(400, Label(kRowBadJson));
     int status = 200;
+    Stopwatch clock;
     Json reply = RunPageLine(body["line"].get<std::string>(), status);
-    reply["state"] = StateJson();
-    return JsonReply(reply, status);
+    const double engineMs = clock.Lap();
+    reply["state"] = StateJson(body.contains("plan") && body["plan"].is_number_unsigned() ? body["plan"].get<uint64_t>() : 0);
+    const double stateMs = clock.Lap();
+    Reply r = JsonReply(reply, status);
+    r.headers.emplace_back("Server-Timing", "engine;dur=" + Millis(engineMs) + ", state;dur=" + Millis(stateMs) +
+                                                ", json;dur=" + Millis(clock.Lap()));
+    return r;
 }
 
 // POST /api/upload?name=FILE: a model file, kept in the working folder's uploads/ and opened.
@@ -442,7 +523,8 @@ const std::vector<Route>& Routes() {
              // a tab that has this revision already gets only the number
              const auto since = rq.query.find("since");
              if (since != rq.query.end() && since->second == std::to_string(gBench->revision)) return JsonReply({{"revision", gBench->revision}});
-             return JsonReply(StateJson());
+             const auto plan = rq.query.find("plan");
+             return JsonReply(StateJson(plan != rq.query.end() ? std::strtoull(plan->second.c_str(), nullptr, 10) : 0));
          }},
         {"GET", "/api/labels", [](const Request&) { return JsonReply(LabelsJson()); }},
         {"GET", "/api/edge-types", [](const Request&) { return JsonReply(EdgeTypesJson()); }},
@@ -452,6 +534,8 @@ const std::vector<Route>& Routes() {
              r.body = PlanSvgText();
              return r;
          }},
+        {"GET", "/api/page-plan", PagePlanRequest},
+        {"GET", "/api/page-plan/", PagePlanPartRequest},
         {"GET", "/api/model.gltf", [](const Request&) {
              Reply r;
              r.contentType = "model/gltf+json";
@@ -538,7 +622,12 @@ Reply HandleRequest(const Request& rq) {
     if (gBench == nullptr) return ErrorReply(503, "the workbench is not running");
     std::lock_guard<std::mutex> lock(gBench->requests);
     if (!FromOwnPage(rq)) return ErrorReply(403, Label(kRowForeign));
-    if (const Route* route = RouteOf(rq)) return route->handler(rq);
+    if (const Route* route = RouteOf(rq)) {
+        Stopwatch clock;
+        Reply reply = route->handler(rq);
+        reply.headers.emplace_back("Server-Timing", "total;dur=" + Millis(clock.Lap()));
+        return reply;
+    }
     if (rq.method == "GET" && rq.path.compare(0, 5, "/api/") != 0) return AssetReply(rq.path);
     return ErrorReply(rq.path.compare(0, 5, "/api/") == 0 ? 404 : 405, "no such request: " + rq.method + " " + rq.path);
 }

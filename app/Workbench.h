@@ -11,11 +11,16 @@
 #include <vector>
 
 #include "app/AppHost.h"
+#include "host/InputLimits.h"
 
 namespace app::web {
 
-// Largest model file a user may upload: the limit every model import keeps (50 MB).
+// Largest model file a user may upload through the page (50 MB). It is not the host's model-file
+// limit (host::kMaxModelFileBytes, 256 MB, which `open` keeps for files on disk): an upload travels
+// whole in one request and is held in memory twice while it is written and read, so the page takes
+// less; every upload it takes is one the host opens.
 constexpr size_t kUploadLimitBytes = 50u * 1024u * 1024u;
+static_assert(kUploadLimitBytes <= host::kMaxModelFileBytes, "an upload the page takes must be a model file the host opens");
 // Longest session line the page may send.
 constexpr size_t kMaxLineLength = 4096;
 

@@ -15,8 +15,8 @@ namespace app::web {
 namespace {
 
 constexpr int16_t kLabelResId = 140;   // the program's text resource added after the first build
-constexpr int kFirstLabelRow = 241;    // the workbench's block of rows
-constexpr int kLastLabelRow = 280;
+// The workbench's blocks of rows: first, last.
+constexpr int kLabelBlocks[][2] = {{81, 120}, {241, 280}};
 constexpr const char* kTileSurfaceMainId = "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}";
 constexpr const char* kRidgeMainId = "{9B413C5B-C63B-4027-BE0A-00222534F9FF}";
 constexpr size_t kMainIdLength = 38;
@@ -76,12 +76,18 @@ const char* KindName(host::ItemKind kind) {
 Json ItemJson(const host::DialogItem& item) {
     Json j = {{"number", item.number}, {"kind", KindName(item.kind)}, {"x", item.x}, {"y", item.y},
               {"w", item.w}, {"h", item.h}, {"text", item.text}, {"icon", item.icon}, {"group", item.group},
-              {"value", item.value}, {"enabled", item.enabled}, {"visible", item.visible}, {"selected", item.selected}};
+              {"value", item.value}, {"enabled", item.enabled}, {"visible", item.visible}, {"selected", item.selected},
+              {"iconName", IconNameOf(item.icon)}};
     Json entries = Json::array();
-    for (const host::PopUpEntry& e : item.entries) entries.push_back({{"text", e.text}, {"icon", e.icon}});
+    for (const host::PopUpEntry& e : item.entries)
+        entries.push_back({{"text", e.text}, {"icon", e.icon}, {"iconName", IconNameOf(e.icon)}});
     j["entries"] = entries;
     Json rows = Json::array();
-    for (const host::ListRow& r : item.rows) rows.push_back({{"texts", r.texts}, {"images", r.images}});
+    for (const host::ListRow& r : item.rows) {
+        Json names = Json::array();
+        for (int32_t image : r.images) names.push_back(IconNameOf(image));
+        rows.push_back({{"texts", r.texts}, {"images", r.images}, {"imageNames", names}});
+    }
     j["rows"] = rows;
     j["tabs"] = item.tabs;
     return j;
@@ -91,14 +97,52 @@ Json ItemJson(const host::DialogItem& item) {
 
 std::string Label(int row) {
     std::string text;
-    // rows outside the workbench's block belong to other parts of the program
-    if (row < kFirstLabelRow || row > kLastLabelRow || !host::ResourceString(kLabelResId, row, text)) return "";
+    bool ours = false;
+    for (const auto& block : kLabelBlocks) ours = ours || (row >= block[0] && row <= block[1]);
+    // rows outside the workbench's blocks belong to other parts of the program
+    if (!ours || !host::ResourceString(kLabelResId, row, text)) return "";
     return text;
+}
+
+namespace {
+
+// The names of the icons the dialogs show: a range of icon numbers, the row of its name, and
+// whether the name takes the icon's place in the range (the second family's icon is "cserépcsalád 2").
+struct IconName {
+    int32_t first, last;
+    int row;
+    bool numbered;
+};
+const IconName kIconNames[] = {
+    {501, 501, 82, false},        // the dialogs' banner
+    {508, 508, 83, false},        // the foil's document button
+    {509, 509, 84, false},        // the tile type's document button
+    {30001, 30004, 85, true},     // the four family buttons
+    {30011, 30014, 86, true},     // the chosen family's button
+    {30021, 30199, 87, false},    // a tile type's picture in the type pop-up (the catalogue's number)
+    {30200, 30999, 88, false},    // a colour's swatch in the colour lists (the catalogue's number)
+    {32500, 32500, 89, false},    // beside the layer field
+    {32501, 32501, 90, false},    // beside the pen field
+    {32502, 32502, 91, false},    // the deletion mark in the deletion dialog's hint
+    {32504, 32504, 92, false},    // the "between points" check box
+    {32508, 32508, 93, false},    // the edge setter's picture
+    {-4, -4, 94, false},          // the host's mark column: unmarked
+    {-3, -3, 95, false},          // the host's mark column: marked
+};
+
+}  // namespace
+
+std::string IconNameOf(int32_t icon) {
+    if (icon == 0) return "";
+    for (const IconName& n : kIconNames)
+        if (icon >= n.first && icon <= n.last) return Label(n.row) + (n.numbered ? " " + std::to_string(icon - n.first + 1) : "");
+    return "ikon " + std::to_string(icon);
 }
 
 Json LabelsJson() {
     Json j = Json::object();
-    for (int row = kFirstLabelRow; row <= kLastLabelRow; ++row) j[std::to_string(row)] = Label(row);
+    for (const auto& block : kLabelBlocks)
+        for (int row = block[0]; row <= block[1]; ++row) j[std::to_string(row)] = Label(row);
     return j;
 }
 

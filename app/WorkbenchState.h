@@ -26,10 +26,13 @@ nlohmann::json EdgesJson();
 nlohmann::json EdgeTypesJson();
 // The project's quantity totals.
 nlohmann::json QuantitiesJson();
-// The workbench's labels: rows 241-280 of the program's text resource, by row.
+// The workbench's labels: rows 81-120 and 241-280 of the program's text resource, by row.
 nlohmann::json LabelsJson();
 
-// The label of row `row` (241-280) of the program's text resource ("" when missing).
+// The label of row `row` (81-120 or 241-280) of the program's text resource ("" when missing).
 std::string Label(int row);
+
+// The name a dialog's icon goes by on the page ("" for none, "ikon N" for one without a name).
+std::string IconNameOf(int32_t icon);
 
 }  // namespace app::web

@@ -9,6 +9,8 @@ const DRAG_START_PX = 4;       // a press that moves farther than this pans inst
 const POLL_MS = 2000;          // how often another tab's changes are looked for
 const DIALOG_SCALE = 1.3;      // dialog units to page pixels
 const NOTHING_CHOSEN = /^\s*-.*-\s*$/;  // a pop-up's "- nincs kiválasztva -" entry
+const CHUNK = 500;             // plan shapes made between two looks at the browser's other work
+const EDGE_NUMBERS_MAX = 1500; // edge numbers are drawn when no more edges than this are in view
 
 let labels = {};
 let edgeTypes = [];
@@ -20,6 +22,10 @@ let pickedEdge = null;             // {group, number} shown in the edge panel
 let lastPoint = null;              // the previous point of the running command (rubber band anchor)
 let queue = Promise.resolve();
 let threeView = null;
+let drawn = { plan: -1, edges: -1 };  // the plan revision the element and edge layers show
+let shapes = new Map();            // element id -> its shape on the plan
+let edgeLines = [];                // [edge, its line] of the palette's edges
+let numbersPending = false;
 
 // ---- Talking to the server ---------------------------------------------------------------------
 
@@ -29,7 +35,7 @@ function send(line) {
     setBusy(true);
     try {
       const res = await fetch('/api/line', { method: 'POST', headers: { 'Content-Type': 'application/json' },
-                                             body: JSON.stringify({ line }) });
+                                             body: JSON.stringify({ line, plan: planRevision }) });
       const reply = await res.json();
       showError(reply.ok ? '' : reply.error || res.statusText);
       $('output').textContent = reply.output || '';
@@ -57,11 +63,11 @@ function showError(text) {
 async function poll() {
   if (document.body.dataset.busy) return;
   try {
-    const res = await fetch('/api/state?since=' + (state ? state.revision : 0));
+    const res = await fetch('/api/state?since=' + (state ? state.revision : 0) + '&plan=' + planRevision);
     const s = await res.json();
     if (!state || s.revision !== state.revision) {
-      if (s.elements) await render(s);
-      else await render(await (await fetch('/api/state')).json());
+      if (s.selection) await render(s);
+      else await render(await (await fetch('/api/state?plan=' + planRevision)).json());
     }
   } catch (e) { /* the server is gone: the next poll tries again */ }
 }
@@ -100,22 +106,46 @@ function svg(tag, attrs, parent) {
 }
 
 // Loads the server's plan drawing when the model changed, and its model-to-picture mapping.
+// Loads the page's plan when the model changed: its pictures, laid over one another in order (the
+// browser builds each in a task of its own), and its model-to-picture mapping. The pictures shown
+// stay until the new ones are there.
 async function loadPlan() {
-  const text = await (await fetch('/api/plan.svg')).text();
-  const root = new DOMParser().parseFromString(text, 'image/svg+xml').documentElement;
-  map = { scale: +root.getAttribute('data-scale') || 1, offx: +root.getAttribute('data-offx') || 0,
-          offy: +root.getAttribute('data-offy') || 0, width: +root.getAttribute('width') || 1000,
-          height: +root.getAttribute('height') || 700 };
-  const img = $('plan-image');
-  const old = img.getAttribute('href');
-  img.setAttribute('href', URL.createObjectURL(new Blob([text], { type: 'image/svg+xml' })));
-  if (old) URL.revokeObjectURL(old);
-  img.setAttribute('width', map.width);
-  img.setAttribute('height', map.height);
+  const meta = await (await fetch('/api/page-plan')).json();
+  map = { scale: meta['data-scale'] || 1, offx: meta['data-offx'] || 0, offy: meta['data-offy'] || 0,
+          width: meta.width || 1000, height: meta.height || 700 };
+  const holder = $('plan-image');
+  const old = [...holder.children];
+  const group = svg('g', {}, holder);
+  const loads = [];
+  for (let k = 0; k < meta.parts; k += 1) {
+    const img = svg('image', { x: 0, y: 0, width: map.width, height: map.height }, group);
+    loads.push(new Promise((resolve) => {
+      img.onload = () => resolve(true);
+      img.onerror = () => resolve(false);
+    }));
+    img.setAttribute('href', `/api/page-plan/${k}?revision=${meta.revision}`);
+  }
+  const loaded = await Promise.all(loads);
+  for (const g of old) g.remove();
+  if (loaded.includes(false)) showError(label(81));
 }
 
 function applyView() {
   $('viewport').setAttribute('transform', `translate(${view.x} ${view.y}) scale(${view.k})`);
+  scheduleEdgeNumbers();
+}
+
+// Lets the browser draw and answer the user before the next piece of work.
+function nextFrame() { return new Promise((resolve) => setTimeout(resolve, 0)); }
+
+// Makes a shape for every item, CHUNK at a time, into `layer`; the browser breathes between chunks.
+async function buildInChunks(items, make, layer) {
+  for (let i = 0; i < items.length; i += CHUNK) {
+    const part = document.createDocumentFragment();
+    for (const item of items.slice(i, i + CHUNK)) make(item, part);
+    layer.appendChild(part);
+    if (i + CHUNK < items.length) await nextFrame();
+  }
 }
 
 function fitView() {
@@ -125,46 +155,90 @@ function fitView() {
   applyView();
 }
 
-// Draws the selectable elements; the selection shows.
-function drawElements() {
+// Draws the selectable elements when the plan changed; otherwise only the selection's marks move.
+async function drawElements() {
   const layer = $('layer-elements');
-  layer.replaceChildren();
   const selected = new Set(state.selection);
-  const order = { fill: 0, roof: 1, wall: 2, object: 3 };
-  const elements = [...state.elements].sort((a, b) => order[a.kind] - order[b.kind]);
-  for (const e of elements) {
-    const cls = 'el' + (selected.has(e.id) ? ' sel' : '');
-    const attrs = { class: cls, 'data-id': e.id, 'data-kind': e.kind };
-    if (e.kind === 'roof') {
-      svg('path', { ...attrs, d: e.planes.map((rings) => rings.map(ringPath).join(' ')).join(' '), 'fill-rule': 'evenodd' }, layer);
-    } else if (e.polys && e.polys.length) {
-      svg('path', { ...attrs, d: e.polys.map(ringPath).join(' '), 'fill-rule': 'evenodd' }, layer);
-    } else if (e.lines && e.lines.length) {
-      const d = e.lines.map((l) => 'M' + P(...l[0]).join(' ') + ' L' + P(...l[1]).join(' ')).join(' ');
-      svg('path', { ...attrs, class: 'ridge-hit' + (selected.has(e.id) ? ' sel' : ''), d }, layer);
-    } else if (e.at) {
-      const [x, y] = P(e.at[0], e.at[1]);
-      svg('circle', { ...attrs, cx: x, cy: y, r: 7 }, layer);
-    }
+  if (drawn.plan !== state.planRevision) {
+    drawn.plan = state.planRevision;
+    layer.replaceChildren();
+    shapes = new Map();
+    const order = { fill: 0, roof: 1, wall: 2, object: 3 };
+    const elements = [...state.elements].sort((a, b) => order[a.kind] - order[b.kind]);
+    await buildInChunks(elements, (e, parent) => {
+      const el = elementShape(e, parent);
+      if (el) shapes.set(e.id, el);
+    }, layer);
   }
+  for (const [id, el] of shapes) el.classList.toggle('sel', selected.has(id));
+}
+
+// One element's clickable shape on the plan (null when it has none).
+function elementShape(e, parent) {
+  const attrs = { class: e.kind === 'object' && !(e.polys && e.polys.length) && e.lines && e.lines.length ? 'ridge-hit' : 'el',
+                  'data-id': e.id, 'data-kind': e.kind };
+  if (e.kind === 'roof') {
+    return svg('path', { ...attrs, d: e.planes.map((rings) => rings.map(ringPath).join(' ')).join(' '), 'fill-rule': 'evenodd' }, parent);
+  } else if (e.polys && e.polys.length) {
+    return svg('path', { ...attrs, d: e.polys.map(ringPath).join(' '), 'fill-rule': 'evenodd' }, parent);
+  } else if (e.lines && e.lines.length) {
+    const d = e.lines.map((l) => 'M' + P(...l[0]).join(' ') + ' L' + P(...l[1]).join(' ')).join(' ');
+    return svg('path', { ...attrs, d }, parent);
+  } else if (e.at) {
+    const [x, y] = P(e.at[0], e.at[1]);
+    return svg('circle', { ...attrs, cx: x, cy: y, r: 7 }, parent);
+  }
+  return null;
 }
 
 function typeInfo(type) { return edgeTypes.find((t) => t.type === type) || { label: '?', colour: '#999' }; }
 
-// Draws the open palette's edges in their types' colours with their numbers.
-function drawEdges() {
+// Draws the open palette's edges in their types' colours when they changed; the picked one shows.
+async function drawEdges() {
   const layer = $('layer-edges');
-  layer.replaceChildren();
-  if (!state.palette) return;
-  for (const e of state.edges) {
-    const [x1, y1] = P(e.start[0], e.start[1]);
-    const [x2, y2] = P(e.end[0], e.end[1]);
-    const picked = pickedEdge && pickedEdge.group === e.group && pickedEdge.number === e.number;
-    svg('line', { class: 'edge' + (picked ? ' picked' : ''), x1, y1, x2, y2, stroke: typeInfo(e.type).colour,
-                  'data-group': e.group, 'data-edge': e.number }, layer);
-    const t = svg('text', { class: 'edge-no', x: (x1 + x2) / 2, y: (y1 + y2) / 2 + 4, 'text-anchor': 'middle' }, layer);
-    t.textContent = e.number;
+  const revision = state.palette ? state.planRevision : -1;
+  if (drawn.edges !== revision) {
+    drawn.edges = revision;
+    layer.replaceChildren();
+    edgeLines = [];
+    $('layer-numbers').replaceChildren();
+    await buildInChunks(state.palette ? state.edges : [], (e, parent) => {
+      const [x1, y1] = P(e.start[0], e.start[1]);
+      const [x2, y2] = P(e.end[0], e.end[1]);
+      edgeLines.push([e, svg('line', { class: 'edge', x1, y1, x2, y2, stroke: typeInfo(e.type).colour,
+                                       'data-group': e.group, 'data-edge': e.number }, parent)]);
+    }, layer);
   }
+  for (const [e, line] of edgeLines)
+    line.classList.toggle('picked', !!pickedEdge && pickedEdge.group === e.group && pickedEdge.number === e.number);
+  drawEdgeNumbers();
+}
+
+// The edge numbers of the edges in view, when they are few enough to be read (zoomed in).
+function drawEdgeNumbers() {
+  numbersPending = false;
+  const layer = $('layer-numbers');
+  const box = $('plan').getBoundingClientRect();
+  // the plan picture's part in view
+  const x0 = -view.x / view.k, y0 = -view.y / view.k, x1 = x0 + box.width / view.k, y1 = y0 + box.height / view.k;
+  const inView = [];
+  for (const [e, line] of edgeLines) {
+    const x = (+line.getAttribute('x1') + +line.getAttribute('x2')) / 2, y = (+line.getAttribute('y1') + +line.getAttribute('y2')) / 2;
+    if (x >= x0 && x <= x1 && y >= y0 && y <= y1) inView.push([e, x, y]);
+    if (inView.length > EDGE_NUMBERS_MAX) break;
+  }
+  layer.replaceChildren();
+  if (inView.length > EDGE_NUMBERS_MAX) return;
+  const part = document.createDocumentFragment();
+  for (const [e, x, y] of inView) svg('text', { class: 'edge-no', x, y: y + 4, 'text-anchor': 'middle' }, part).textContent = e.number;
+  layer.appendChild(part);
+}
+
+// Redraws the edge numbers once the view has settled in this frame.
+function scheduleEdgeNumbers() {
+  if (numbersPending || !edgeLines.length) return;
+  numbersPending = true;
+  requestAnimationFrame(drawEdgeNumbers);
 }
 
 // ---- Edge panel --------------------------------------------------------------------------------------
@@ -246,7 +320,7 @@ function dialogItem(dialog, item) {
     case 'iconbutton': {
       const b = at(make('button'));
       b.type = 'button';
-      b.textContent = item.text || (item.icon ? `ikon ${item.icon}` : `#${n}`);
+      b.textContent = item.text || item.iconName || `#${n}`;
       b.onclick = () => send(buttonLine(dialog, item));
       if (n === 1 && dialog.modal && !item.enabled) {
         const missing = missingChoices(dialog.items);
@@ -257,7 +331,7 @@ function dialogItem(dialog, item) {
     case 'text': { const d = at(make('div')); d.textContent = item.text; return d; }
     case 'separator': { const d = at(make('hr')); d.style.height = '0'; return d; }
     case 'picture':
-    case 'icon': { const d = at(make('div')); d.className = 'icon'; d.textContent = `ikon ${item.icon}`; return d; }
+    case 'icon': { const d = at(make('div')); d.className = 'icon'; d.textContent = item.iconName; return d; }
     case 'rolldown': {
       const b = at(make('button'));
       b.type = 'button';
@@ -275,7 +349,7 @@ function dialogItem(dialog, item) {
       i.checked = !!item.value;
       i.disabled = !item.enabled;
       i.onchange = () => send(`set ${n} ${item.kind === 'checkbox' ? (i.checked ? 1 : 0) : 1}`);
-      l.append(i, document.createTextNode(' ' + (item.text || (item.icon ? `ikon ${item.icon}` : ''))));
+      l.append(i, document.createTextNode(' ' + (item.text || item.iconName)));
       return l;
     }
     case 'popup': {
@@ -283,7 +357,7 @@ function dialogItem(dialog, item) {
       item.entries.forEach((e, k) => {
         const o = make('option');
         o.value = k + 1;
-        o.textContent = e.text + (e.icon ? ` [ikon ${e.icon}]` : '');
+        o.textContent = e.text + (e.iconName ? ` [${e.iconName}]` : '');
         s.appendChild(o);
       });
       s.value = item.selected || '';
@@ -297,7 +371,7 @@ function dialogItem(dialog, item) {
         const row = make('div');
         row.className = item.selected === k + 1 ? 'sel' : '';
         row.dataset.row = k + 1;
-        row.textContent = r.texts.map((t, f) => (r.images[f] ? `[ikon ${r.images[f]}] ` : '') + t).join('  ');
+        row.textContent = r.texts.map((t, f) => (r.imageNames[f] ? `[${r.imageNames[f]}] ` : '') + t).join('  ');
         if (item.enabled) row.onclick = () => send(`pick ${n} ${k + 1}`);
         d.appendChild(row);
       });
@@ -395,14 +469,20 @@ function drawPanels() {
 // Redraws everything from a state the server sent.
 async function render(s) {
   const first = !state;
+  // a state without the plan's parts (the page holds them) keeps the ones it has
+  if (state && s.elements === null) {
+    s.elements = state.elements;
+    s.edges = state.edges;
+    s.quantities = state.quantities;
+  }
   state = s;
   if (s.planRevision !== planRevision) {
     await loadPlan();
     planRevision = s.planRevision;
     if (first) fitView();
   }
-  drawElements();
-  drawEdges();
+  await drawElements();
+  await drawEdges();
   drawPalette();
   showEdgePanel();
   drawDialog();
@@ -438,7 +518,7 @@ function planClick(ev) {
   const t = ev.target;
   if (t.dataset && t.dataset.edge) {
     pickedEdge = { group: +t.dataset.group, number: +t.dataset.edge };
-    drawEdges();
+    for (const [e, line] of edgeLines) line.classList.toggle('picked', pickedEdge.group === e.group && pickedEdge.number === e.number);
     showEdgePanel();
     return;
   }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -242,6 +243,13 @@ TEST_F(Serve, UploadsAreModelsWithinTheImportLimit) {
     EXPECT_EQ(Line("open house.json"), 200);
 }
 
+// The icon name of item `number` of a dialog's state.
+std::string IconNameOfItem(const Json& dialog, int number) {
+    for (const Json& item : dialog["items"])
+        if (item["number"] == number) return item["iconName"];
+    return "";
+}
+
 TEST_F(Serve, AnOpenDialogTakesOnlyItsOwnLinesAndEdgesAreListed) {
     ASSERT_EQ(Line("open house.json"), 200);
     ASSERT_EQ(Line("select GARAZS OROMFAL-D OROMFAL-E KEMENY"), 200);
@@ -252,7 +260,21 @@ TEST_F(Serve, AnOpenDialogTakesOnlyItsOwnLinesAndEdgesAreListed) {
     EXPECT_EQ(Line("select all", reply), 400);
     EXPECT_TRUE(State()["dialog"].is_object());
     EXPECT_EQ(Line("ok", reply), 422) << "OK is disabled until the choices are made";
-    EXPECT_TRUE(State()["dialog"].is_object());
+    const Json dialog = State()["dialog"];
+    ASSERT_TRUE(dialog.is_object());
+    // every icon the form shows goes by a name, none by its bare number
+    std::vector<std::string> iconNames;
+    for (const Json& item : dialog["items"]) {
+        if (item["icon"] != 0) iconNames.push_back(item["iconName"]);
+        for (const Json& e : item["entries"])
+            if (e["icon"] != 0) iconNames.push_back(e["iconName"]);
+    }
+    ASSERT_GE(iconNames.size(), 8u);  // the banner, four families, two documents, layer and pen
+    for (const std::string& name : iconNames) EXPECT_TRUE(!name.empty() && name.rfind("ikon ", 0) != 0) << name;
+    // the four family buttons are told apart
+    std::set<std::string> families;
+    for (int item = 7; item <= 10; ++item) families.insert(IconNameOfItem(dialog, item));
+    EXPECT_EQ(families.size(), 4u);
     for (const char* line : {"pick 20 2", "pick 23 2", "pick 27 2", "pick 29 2", "ok"}) ASSERT_EQ(Line(line), 200) << line;
     const Json state = State();
     ASSERT_TRUE(state["palette"].is_object());
@@ -294,3 +316,72 @@ TEST_F(Serve, ATakenPortIsNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The plan picture's sheet: everything between the opening <svg ...> line and </svg>.
+std::string SheetBody(const std::string& svg) {
+    const size_t start = svg.find('\n', svg.find("<svg")) + 1;
+    return svg.substr(start, svg.rfind("</svg>") - start);
+}
+
+// How many times `what` occurs in `text`.
+size_t Count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(Serve, ThePagesPlanComesInPartsThatShareTheSheetAndTheMapping) {
+    auto meta = Client().Get("/api/page-plan", Own());
+    ASSERT_TRUE(meta);
+    ASSERT_EQ(meta->status, 200);
+    const Json m = Json::parse(meta->body);
+    ASSERT_GE(m["parts"].get<int>(), 1);
+    auto file = Client().Get("/api/plan.svg", Own());
+    ASSERT_TRUE(file);
+    std::string texts;
+    for (int k = 0; k < m["parts"].get<int>(); ++k) {
+        auto part = Client().Get("/api/page-plan/" + std::to_string(k), Own());
+        ASSERT_TRUE(part);
+        ASSERT_EQ(part->status, 200);
+        // every part is the whole sheet: the drawing's own opening tag, with the mapping the page reads
+        EXPECT_EQ(part->body.substr(0, part->body.find('\n', part->body.find("<svg"))),
+                  file->body.substr(0, file->body.find('\n', file->body.find("<svg"))));
+        EXPECT_EQ(Count(part->body, "<g"), Count(part->body, "</g>")) << "a group cut between parts";
+        texts += SheetBody(part->body);
+    }
+    EXPECT_NEAR(m["data-scale"].get<double>(), std::stod(file->body.substr(file->body.find("data-scale=\"") + 12)), 1e-9);
+    // the page's picture keeps every label of the drawing (the palette is closed: it numbers no edges)
+    EXPECT_EQ(Count(texts, "<text"), Count(file->body, "<text"));
+    EXPECT_LT(Count(texts, "<"), Count(file->body, "<"));  // in fewer elements
+    for (const char* missing : {"/api/page-plan/x", "/api/page-plan/99999", "/api/page-plan/-1"}) {
+        auto r = Client().Get(missing, Own());
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->status, 404) << missing;
+    }
+}
+
+TEST_F(Serve, APageThatHoldsThePlanGetsOnlyWhatChanged) {
+    const Json full = State();
+    ASSERT_TRUE(full["elements"].is_array());
+    const uint64_t plan = full["planRevision"].get<uint64_t>();
+    // selecting changes the selection, not the plan: the page's elements stay valid
+    auto r = Client().Post("/api/line", Own(), Json({{"line", "select all"}, {"plan", plan}}).dump(), "application/json");
+    ASSERT_TRUE(r);
+    ASSERT_EQ(r->status, 200);
+    const Json light = Json::parse(r->body)["state"];
+    EXPECT_EQ(light["planRevision"], plan);
+    EXPECT_TRUE(light["elements"].is_null());
+    EXPECT_TRUE(light["quantities"].is_null());
+    EXPECT_FALSE(light["selection"].empty());
+    EXPECT_LT(r->body.size(), full.dump().size() / 2);
+    // a page with an older plan, or none, gets everything
+    auto old = Client().Get("/api/state?plan=" + std::to_string(plan - 1), Own());
+    ASSERT_TRUE(old);
+    EXPECT_EQ(Json::parse(old->body)["elements"], full["elements"]);
+    EXPECT_EQ(Json::parse(old->body)["quantities"], full["quantities"]);
+    Line("select none");
+}

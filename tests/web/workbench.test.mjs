@@ -3,56 +3,22 @@
 // clicking it, finalizes, places an accessory row by two clicks, reads the quantities, and the
 // downloaded session replays with `tevaro run` to the same saved model and quantities.
 // Usage: node workbench.test.mjs TEVARO SOURCE_DIR OUT_DIR   (screenshots land in OUT_DIR)
-import { spawn, spawnSync } from 'node:child_process';
-import { createRequire } from 'node:module';
+import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import assert from 'node:assert/strict';
+import { checker, idle as idleFor, launchBrowser, runMain, startServer } from './browser.mjs';
 
 const [tevaro, sourceDir, outDir] = process.argv.slice(2);
-const require = createRequire(path.join(sourceDir, 'web', 'package.json'));
-const puppeteer = require('puppeteer-core');
-const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 const STEP_TIMEOUT_MS = 20000;   // one user step, the tiling run included
 const WEBGL_TIMEOUT_MS = 120000; // three.js compiled and the scene drawn by the software renderer
 const TOTAL_TIMEOUT_MS = 300000; // the whole test
 
-const failed = [];
-let passed = 0;
-// Runs one named check; a failure is reported and the test goes on where it can.
-async function check(name, body) {
-  try {
-    await body();
-    passed += 1;
-    console.log(`ok - ${name}`);
-  } catch (e) {
-    failed.push(name);
-    console.log(`not ok - ${name}\n  ${String(e && e.stack || e).split('\n').slice(0, 4).join('\n  ')}`);
-    throw e;
-  }
-}
-
-// Starts `tevaro serve` on a free port; resolves with the process and the page's address.
-function startServer(work) {
-  const server = spawn(tevaro, ['serve', 'house.json', '--port', '0', '--work', work], { cwd: work });
-  return new Promise((resolve, reject) => {
-    let text = '';
-    server.stdout.on('data', (d) => {
-      text += d;
-      const m = text.match(/http:\/\/127\.0\.0\.1:(\d+)\//);
-      if (m) resolve({ server, url: m[0] });
-    });
-    server.stderr.on('data', (d) => process.stderr.write(d));
-    server.on('exit', (code) => reject(new Error(`tevaro serve ended with ${code}`)));
-  });
-}
+const checks = checker();
+const check = checks.check;
 
 // Waits until the page has no request running.
-async function idle(page) {
-  await page.waitForFunction(() => document.body.dataset.busy !== '1' && document.body.dataset.ready === '1',
-                             { timeout: STEP_TIMEOUT_MS });
-}
+const idle = (page) => idleFor(page, STEP_TIMEOUT_MS);
 
 // The state the server holds now, read as the page reads it.
 async function serverState(page) {
@@ -91,13 +57,8 @@ async function main() {
   fs.mkdirSync(outDir, { recursive: true });
   const work = fs.mkdtempSync(path.join(outDir, 'work-'));
   fs.copyFileSync(path.join(sourceDir, 'examples', 'house.json'), path.join(work, 'house.json'));
-  const { server, url } = await startServer(work);
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tevaro-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: CHROMIUM, headless: true, userDataDir: profile,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
-  });
+  const { server, url } = await startServer(tevaro, work, 'house.json');
+  const { browser, close } = await launchBrowser(sourceDir);
   const shot = (page, name) => page.screenshot({ path: path.join(outDir, name) });
   try {
     const page = await browser.newPage();
@@ -129,6 +90,9 @@ async function main() {
       assert.equal(await page.$eval('#dialog-items [data-item="1"]', (b) => b.disabled), true);
       const missing = await page.$eval('#dialog-missing', (p) => p.textContent);
       assert.match(missing, /Vápa típusa/);
+      // icons go by their names, not their numbers
+      assert.doesNotMatch(await page.$eval('#dialog-items', (d) => d.textContent), /ikon \d/);
+      assert.match(await page.$eval('#dialog-items [data-item="7"]', (d) => d.textContent), /cserépcsalád 1/);
       await shot(page, 'dialog.png');
       for (const item of [20, 23, 27, 29]) {
         await page.select(`#dialog-items select[data-item="${item}"]`, '2');
@@ -146,7 +110,7 @@ async function main() {
       const s = await serverState(page);
       ridge = s.edges.find((e) => e.type === 2);
       assert.ok(ridge, 'the garage has a ridge with ridge tiles');
-      const numbers = await page.$$eval('#layer-edges .edge-no', (t) => t.length);
+      const numbers = await page.$$eval('#layer-numbers .edge-no', (t) => t.length);
       assert.equal(numbers, s.edges.length);
       await clickCentre(page, `line.edge[data-group="${ridge.group}"][data-edge="${ridge.number}"]`);
       await page.waitForSelector('#edge-panel:not([hidden])');
@@ -244,20 +208,9 @@ async function main() {
       assert.deepEqual(offline, []);
     });
   } finally {
-    await browser.close();
+    await close();
     server.kill('SIGTERM');
-    fs.rmSync(profile, { recursive: true, force: true });
   }
 }
 
-const timer = setTimeout(() => { console.log('not ok - the browser test took too long'); process.exit(1); }, TOTAL_TIMEOUT_MS);
-main().then(() => {
-  clearTimeout(timer);
-  console.log(`${passed} passed, ${failed.length} failed`);
-  process.exit(failed.length ? 1 : 0);
-}, (e) => {
-  clearTimeout(timer);
-  console.log(`${passed} passed, ${failed.length || 1} failed`);
-  if (!failed.length) console.log(String(e && e.stack || e));
-  process.exit(1);
-});
+runMain(main, checks, TOTAL_TIMEOUT_MS);
