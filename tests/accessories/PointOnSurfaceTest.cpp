@@ -14,6 +14,7 @@
 #include "host/ElementDatabase.h"
 #include "host/ParamLists.h"
 #include "host/PointInput.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace {
 
@@ -101,7 +102,8 @@ TEST_F(AccessoryPointOnRoof, APointFortyMetresOffTheRoofAddsNothingAnywhere) {
 TEST(SurfaceOutlineTest, InsideTheOuterContourAndOutsideItsHoles) {
     SurfaceOutline o;
     o.nodes = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}};
-    o.status = {11, 21, 31, 21, -1, 51, 53, 52, 53, -1};
+    o.status = {kStatusEave,      kStatusVerge,      kStatusRidge,     kStatusVerge,      kStatusNoEdge,
+                kStatusHoleLower, kStatusHoleSloped, kStatusHoleUpper, kStatusHoleSloped, kStatusNoEdge};
     EXPECT_TRUE(PointOnSurface(o, {3, 3}));
     EXPECT_TRUE(PointOnSurface(o, {4, 2}));       // on an edge
     EXPECT_FALSE(PointOnSurface(o, {1.5, 1.5}));  // in the hole

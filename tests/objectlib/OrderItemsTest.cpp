@@ -32,7 +32,7 @@ host::Element Flipped(host::Element e) {
 host::Element UnevenVerges() {
     host::Element e = RectangleTileSurface();
     SetParam(e, Num("nodes", {0, 0, 10, 0, 10, 2, 0, 5, 0, 0}, 5, 2));
-    SetParam(e, Num("stat", {11, 21, 12, 21, -1}, 5, 1));
+    SetParam(e, Num("stat", {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge, kStatusNoEdge}, 5, 1));
     return e;
 }
 
@@ -48,7 +48,7 @@ TEST(OrderItems, LeftAndRightEdgeTilesAsSeenFromTheEaveInEitherFrame) {
 // The rectangle with a valley instead of its right verge, the foil, valley type and both fixings.
 host::Element WithValleyAndChoices() {
     host::Element e = RectangleTileSurface();
-    SetParam(e, Num("stat", {11, 42, 31, 21, -1}, 5, 1));
+    SetParam(e, Num("stat", {kStatusEave, kStatusValley, kStatusRidge, kStatusVerge, kStatusNoEdge}, 5, 1));
     SetParam(e, Txt("folia", {"TF115"}));
     SetParam(e, Txt("vapatipus", {"FEMV"}));
     SetParam(e, Txt("mat_pan", {"VOR"}));
@@ -94,7 +94,8 @@ TEST(OrderItems, ValleyPiecesAreCountedOnOneOfItsTwoPlanes) {
 
 TEST(OrderItems, TheFoldNamesARidgeLaidWithoutRidgeTiles) {
     host::Element e = RectangleTileSurface();
-    SetParam(e, Num("stat", {11, 21, 33, 21, -1}, 5, 1));  // the top stored as "ridge without ridge tiles"
+    SetParam(e, Num("stat", {kStatusEave, kStatusVerge, kStatusNearFlatHorizontal, kStatusVerge, kStatusNoEdge}, 5,
+                    1));  // the top stored as "ridge without ridge tiles"
     // Not told how the planes meet: a slope break, as the edge setter shows the status.
     EXPECT_DOUBLE_EQ(Amount(Count(e), "slope breaks"), 5);
     SetParam(e, Num("fold", {0, 0, 1, 0, 0}, 5, 1));  // both planes fall away from it

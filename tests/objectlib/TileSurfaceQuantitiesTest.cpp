@@ -68,7 +68,11 @@ TEST(TileSurfaceQuantities, EdgeGroupsHolesAndAreaFromTheNodes) {
     host::Element e = RectangleTileSurface();
     // Eave along a wall, valley, hip, slope break, unclassified; then a 1 x 1 skylight hole.
     SetParam(e, Num("nodes", {0, 0, 6, 0, 6, 4, 3, 8, 0, 4, 0, 0, 2, 1, 2, 2, 3, 2, 3, 1, 2, 1}, 11, 2));
-    SetParam(e, Num("stat", {131, 42, 41, 33, 111, -1, 53, 52, 53, 51, -1}, 11, 1));
+    SetParam(
+        e, Num("stat",
+               {kStatusWallEave, kStatusValley, kStatusHip, kStatusNearFlatHorizontal, kStatusUnclassified,
+                kStatusNoEdge, kStatusHoleSloped, kStatusHoleUpper, kStatusHoleSloped, kStatusHoleLower, kStatusNoEdge},
+               11, 1));
     SetParam(e, Num("surf", {0}));
     const auto q = Count(e);
     EXPECT_DOUBLE_EQ(Amount(q, "area"), 6 * 4 + 6 * 4 / 2.0 - 1);

@@ -17,6 +17,7 @@
 
 #include "common/AddOnFixture.h"
 #include "edges/EdgeSetterPart.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace {
 
@@ -89,17 +90,20 @@ TEST_F(SampleHouse, RoofModelHoldsEveryKindOfEdgeTheHouseWasDrawnFor) {
     }
     EXPECT_EQ(groups.size(), 3u);  // house, garage, porch: no shared edges between them
     // The L-shaped hip roof: six eaves, a valley seen from both its planes, ridges and hips.
-    EXPECT_EQ(statuses["HAZ"].count(11), 6u);
-    EXPECT_EQ(statuses["HAZ"].count(42), 2u);
-    EXPECT_GE(statuses["HAZ"].count(31), 2u);
-    EXPECT_GE(statuses["HAZ"].count(41), 8u);
+    EXPECT_EQ(statuses["HAZ"].count(kStatusEave), 6u);
+    EXPECT_EQ(statuses["HAZ"].count(kStatusValley), 2u);
+    EXPECT_GE(statuses["HAZ"].count(kStatusRidge), 2u);
+    EXPECT_GE(statuses["HAZ"].count(kStatusHip), 8u);
     // The garage: verges against its higher gable walls, the chimney's wall junctions all round,
     // the skylight's hole edges (lower, upper, sloped).
-    for (int s : {141, 142, 231, 232, 241, 242, 51, 52, 53}) EXPECT_GE(statuses["GARAZS"].count(s), 1u) << s;
-    EXPECT_EQ(statuses["GARAZS"].count(21), 0u);  // no free verge left: both gables stand against walls
+    for (int s :
+         {kStatusWallVerge, kStatusWallVergeSide, kStatusWallHoleLower, kStatusWallHoleUpper, kStatusWallHoleSloped,
+          kStatusWallHoleSlopedSide, kStatusHoleLower, kStatusHoleUpper, kStatusHoleSloped})
+        EXPECT_GE(statuses["GARAZS"].count(s), 1u) << s;
+    EXPECT_EQ(statuses["GARAZS"].count(kStatusVerge), 0u);  // no free verge left: both gables stand against walls
     // The porch: its top against the house wall, its low edge an eave.
-    EXPECT_EQ(statuses["TORNAC"].count(132), 1u);
-    EXPECT_EQ(statuses["TORNAC"].count(11), 1u);
+    EXPECT_EQ(statuses["TORNAC"].count(kStatusWallTop), 1u);
+    EXPECT_EQ(statuses["TORNAC"].count(kStatusEave), 1u);
     // Areas on the slope: plan area over cos(pitch); the garage without its skylight and chimney.
     EXPECT_NEAR(area["HAZ"], (14 * 8 + 6 * 6) / std::cos(35 * kPi / 180), 0.01);
     EXPECT_NEAR(area["GARAZS"], (6 * 9 - 1 * 1.5 - 0.6 * 0.6) / std::cos(30 * kPi / 180), 0.01);
