@@ -12,7 +12,6 @@
 namespace {
 
 using topotest::AddPlane;
-using topotest::Host;
 using topotest::KindOf;
 using topotest::Plane;
 using topotest::Ring;
@@ -23,7 +22,7 @@ constexpr double kDeg = kPi / 180.0;
 class RunTopologyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        topotest::InstallFakeHost();
+        topotest::InstallTestHost();
         topotest::ResetModel();
         FreeTopologyLog();
     }
@@ -272,7 +271,7 @@ TEST_F(RunTopologyTest, DuplicatedPlanesAlertTheUser) {
     AddPlane({g.a, g.b, g.c, g.d});
     EXPECT_FALSE(RunTopology());
     EXPECT_EQ(Log(), "Duplicated polygons found!\n");
-    EXPECT_EQ(Host().reports.back(), "msg 86");
+    EXPECT_EQ(topotest::LastReport().text, tevaro_test::MessageText(86));
 }
 
 TEST_F(RunTopologyTest, ThreePlanesOnOneEdgeFail) {
@@ -315,12 +314,12 @@ TEST_F(RunTopologyTest, OutOfMemoryDuringPointInsertionEndsTheRun) {
     const uint32_t main = AddPlane({{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}});
     AddPlane({{3, 0, 3}, {3, -2, 2}, {7, -2, 2}, {7, 0, 3}});
     while (Plane(main).vertices.count < Plane(main).vertices.capacity) ASSERT_TRUE(InsertVertexSlot(main, 4));
-    Host().allocationsLeft = 0;
+    host::ArmAllocationFault(1);
     EXPECT_FALSE(RunTopology());
-    Host().allocationsLeft = -1;
-    ASSERT_FALSE(Host().alerts.empty());
-    EXPECT_NE(Host().alerts.back().find("msg 17"), std::string::npos);
-    EXPECT_NE(Host().alerts.back().find("APIERR_MEMFULL"), std::string::npos);
+    host::DisarmAllocationFault();
+    ASSERT_FALSE(host::gSession.alerts.empty());
+    EXPECT_NE(host::gSession.alerts.back().largeText.find(tevaro_test::MessageText(17)), std::string::npos);
+    EXPECT_NE(host::gSession.alerts.back().largeText.find("APIERR_MEMFULL"), std::string::npos);
 }
 
 TEST_F(RunTopologyTest, LogIsKeptWithThePlanesAndReplacedByTheNextRun) {
