@@ -19,10 +19,12 @@
 #include "host/ParamLists.h"
 #include "objectlib/ObjectLibScripts.h"
 #include "objectlib/Quantities.h"
+#include "common/ProgramRun.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tevaro_test::ReadFile;
 
 struct EstateCase {
     const char* name;  // also the reference file's name
@@ -33,13 +35,6 @@ struct EstateCase {
 
 // The references were written by `tevaro run` on these estates before the rework.
 const EstateCase kCases[] = {{"mix14", 14, 0, false}, {"terraced10", 10, 7, true}, {"random10", 10, 11, false}};
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The quantities CSV of the session's project.
 std::string QuantitiesCsv() { return objectlib::QuantitiesCsvText(objectlib::CollectProjectQuantities()); }

@@ -2,6 +2,7 @@
 // Each status, type and kind is a case of its own, so one wrong mapping does not hide the others.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "polytopo/EdgeCodes.h"
@@ -22,6 +23,9 @@ struct ShownType {
 std::string StatusCaseName(int16_t status) {
     return status < 0 ? "status_minus" + std::to_string(-status) : "status_" + std::to_string(status);
 }
+
+// Names a case by its status in test output.
+void PrintTo(const ShownType& c, std::ostream* os) { *os << "status " << c.status; }
 
 class StatusShowsAs : public ::testing::TestWithParam<ShownType> {};
 
@@ -48,6 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct EngineEdge {
     int16_t status, kind;
 };
+
+// Names a case by its status and kind in test output.
+void PrintTo(const EngineEdge& e, std::ostream* os) { *os << "status " << e.status << ", kind " << e.kind; }
 
 class EngineStatusRoundTrip : public ::testing::TestWithParam<EngineEdge> {};
 
@@ -77,6 +84,9 @@ struct Choice {
     const char* name;
     int16_t type, kind, status;
 };
+
+// Names a case in test output.
+void PrintTo(const Choice& c, std::ostream* os) { *os << c.name; }
 
 class ChosenTypeStoresAs : public ::testing::TestWithParam<Choice> {};
 
@@ -145,6 +155,9 @@ struct OuterBreak {
     int16_t type, kind;
 };
 
+// Names a case in test output.
+void PrintTo(const OuterBreak& c, std::ostream* os) { *os << c.name; }
+
 class BreakOnAnOuterEdge : public ::testing::TestWithParam<OuterBreak> {};
 
 // The free top and eave edges of the outer contour: a break chosen there must not come back as a
@@ -170,6 +183,9 @@ struct FoldCase {
     double angle;
     uint32_t flag;
 };
+
+// Names a case in test output.
+void PrintTo(const FoldCase& c, std::ostream* os) { *os << c.name; }
 
 class FoldFlagOfAngle : public ::testing::TestWithParam<FoldCase> {};
 

@@ -12,6 +12,7 @@
 #include "common/AddOnFixture.h"
 #include "host/Host.h"
 #include "host/MemoryHandles.h"
+#include "import/Geometry.h"
 #include "roofgeom/RoofModel.h"
 
 namespace topotest {
@@ -62,20 +63,14 @@ inline std::vector<Hotspot> Hotspots() {
 
 using Ring = std::vector<Coord3>;
 
-// Upward unit normal of a ring (Newell's sum), as the host's top polygon gives it.
+// Upward unit normal of a ring, as the host's top polygon gives it (the import's area normal).
 inline Coord3 UpwardNormal(const Ring& ring) {
-    Coord3 n;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const Coord3& a = ring[i];
-        const Coord3& b = ring[(i + 1) % ring.size()];
-        n.x += (a.y - b.y) * (a.z + b.z);
-        n.y += (a.z - b.z) * (a.x + b.x);
-        n.z += (a.x - b.x) * (a.y + b.y);
-    }
-    const double l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-    n = Coord3{n.x / l, n.y / l, n.z / l};
-    if (n.z < 0) n = Coord3{-n.x, -n.y, -n.z};
-    return n;
+    import::Ring points;
+    for (const Coord3& p : ring) points.push_back(import::Vec3{p.x, p.y, p.z});
+    const import::Vec3 n = import::RingNormal(points);
+    const double up = n.z < 0 ? -1.0 : 1.0;
+    const double l = import::Length(n) * up;
+    return Coord3{n.x / l, n.y / l, n.z / l};
 }
 
 // Appends one RoofPlane built from an outer ring and hole rings (not closed; each contour gets its
