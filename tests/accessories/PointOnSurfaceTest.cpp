@@ -18,9 +18,7 @@
 
 namespace {
 
-constexpr int16_t kPlaceTilesMenu = 32500;
 constexpr int16_t kPlaceAccessoriesMenu = 32501;
-constexpr int16_t kFinalizeButton = 1;
 constexpr int16_t kAccessoryList = 6;
 constexpr int16_t kRowAntenna = 3;  // a single piece
 
@@ -36,19 +34,9 @@ protected:
         AddOnFixture::SetUp();
         host::ResetPointInput();
         Select({"HIP"});
-        QueuePick(20, 2);
-        QueuePick(23, 2);
-        QueuePick(27, 2);
-        QueuePick(29, 2);
-        QueueOk();
-        ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
-        host::DialogAction finalize;
-        finalize.kind = host::DialogAction::Click;
-        finalize.item = kFinalizeButton;
-        std::string error;
-        ASSERT_TRUE(host::ApplyToPalette(finalize, error)) << error;
-        for (host::Element& e : host::gSession.model.elements)
-            if (e.libPartUnId.compare(0, 38, kTileSurfaceMainId) == 0) surfaces_.push_back(e.elementId);
+        RunPlaceTiles();
+        ClickFinalize();
+        for (const host::Element* e : ObjectsOf(kTileSurfaceMainId)) surfaces_.push_back(e->elementId);
         ASSERT_EQ(surfaces_.size(), 4u);
     }
     void TearDown() override {

@@ -4,11 +4,25 @@
 #include <iostream>
 
 #include "Common_src/AddOnEntry.h"
+#include "Common_src/LibPartIds.h"
+#include "Common_src/ResourceIds.h"
 #include "host/ElementDatabase.h"
 #include "host/MemoryHandles.h"
 #include "host/ModelFile.h"
 
 namespace tevaro_test {
+
+namespace {
+
+// Items of the main tiling dialog and the edge palette the tests drive.
+constexpr int16_t kTileDialogFoilItem = 20;
+constexpr int16_t kTileDialogValleyItem = 23;
+constexpr int16_t kTileDialogSnowGuardingItem = 27;
+constexpr int16_t kTileDialogSnowGuardItem = 29;
+constexpr int16_t kPaletteFinalizeItem = 1;
+constexpr int16_t kSecondEntry = 2;
+
+}  // namespace
 
 std::string BuildPath(const std::string& name) { return std::string(TEVARO_BUILD_DIR) + "/" + name; }
 std::string SourcePath(const std::string& name) { return std::string(TEVARO_SOURCE_DIR) + "/" + name; }
@@ -73,6 +87,31 @@ void AddOnFixture::Select(std::initializer_list<std::string> ids) {
         ASSERT_NE(e, nullptr) << "no element " << id;
         host::gSession.model.selection.push_back(e->rec.header.guid);
     }
+}
+
+void AddOnFixture::RunPlaceTiles() {
+    QueuePick(kTileDialogFoilItem, kSecondEntry);
+    QueuePick(kTileDialogValleyItem, kSecondEntry);
+    QueuePick(kTileDialogSnowGuardingItem, kSecondEntry);
+    QueuePick(kTileDialogSnowGuardItem, kSecondEntry);
+    QueueOk();
+    ASSERT_EQ(RunMenu(PlaceTiles), NoError);
+}
+
+void AddOnFixture::ClickFinalize() {
+    host::DialogAction click;
+    click.kind = host::DialogAction::Click;
+    click.item = kPaletteFinalizeItem;
+    std::string error;
+    ASSERT_TRUE(host::ApplyToPalette(click, error)) << error;
+}
+
+std::vector<host::Element*> AddOnFixture::ObjectsOf(const char* mainId) {
+    std::vector<host::Element*> found;
+    for (host::Element& e : host::gSession.model.elements)
+        if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, kMainIdLength, mainId) == 0)
+            found.push_back(&e);
+    return found;
 }
 
 host::Element* AddOnFixture::Element(const std::string& idOrGuid) { return host::FindElementByText(idOrGuid); }

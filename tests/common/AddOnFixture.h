@@ -48,6 +48,14 @@ protected:
     // The user chooses a menu item (32500..32504); the handler's answer.
     GSErrCode RunMenu(int16_t menuResID);
 
+    // The user chooses "place tiles" on the selection and answers the main dialog with the second
+    // entry of the foil, valley, snow-guarding and snow-guard lists; the edge palette is open after.
+    void RunPlaceTiles();
+    // The user presses the edge palette's finalize button.
+    static void ClickFinalize();
+    // The placed objects of the library part with this main identifier, in model order.
+    static std::vector<host::Element*> ObjectsOf(const char* mainId);
+
     // Replaces the selection with the elements of these element IDs (or GUID texts).
     void Select(std::initializer_list<std::string> ids);
     host::Element* Element(const std::string& idOrGuid);

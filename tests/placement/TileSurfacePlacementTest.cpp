@@ -4,10 +4,15 @@
 
 #include "PlacementFixture.h"
 #include "host/MemoryHandles.h"
+#include "objectlib/TileSurfaceScripts.h"
 #include "placement/PlaceTileSurfaces.h"
+#include "roofgeom/ExtractRoof.h"
 
 namespace placement_test {
 namespace {
+
+// Plan points this close (m) are the same point: the part turns its nodes back with a sine and cosine.
+constexpr double kPlanPointTol = 1e-9;
 
 class TileSurfacePlacement : public PlacementTest {
 protected:
@@ -78,28 +83,38 @@ TEST_F(TileSurfacePlacement, PartWithoutWingtileGetsEverythingElseSilently) {
     EXPECT_TRUE(NothingReported());
 }
 
-TEST_F(TileSurfacePlacement, NodesAreNegatedOnlyForFlippedPlanes) {
+TEST_F(TileSurfacePlacement, FlippedAndLevelPlanesAreDrawnByThePartWhereTheyLieInPlan) {
+    // A shed falling south (its plane frame flipped) and a flat roof, as the extraction reads them.
+    tevaro_test::LoadModel(R"({"stories":[{"index":0,"level":0.0}],"elements":[
+        {"type":"roof","id":"SHED","planes":[{"outer":[[0,0,3],[10,0,3],[10,4,5],[0,4,5]]}]},
+        {"type":"roof","id":"FLAT","planes":[{"outer":[[20,0,3],[24,0,3],[24,3,3]]}]}]})");
     LoadLibrary();
-    const API_Guid roof = AddRoof("R1");
-    const uint32_t flippedPlane = AddShedPlane(roof, 1);
-    const uint32_t levelPlane =
-        AddPlane(roof, {{20, 0, 3}, {24, 0, 3}, {24, 3, 3}}, {kStatusEave, kStatusEave, kStatusEave}, 0);
+    for (const char* id : {"SHED", "FLAT"}) {
+        const host::Element* roof = host::FindElementByText(id);
+        ASSERT_NE(roof, nullptr) << id;
+        ASSERT_EQ(ExtractRoof(roof->rec.header.guid, APINULLGuid), NoError) << id;
+    }
+    ASSERT_EQ(gState.roofPlanes.planes.count, 2u);
+    ASSERT_EQ(Plane(0).flipped, 1);
+    ASSERT_EQ(Plane(1).flipped, 0);
     RoofPlaceAll();
     auto tiles = ObjectsOf(kTileSurfaceMainId);
     ASSERT_EQ(tiles.size(), 2u);
 
-    const uint32_t planes[2] = {flippedPlane, levelPlane};
-    for (int k = 0; k < 2; ++k) {
-        const host::ParamValue* nodes = Param(*tiles[k], "nodes");
-        ASSERT_NE(nodes, nullptr);
-        const RoofPlane& plane = Plane(planes[k]);
-        ASSERT_EQ(nodes->dim1, int32_t(plane.vertexCount));
-        ASSERT_EQ(nodes->dim2, 2);
-        ASSERT_EQ(nodes->numbers.size(), size_t(plane.vertexCount) * 2);
-        const double sign = plane.flipped == 1 ? -1.0 : 1.0;
+    // The outline the part draws from the surface's nodes, pitch, position and angle runs through
+    // the plane's own vertices in plan, node by node.
+    for (uint32_t k = 0; k < 2; ++k) {
+        std::vector<host::DrawPrimitive> drawing;
+        objectlib::DrawTileSurface(*tiles[k], drawing);
+        const host::DrawPrimitive* outline = nullptr;
+        for (const host::DrawPrimitive& d : drawing)
+            if (d.kind == host::DrawPrimitive::Polygon && d.text == "outline") outline = &d;
+        ASSERT_NE(outline, nullptr) << "plane " << k;
+        const RoofPlane& plane = Plane(k);
+        ASSERT_GE(outline->points.size(), size_t(plane.vertexCount)) << "plane " << k;
         for (uint32_t i = 0; i < plane.vertexCount; ++i) {
-            EXPECT_DOUBLE_EQ(nodes->numbers[2 * i], sign * plane.planeCoords[i].x) << "plane " << k << " row " << i;
-            EXPECT_DOUBLE_EQ(nodes->numbers[2 * i + 1], sign * plane.planeCoords[i].y) << "plane " << k << " row " << i;
+            EXPECT_NEAR(outline->points[i].x, plane.vertices[i].x, kPlanPointTol) << "plane " << k << " node " << i;
+            EXPECT_NEAR(outline->points[i].y, plane.vertices[i].y, kPlanPointTol) << "plane " << k << " node " << i;
         }
     }
 }
