@@ -10,6 +10,7 @@
 #include "Common_src/LibPartIds.h"
 #include "common/AddOnFixture.h"
 #include "host/ElementDatabase.h"
+#include "import/Geometry.h"
 #include "objectlib/TileSurfaceScripts.h"
 
 namespace {
@@ -99,13 +100,9 @@ bool SameOutline(const PlanRing& drawn, const PlanRing& plane) {
 
 // Plan area of a ring (positive whichever way it runs).
 double PlanArea(const PlanRing& ring) {
-    double twice = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord& a = ring[i];
-        const API_Coord& b = ring[(i + 1) % ring.size()];
-        twice += a.x * b.y - b.x * a.y;
-    }
-    return std::fabs(twice) / 2;
+    import::Ring points;
+    for (const API_Coord& p : ring) points.push_back(import::Vec3{p.x, p.y, 0});
+    return std::fabs(import::PlanSignedArea(points));
 }
 
 // What a tile surface draws as its outline and holes.
