@@ -3,6 +3,9 @@
 // fold naming a ridge laid without ridge tiles, and the label the 2D display option asks for.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include <cmath>
 
 #include "PartObjects.h"
@@ -111,27 +114,43 @@ TEST(OrderItems, TheFoldNamesARidgeLaidWithoutRidgeTiles) {
     EXPECT_DOUBLE_EQ(Amount(Count(e), "slope breaks"), 5);
 }
 
-TEST(OrderItems, TheDisplayOptionChoosesTheLabel) {
-    const struct { const char* option; const char* label; } cases[] = {
-        {"TIP", "HULA"}, {"TIPSZ", "HULA/NV"}, {"TELJES", "HULA/NV 50.00 m2 438 db"}, {"NINCS", nullptr}, {"", nullptr}};
-    for (const auto& c : cases) {
-        host::Element e = RectangleTileSurface();
-        SetParam(e, Txt("opt2d", {c.option}));
-        std::vector<host::DrawPrimitive> drawn;
-        objectlib::DrawTileSurface(e, drawn);
-        const host::DrawPrimitive* label = nullptr;
-        for (const host::DrawPrimitive& p : drawn)
-            if (p.kind == host::DrawPrimitive::Text && p.radius > 0) label = &p;
-        if (c.label == nullptr) {
-            EXPECT_EQ(label, nullptr) << c.option;
-            continue;
-        }
-        ASSERT_NE(label, nullptr) << c.option;
-        EXPECT_EQ(label->text, c.label);
-        // at the middle of the outline: 10 x 5 on the slope from (1, 2), 30 degrees
-        EXPECT_NEAR(label->points[0].x, 1 + 5, 1e-9);
-        EXPECT_NEAR(label->points[0].y, 2 + 2.5 * std::cos(kPi / 6), 1e-9);
+// A display option of the plan label and the label it shows (none for null).
+struct LabelCase {
+    const char* name;
+    const char* option;
+    const char* label;
+};
+
+// Names a case in test output.
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
+
+class DisplayOption : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(DisplayOption, ChoosesTheLabel) {
+    const LabelCase& c = GetParam();
+    host::Element e = RectangleTileSurface();
+    objlib_test::SetParam(e, Txt("opt2d", {c.option}));
+    std::vector<host::DrawPrimitive> drawn;
+    objectlib::DrawTileSurface(e, drawn);
+    const host::DrawPrimitive* label = nullptr;
+    for (const host::DrawPrimitive& p : drawn)
+        if (p.kind == host::DrawPrimitive::Text && p.radius > 0) label = &p;
+    if (c.label == nullptr) {
+        EXPECT_EQ(label, nullptr);
+        return;
     }
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text, c.label);
+    // at the middle of the outline: 10 x 5 on the slope from (1, 2), 30 degrees
+    EXPECT_NEAR(label->points[0].x, 1 + 5, 1e-9);
+    EXPECT_NEAR(label->points[0].y, 2 + 2.5 * std::cos(kPi / 6), 1e-9);
 }
+
+INSTANTIATE_TEST_SUITE_P(OrderItems, DisplayOption,
+                         ::testing::Values(LabelCase{"Type", "TIP", "HULA"},
+                                           LabelCase{"TypeAndSize", "TIPSZ", "HULA/NV"},
+                                           LabelCase{"Full", "TELJES", "HULA/NV 50.00 m2 438 db"},
+                                           LabelCase{"None", "NINCS", nullptr}, LabelCase{"Empty", "", nullptr}),
+                         [](const ::testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

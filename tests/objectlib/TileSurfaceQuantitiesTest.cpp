@@ -1,6 +1,9 @@
 // Purpose: a hand-made tile surface's quantities against hand arithmetic.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "PartObjects.h"
 #include "objectlib/TileSurfaceScripts.h"
 
@@ -50,17 +53,35 @@ TEST(TileSurfaceQuantities, PartLackingWingtileStillCountsTheRest) {
     EXPECT_EQ(Amount(q, "snow guards"), 34);
 }
 
-TEST(TileSurfaceQuantities, SnowGuardModes) {
+// A snow-guarding mode and what it counts on the 10 x 5 m surface.
+struct SnowGuardCase {
+    const char* mode;
+    double pieces, rail;
+};
+
+// Names a case in test output.
+void PrintTo(const SnowGuardCase& c, std::ostream* os) { *os << c.mode; }
+
+class SnowGuardMode : public ::testing::TestWithParam<SnowGuardCase> {};
+
+TEST_P(SnowGuardMode, CountsPiecesAndRails) {
     host::Element e = RectangleTileSurface();
-    const struct { const char* mode; double pieces, rail; } cases[] = {
-        {"CSER", 34, 0}, {"RACS", 0, 10}, {"VEGY", 34, 10}, {"NINCS", 0, 0}};
-    for (const auto& c : cases) {
-        SetParam(e, Txt("hofogas", {c.mode}));
-        EXPECT_EQ(Amount(Count(e), "snow guards"), c.pieces) << c.mode;
-        EXPECT_EQ(Amount(Count(e), "snow guard rails"), c.rail) << c.mode;
-    }
+    objlib_test::SetParam(e, Txt("hofogas", {GetParam().mode}));
+    EXPECT_EQ(Amount(Count(e), "snow guards"), GetParam().pieces);
+    EXPECT_EQ(Amount(Count(e), "snow guard rails"), GetParam().rail);
+}
+
+INSTANTIATE_TEST_SUITE_P(TileSurfaceQuantities, SnowGuardMode,
+                         ::testing::Values(SnowGuardCase{"CSER", 34, 0}, SnowGuardCase{"RACS", 0, 10},
+                                           SnowGuardCase{"VEGY", 34, 10}, SnowGuardCase{"NINCS", 0, 0}),
+                         [](const ::testing::TestParamInfo<SnowGuardCase>& info) {
+                             return std::string(info.param.mode);
+                         });
+
+TEST(TileSurfaceQuantities, AutomaticAccessoriesOffLaysNoSnowGuards) {
+    host::Element e = RectangleTileSurface();
     SetParam(e, Txt("hofogas", {"CSER"}));
-    SetParam(e, Num("auto_acc", {0}));  // automatic accessories off: no snow guards
+    SetParam(e, Num("auto_acc", {0}));
     EXPECT_EQ(Amount(Count(e), "snow guards"), 0);
 }
 
