@@ -14,12 +14,12 @@
 
 #include <unistd.h>
 
+#include "common/ProgramRun.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
 #include "host/Libraries.h"
 #include "host/ModelFile.h"
 #include "host/ParamLists.h"
-#include "common/ProgramRun.h"
 
 namespace {
 
