@@ -14,6 +14,7 @@
 #include "Common_src/Messages.h"
 #include "catalogue/Catalogue.h"
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 #include "host/Host.h"
 
 namespace {
@@ -293,19 +294,15 @@ void PrintTo(const UnusableFile& c, std::ostream* os) { *os << c.what; }
 std::string MissingFile() { return "/nonexistent-folder-of-tevaro/Tevaro.ini"; }
 // An empty file.
 std::string EmptyFile() {
-    const std::string path = ::testing::TempDir() + "tevaro_empty.ini";
-    std::ofstream(path, std::ios::binary);
-    return path;
+    return tevaro_test::WriteTempFile("empty.ini", "").string();
 }
 // A file with a foil list and no tile types.
 std::string FileWithoutTileTypes() {
-    const std::string path = ::testing::TempDir() + "tevaro_no_types.ini";
-    std::ofstream(path, std::ios::binary) << "[Folia]\nF,F,1,\n\n";
-    return path;
+    return tevaro_test::WriteTempFile("no-types.ini", "[Folia]\nF,F,1,\n\n").string();
 }
 // A folder named like the catalogue.
 std::string FolderNamedLikeTheCatalogue() {
-    const std::string path = ::testing::TempDir() + "tevaro_folder_case/Tevaro.ini";
+    const std::string path = (tevaro_test::FreshFolder("catalogue-folder-case") / "Tevaro.ini").string();
     std::filesystem::create_directories(path);
     return path;
 }
@@ -324,7 +321,10 @@ TEST_P(UnusableCatalogue, LeavesTheCatalogueEmptyAndSaysWhereOnce) {
     ASSERT_EQ(DialogReports(), 1u);
     EXPECT_NE(host::gSession.reportLines[0].text.find(path), std::string::npos);
     EXPECT_TRUE(host::gSession.alerts.empty());
-    std::filesystem::remove_all(::testing::TempDir() + "tevaro_folder_case");
+    // what this case made is named after the test process ("tevaro-..."): a file, or a folder's folder
+    const std::filesystem::path made(path);
+    if (made.parent_path().filename().string().rfind("tevaro-", 0) == 0) std::filesystem::remove_all(made.parent_path());
+    else if (made.filename().string().rfind("tevaro-", 0) == 0) std::filesystem::remove(made);
 }
 
 INSTANTIATE_TEST_SUITE_P(CatalogueLoader, UnusableCatalogue,

@@ -123,7 +123,7 @@ std::vector<host::Element*> AddOnFixture::ElementsOfType(API_ElemTypeID type) {
     return out;
 }
 
-void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) {
+void QueueDialogClick(int16_t item, int16_t row, int16_t x, int16_t y) {
     host::DialogAction a;
     a.kind = host::DialogAction::Click;
     a.item = item;
@@ -133,7 +133,7 @@ void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueSet(int16_t item, const std::string& value) {
+void QueueDialogSet(int16_t item, const std::string& value) {
     host::DialogAction a;
     a.kind = host::DialogAction::SetValue;
     a.item = item;
@@ -141,7 +141,7 @@ void AddOnFixture::QueueSet(int16_t item, const std::string& value) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueuePick(int16_t item, int16_t entry) {
+void QueueDialogPick(int16_t item, int16_t entry) {
     host::DialogAction a;
     a.kind = host::DialogAction::Pick;
     a.item = item;
@@ -149,23 +149,32 @@ void AddOnFixture::QueuePick(int16_t item, int16_t entry) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueOk() {
+void QueueDialogOk() {
     host::DialogAction a;
     a.kind = host::DialogAction::Ok;
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueCancel() {
+void QueueDialogCancel() {
     host::DialogAction a;
     a.kind = host::DialogAction::Cancel;
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueInspect(std::function<void(const host::OpenDialog&)> look) {
+void QueueDialogInspect(std::function<void(const host::OpenDialog&)> look) {
     host::DialogAction a;
     a.kind = host::DialogAction::Inspect;
     a.inspect = std::move(look);
     host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) { QueueDialogClick(item, row, x, y); }
+void AddOnFixture::QueueSet(int16_t item, const std::string& value) { QueueDialogSet(item, value); }
+void AddOnFixture::QueuePick(int16_t item, int16_t entry) { QueueDialogPick(item, entry); }
+void AddOnFixture::QueueOk() { QueueDialogOk(); }
+void AddOnFixture::QueueCancel() { QueueDialogCancel(); }
+void AddOnFixture::QueueInspect(std::function<void(const host::OpenDialog&)> look) {
+    QueueDialogInspect(std::move(look));
 }
 
 bool AddOnFixture::LastMessageIs(int row) const {

@@ -107,26 +107,34 @@ INSTANTIATE_TEST_SUITE_P(WithoutRidgeTiles, ChosenTypeStoresAs,
                                                   kStatusShedTop}),
                          [](const ::testing::TestParamInfo<Choice>& info) { return std::string(info.param.name); });
 
-// A positive or negative break is decided by the edge's kind: on a hole's edge it stays a shared
-// hole edge, on a shared level edge a break, on a sloped or unknown edge a near-flat fold.
-INSTANTIATE_TEST_SUITE_P(
-    BreaksByKind, ChosenTypeStoresAs,
-    ::testing::Values(
-        Choice{"DomeOnHoleUpper", dummystatus_dome, kKindHoleUpper, kStatusHoleSharedUpper},
-        Choice{"DomeOnHoleLower", dummystatus_dome, kKindHoleLower, kStatusHoleSharedLower},
-        Choice{"DomeOnHoleSloped", dummystatus_dome, kKindHoleSloped, kStatusHoleSharedSloped},
-        Choice{"DomeOnConvexLevel", dummystatus_dome, kKindSharedConvexHorizontal, kStatusSlopeBreak},
-        Choice{"DomeOnLevelBreak", dummystatus_dome, kKindSharedBreakHorizontal, kStatusNearFlatHorizontal},
-        Choice{"DomeOnConvexSloped", dummystatus_dome, kKindSharedConvexSloped, kStatusNearFlatSloped},
-        Choice{"DomeOnNoKind", dummystatus_dome, kKindNone, kStatusNearFlatSloped},
-        Choice{"HollowOnHoleUpper", dummystatus_hollow, kKindHoleUpper, kStatusHoleSharedUpper},
-        Choice{"HollowOnHoleLower", dummystatus_hollow, kKindHoleLower, kStatusHoleSharedLower},
-        Choice{"HollowOnHoleSloped", dummystatus_hollow, kKindHoleSloped, kStatusHoleSharedSloped},
-        Choice{"HollowOnConvexLevel", dummystatus_hollow, kKindSharedConvexHorizontal, kStatusSlopeBreak},
-        Choice{"HollowOnLevelBreak", dummystatus_hollow, kKindSharedBreakHorizontal, kStatusNearFlatHorizontal},
-        Choice{"HollowOnConvexSloped", dummystatus_hollow, kKindSharedConvexSloped, kStatusNearFlatSloped},
-        Choice{"HollowOnNoKind", dummystatus_hollow, kKindNone, kStatusNearFlatSloped}),
-    [](const ::testing::TestParamInfo<Choice>& info) { return std::string(info.param.name); });
+// A break chosen by the user (positive or negative alike) on an edge of this kind, and the status stored.
+struct BreakCase {
+    const char* name;
+    int16_t kind, status;
+};
+
+// Names a case in test output.
+void PrintTo(const BreakCase& c, std::ostream* os) { *os << c.name; }
+
+class BreakChosenOn : public ::testing::TestWithParam<BreakCase> {};
+
+// A break is decided by the edge's kind: on a hole's edge it stays a shared hole edge, on a shared
+// level edge a break, on a sloped or unknown edge a near-flat fold; dome and hollow alike.
+TEST_P(BreakChosenOn, StoresTheStatusOfItsKind) {
+    EXPECT_EQ(EdgeStatusOf(dummystatus_dome, GetParam().kind), GetParam().status);
+    EXPECT_EQ(EdgeStatusOf(dummystatus_hollow, GetParam().kind), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(BreaksByKind, BreakChosenOn,
+                         ::testing::Values(BreakCase{"HoleUpper", kKindHoleUpper, kStatusHoleSharedUpper},
+                                           BreakCase{"HoleLower", kKindHoleLower, kStatusHoleSharedLower},
+                                           BreakCase{"HoleSloped", kKindHoleSloped, kStatusHoleSharedSloped},
+                                           BreakCase{"ConvexLevel", kKindSharedConvexHorizontal, kStatusSlopeBreak},
+                                           BreakCase{"LevelBreak", kKindSharedBreakHorizontal,
+                                                     kStatusNearFlatHorizontal},
+                                           BreakCase{"ConvexSloped", kKindSharedConvexSloped, kStatusNearFlatSloped},
+                                           BreakCase{"NoKind", kKindNone, kStatusNearFlatSloped}),
+                         [](const ::testing::TestParamInfo<BreakCase>& info) { return std::string(info.param.name); });
 
 // A skylight edge's status follows the edge's position in its contour.
 INSTANTIATE_TEST_SUITE_P(
