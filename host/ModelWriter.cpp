@@ -174,21 +174,26 @@ void IntegerKey(Writer& w, const char* key, int64_t v, int64_t loaderDefault) {
     Integer(w, v);
 }
 
+// A JSON array of `count` items, item i written by `item(i)`, the items apart by `separator`.
+template <typename WriteItem>
+void Array(Writer& w, size_t count, const WriteItem& item, const char* separator = ",") {
+    w.Put("[");
+    for (size_t i = 0; i < count; ++i) {
+        if (i) w.Put(separator);
+        item(i);
+    }
+    w.Put("]");
+}
+
+// A point of 2 or 3 coordinates, each within the loader's coordinate limit.
+void Point(Writer& w, std::initializer_list<double> coords, const std::string& at, const char* key = nullptr) {
+    Array(w, coords.size(), [&](size_t i) { Coordinate(w, coords.begin()[i], at, key); });
+}
+
 // A ring of 3D points, at least 3 of them.
 void Ring3(Writer& w, const host::Ring3& ring, const std::string& where) {
     if (ring.size() < 3) w.Refuse(where, "a ring needs at least 3 points");
-    w.Put("[");
-    for (size_t i = 0; i < ring.size(); ++i) {
-        if (i) w.Put(",");
-        w.Put("[");
-        Coordinate(w, ring[i].x, where);
-        w.Put(",");
-        Coordinate(w, ring[i].y, where);
-        w.Put(",");
-        Coordinate(w, ring[i].z, where);
-        w.Put("]");
-    }
-    w.Put("]");
+    Array(w, ring.size(), [&](size_t i) { Point(w, {ring[i].x, ring[i].y, ring[i].z}, where); });
 }
 
 // A closed plan polygon of at least 3 different points.
@@ -197,16 +202,7 @@ void Polygon(Writer& w, const std::vector<API_Coord>& polygon, const std::string
     for (size_t i = 0; i < polygon.size(); ++i)
         distinct += i == 0 || polygon[i].x != polygon[i - 1].x || polygon[i].y != polygon[i - 1].y ? 1 : 0;
     if (distinct < 4) w.Refuse(where, "a polygon needs at least 3 different points");
-    w.Put("[");
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        if (i) w.Put(",");
-        w.Put("[");
-        Coordinate(w, polygon[i].x, where);
-        w.Put(",");
-        Coordinate(w, polygon[i].y, where);
-        w.Put("]");
-    }
-    w.Put("]");
+    Array(w, polygon.size(), [&](size_t i) { Point(w, {polygon[i].x, polygon[i].y}, where); });
 }
 
 // True when two parameters are the same to the last bit (name, type, flags, dimensions, values).
@@ -252,34 +248,20 @@ void ParamValueOnly(Writer& w, const ParamValue& p, const std::string& at, size_
     CheckParam(w, p, [&] { return at + " parameter " + std::to_string(number); });
     if (IsTextParam(p)) {
         if (!p.isArray) return Text(w, p.texts.empty() ? std::string() : Utf16ToUtf8(p.texts[0]), at);
-        w.Put("[");
-        for (size_t k = 0; k < p.texts.size(); ++k) {
-            if (k) w.Put(",");
-            Text(w, Utf16ToUtf8(p.texts[k]), at);
-        }
-        w.Put("]");
-        return;
+        return Array(w, p.texts.size(), [&](size_t k) { Text(w, Utf16ToUtf8(p.texts[k]), at); });
     }
     if (!p.isArray) return Number(w, p.numbers.empty() ? 0.0 : p.numbers[0], at);
-    w.Put("[");
-    for (size_t k = 0; k < p.numbers.size(); ++k) {
-        if (k) w.Put(",");
-        Number(w, p.numbers[k], at);
-    }
-    w.Put("]");
+    Array(w, p.numbers.size(), [&](size_t k) { Number(w, p.numbers[k], at); });
 }
 
 // A list of parameters, each name once.
 void ParamList(Writer& w, const std::vector<ParamValue>& params, const std::string& where) {
     std::unordered_set<std::string> names;
-    w.Put("[");
-    for (size_t i = 0; i < params.size(); ++i) {
-        if (i) w.Put(",");
+    Array(w, params.size(), [&](size_t i) {
         const std::string at = where + " parameter " + std::to_string(i + 1);
         if (!names.insert(params[i].name).second) w.Refuse(at, "parameter " + Quoted(params[i].name) + " is given twice");
         Param(w, params[i], at);
-    }
-    w.Put("]");
+    });
 }
 
 // The parameter defaults of the library part a placed object names, when the object's list has
@@ -342,14 +324,7 @@ void PointKey(Writer& w, const char* key, std::initializer_list<double> coords, 
     for (double c : coords) zero = zero && SameBits(c, 0.0);
     if (zero) return;
     Key(w, key);
-    w.Put("[");
-    bool first = true;
-    for (double c : coords) {
-        if (!first) w.Put(",");
-        first = false;
-        Coordinate(w, c, at, key);
-    }
-    w.Put("]");
+    Point(w, coords, at, key);
 }
 
 // A pen key: 1 to 255, left out when it is the default 1.
@@ -400,12 +375,10 @@ void RoofKeys(Writer& w, const Element& e, const ModelFacts& facts, const std::s
         w.Put(p ? ",{\"outer\":" : "{\"outer\":");
         Ring3(w, e.roofPlanes[p].outer, plane + " key \"outer\"");
         if (!e.roofPlanes[p].holes.empty()) {
-            w.Put(",\"holes\":[");
-            for (size_t h = 0; h < e.roofPlanes[p].holes.size(); ++h) {
-                if (h) w.Put(",");
+            w.Put(",\"holes\":");
+            Array(w, e.roofPlanes[p].holes.size(), [&](size_t h) {
                 Ring3(w, e.roofPlanes[p].holes[h], plane + " hole " + std::to_string(h + 1));
-            }
-            w.Put("]");
+            });
         }
         w.Put("}");
     }
@@ -588,14 +561,14 @@ bool WriteModel(Writer& w, const Model& model) {
     AttributeList(w, "composites", model.composites, INT32_MAX, [&](const Composite& c, const std::string& at) {
         if (c.skins.empty()) w.Refuse(at + " key \"skins\"", "a composite has at least one skin");
         Key(w, "skins");
-        w.Put("[");
-        for (size_t k = 0; k < c.skins.size(); ++k) {
-            if (facts.buildingMaterials.count(c.skins[k]) == 0)
-                w.Refuse(at + " skin " + std::to_string(k + 1), "no building material " + std::to_string(c.skins[k]));
-            if (k) w.Put(", ");
-            Integer(w, c.skins[k]);
-        }
-        w.Put("]");
+        Array(
+            w, c.skins.size(),
+            [&](size_t k) {
+                if (facts.buildingMaterials.count(c.skins[k]) == 0)
+                    w.Refuse(at + " skin " + std::to_string(k + 1), "no building material " + std::to_string(c.skins[k]));
+                Integer(w, c.skins[k]);
+            },
+            ", ");
     });
     if (model.layers.empty()) w.Refuse("key \"layers\"", "a model has at least one layer");
     AttributeList(w, "layers", model.layers, kMaxLayerIndex, noRest);

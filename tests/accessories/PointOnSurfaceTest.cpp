@@ -14,12 +14,11 @@
 #include "host/ElementDatabase.h"
 #include "host/ParamLists.h"
 #include "host/PointInput.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace {
 
-constexpr int16_t kPlaceTilesMenu = 32500;
 constexpr int16_t kPlaceAccessoriesMenu = 32501;
-constexpr int16_t kFinalizeButton = 1;
 constexpr int16_t kAccessoryList = 6;
 constexpr int16_t kRowAntenna = 3;  // a single piece
 
@@ -35,19 +34,9 @@ protected:
         AddOnFixture::SetUp();
         host::ResetPointInput();
         Select({"HIP"});
-        QueuePick(20, 2);
-        QueuePick(23, 2);
-        QueuePick(27, 2);
-        QueuePick(29, 2);
-        QueueOk();
-        ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
-        host::DialogAction finalize;
-        finalize.kind = host::DialogAction::Click;
-        finalize.item = kFinalizeButton;
-        std::string error;
-        ASSERT_TRUE(host::ApplyToPalette(finalize, error)) << error;
-        for (host::Element& e : host::gSession.model.elements)
-            if (e.libPartUnId.compare(0, 38, kTileSurfaceMainId) == 0) surfaces_.push_back(e.elementId);
+        RunPlaceTiles();
+        ClickFinalize();
+        for (const host::Element* e : ObjectsOf(kTileSurfaceMainId)) surfaces_.push_back(e->elementId);
         ASSERT_EQ(surfaces_.size(), 4u);
     }
     void TearDown() override {
@@ -101,7 +90,8 @@ TEST_F(AccessoryPointOnRoof, APointFortyMetresOffTheRoofAddsNothingAnywhere) {
 TEST(SurfaceOutlineTest, InsideTheOuterContourAndOutsideItsHoles) {
     SurfaceOutline o;
     o.nodes = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}, {1, 1}, {2, 1}, {2, 2}, {1, 2}, {1, 1}};
-    o.status = {11, 21, 31, 21, -1, 51, 53, 52, 53, -1};
+    o.status = {kStatusEave,      kStatusVerge,      kStatusRidge,     kStatusVerge,      kStatusNoEdge,
+                kStatusHoleLower, kStatusHoleSloped, kStatusHoleUpper, kStatusHoleSloped, kStatusNoEdge};
     EXPECT_TRUE(PointOnSurface(o, {3, 3}));
     EXPECT_TRUE(PointOnSurface(o, {4, 2}));       // on an edge
     EXPECT_FALSE(PointOnSurface(o, {1.5, 1.5}));  // in the hole

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -49,36 +50,43 @@ protected:
     fs::path folder_;
 };
 
-TEST_F(SessionBadInput, EachBadLineStopsTheRunNamingItsLineAndTheProblem) {
-    struct Case {
-        const char* what;
-        const char* lines;
-        int line;
-        const char* said;
-    };
-    const Case cases[] = {
-        {"an unknown line", "open house.json\nfly away\n", 2, "unknown line"},
-        {"a menu that does not exist", "open house.json\nmenu place-chimney\n", 2, "menu needs"},
-        {"move without its distances", "open house.json\nmove R1 1\n", 2, "move needs"},
-        {"move by a text", "open house.json\nmove R1 one two\n", 2, "move needs"},
-        {"delete of no element", "open house.json\ndelete NOPE\n", 2, "NOPE"},
-        {"select of no element", "open house.json\nselect R1 NOPE\n", 2, "NOPE"},
-        {"an edge line short of arguments", "open house.json\nedge 1 2\n", 2, "edge needs"},
-        {"a dialog line with no dialog open", "open house.json\npick 20 2\n", 2, "never used"},
-        {"a point with no point input", "open house.json\npoint 1 1\n", 2, "never used"},
-        {"a missing model", "open nothing-here.json\n", 1, "nothing-here.json"},
-        {"a bad model", "open bad.json\n", 1, "bad.json"},
-        {"an expectation not met", "open house.json\nexpect-count roofs 7\n", 2, ""},
-    };
+// A session that goes wrong, on which line, and a word of what the program says.
+struct BadLine {
+    const char* what;
+    const char* lines;
+    int line;
+    const char* said;
+};
+
+// Names a case in test output.
+void PrintTo(const BadLine& c, std::ostream* os) { *os << c.what; }
+
+class SessionBadLine : public SessionBadInput, public ::testing::WithParamInterface<BadLine> {};
+
+TEST_P(SessionBadLine, StopsTheRunNamingItsLineAndTheProblem) {
+    const BadLine& c = GetParam();
     Write("bad.json", R"({"elements": [{"type": "roof", "id": "R1", "planes": [{"outer": [[0,0,3],[1,0,3],[1,1,9],[0,1,3]]}]}]})");
-    for (const Case& c : cases) {
-        std::string errors;
-        EXPECT_NE(Run(c.lines, errors), 0) << c.what;
-        const std::string at = "script.session:" + std::to_string(c.line) + ":";
-        EXPECT_NE(errors.find(at), std::string::npos) << c.what << ": " << errors;
-        EXPECT_NE(errors.find(c.said), std::string::npos) << c.what << ": " << errors;
-    }
+    std::string errors;
+    EXPECT_NE(Run(c.lines, errors), 0);
+    const std::string at = "script.session:" + std::to_string(c.line) + ":";
+    EXPECT_NE(errors.find(at), std::string::npos) << errors;
+    EXPECT_NE(errors.find(c.said), std::string::npos) << errors;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    SessionBadInput, SessionBadLine,
+    ::testing::Values(BadLine{"an unknown line", "open house.json\nfly away\n", 2, "unknown line"},
+                      BadLine{"a menu that does not exist", "open house.json\nmenu place-chimney\n", 2, "menu needs"},
+                      BadLine{"move without its distances", "open house.json\nmove R1 1\n", 2, "move needs"},
+                      BadLine{"move by a text", "open house.json\nmove R1 one two\n", 2, "move needs"},
+                      BadLine{"delete of no element", "open house.json\ndelete NOPE\n", 2, "NOPE"},
+                      BadLine{"select of no element", "open house.json\nselect R1 NOPE\n", 2, "NOPE"},
+                      BadLine{"an edge line short of arguments", "open house.json\nedge 1 2\n", 2, "edge needs"},
+                      BadLine{"a dialog line with no dialog open", "open house.json\npick 20 2\n", 2, "never used"},
+                      BadLine{"a point with no point input", "open house.json\npoint 1 1\n", 2, "never used"},
+                      BadLine{"a missing model", "open nothing-here.json\n", 1, "nothing-here.json"},
+                      BadLine{"a bad model", "open bad.json\n", 1, "bad.json"},
+                      BadLine{"an expectation not met", "open house.json\nexpect-count roofs 7\n", 2, ""}));
 
 TEST_F(SessionBadInput, ABadModelOpenedOverTheProjectLeavesTheSavedModelAlone) {
     std::string errors;

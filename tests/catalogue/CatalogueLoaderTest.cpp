@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <cstring>
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
 #include "catalogue/Catalogue.h"
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 #include "host/Host.h"
 
 namespace {
@@ -279,34 +281,60 @@ TEST_F(CatalogueLoader, KindColoursNeedTheKindsListClosedFirst) {
     EXPECT_EQ(gCatalogue.ridgeTypes[0].colourCount, 0);
 }
 
-TEST_F(CatalogueLoader, MissingEmptyOrNonRegularFileLeavesTheCatalogueEmptyAndSaysWhereOnce) {
-    struct Case {
-        std::string path;
-        const char* what;
-    };
-    const std::string empty = ::testing::TempDir() + "tevaro_empty.ini";
-    { std::ofstream(empty, std::ios::binary); }
-    const std::string noTypes = ::testing::TempDir() + "tevaro_no_types.ini";
-    { std::ofstream(noTypes, std::ios::binary) << "[Folia]\nF,F,1,\n\n"; }
-    const std::string folder = ::testing::TempDir() + "tevaro_folder_case/Tevaro.ini";
-    std::filesystem::create_directories(folder);  // a folder named like the catalogue
-    const Case cases[] = {{"/nonexistent-folder-of-tevaro/Tevaro.ini", "missing"},
-                          {empty, "empty"},
-                          {noTypes, "without tile types"},
-                          {folder, "a folder"},
-                          {"/dev/null", "not a regular file"}};
-    for (const Case& c : cases) {
-        Load(kBase);
-        host::gSession.reportLines.clear();
-        LoadCatalogueFile(c.path.c_str());
-        EXPECT_EQ(gCatalogue.families[0].typeCount, 0) << c.what;
-        EXPECT_EQ(gCatalogue.families[0].code[0], '\0') << c.what;
-        ASSERT_EQ(DialogReports(), 1u) << c.what;
-        EXPECT_NE(host::gSession.reportLines[0].text.find(c.path), std::string::npos) << c.what;
-        EXPECT_TRUE(host::gSession.alerts.empty()) << c.what;
-    }
-    std::filesystem::remove_all(::testing::TempDir() + "tevaro_folder_case");
+// A catalogue file that cannot be used: how to make it (its path), and what is wrong with it.
+struct UnusableFile {
+    const char* what;
+    std::string (*path)();
+};
+
+// Names a case in test output.
+void PrintTo(const UnusableFile& c, std::ostream* os) { *os << c.what; }
+
+// A file that does not exist.
+std::string MissingFile() { return "/nonexistent-folder-of-tevaro/Tevaro.ini"; }
+// An empty file.
+std::string EmptyFile() {
+    return tevaro_test::WriteTempFile("empty.ini", "").string();
 }
+// A file with a foil list and no tile types.
+std::string FileWithoutTileTypes() {
+    return tevaro_test::WriteTempFile("no-types.ini", "[Folia]\nF,F,1,\n\n").string();
+}
+// A folder named like the catalogue.
+std::string FolderNamedLikeTheCatalogue() {
+    const std::string path = (tevaro_test::FreshFolder("catalogue-folder-case") / "Tevaro.ini").string();
+    std::filesystem::create_directories(path);
+    return path;
+}
+// A device, not a regular file.
+std::string NotARegularFile() { return "/dev/null"; }
+
+class UnusableCatalogue : public CatalogueLoader, public ::testing::WithParamInterface<UnusableFile> {};
+
+TEST_P(UnusableCatalogue, LeavesTheCatalogueEmptyAndSaysWhereOnce) {
+    const std::string path = GetParam().path();
+    Load(kBase);
+    host::gSession.reportLines.clear();
+    LoadCatalogueFile(path.c_str());
+    EXPECT_EQ(gCatalogue.families[0].typeCount, 0);
+    EXPECT_EQ(gCatalogue.families[0].code[0], '\0');
+    ASSERT_EQ(DialogReports(), 1u);
+    EXPECT_NE(host::gSession.reportLines[0].text.find(path), std::string::npos);
+    EXPECT_TRUE(host::gSession.alerts.empty());
+    // what this case made is named after the test process ("tevaro-..."): a file, or a folder's folder
+    const std::filesystem::path made(path);
+    if (made.parent_path().filename().string().rfind("tevaro-", 0) == 0) std::filesystem::remove_all(made.parent_path());
+    else if (made.filename().string().rfind("tevaro-", 0) == 0) std::filesystem::remove(made);
+}
+
+INSTANTIATE_TEST_SUITE_P(CatalogueLoader, UnusableCatalogue,
+                         ::testing::Values(UnusableFile{"Missing", MissingFile}, UnusableFile{"Empty", EmptyFile},
+                                           UnusableFile{"WithoutTileTypes", FileWithoutTileTypes},
+                                           UnusableFile{"AFolder", FolderNamedLikeTheCatalogue},
+                                           UnusableFile{"NotARegularFile", NotARegularFile}),
+                         [](const ::testing::TestParamInfo<UnusableFile>& info) {
+                             return std::string(info.param.what);
+                         });
 
 TEST_F(CatalogueLoader, AFolderNamedLikeTheCatalogueInTheAddOnFolderThrowsNothing) {
     const std::string folder = ::testing::TempDir() + "tevaro_addon_with_folder/";

@@ -4,11 +4,25 @@
 #include <iostream>
 
 #include "Common_src/AddOnEntry.h"
+#include "Common_src/LibPartIds.h"
+#include "Common_src/ResourceIds.h"
 #include "host/ElementDatabase.h"
 #include "host/MemoryHandles.h"
 #include "host/ModelFile.h"
 
 namespace tevaro_test {
+
+namespace {
+
+// Items of the main tiling dialog and the edge palette the tests drive.
+constexpr int16_t kTileDialogFoilItem = 20;
+constexpr int16_t kTileDialogValleyItem = 23;
+constexpr int16_t kTileDialogSnowGuardingItem = 27;
+constexpr int16_t kTileDialogSnowGuardItem = 29;
+constexpr int16_t kPaletteFinalizeItem = 1;
+constexpr int16_t kSecondEntry = 2;
+
+}  // namespace
 
 std::string BuildPath(const std::string& name) { return std::string(TEVARO_BUILD_DIR) + "/" + name; }
 std::string SourcePath(const std::string& name) { return std::string(TEVARO_SOURCE_DIR) + "/" + name; }
@@ -75,6 +89,31 @@ void AddOnFixture::Select(std::initializer_list<std::string> ids) {
     }
 }
 
+void AddOnFixture::RunPlaceTiles() {
+    QueuePick(kTileDialogFoilItem, kSecondEntry);
+    QueuePick(kTileDialogValleyItem, kSecondEntry);
+    QueuePick(kTileDialogSnowGuardingItem, kSecondEntry);
+    QueuePick(kTileDialogSnowGuardItem, kSecondEntry);
+    QueueOk();
+    ASSERT_EQ(RunMenu(PlaceTiles), NoError);
+}
+
+void AddOnFixture::ClickFinalize() {
+    host::DialogAction click;
+    click.kind = host::DialogAction::Click;
+    click.item = kPaletteFinalizeItem;
+    std::string error;
+    ASSERT_TRUE(host::ApplyToPalette(click, error)) << error;
+}
+
+std::vector<host::Element*> AddOnFixture::ObjectsOf(const char* mainId) {
+    std::vector<host::Element*> found;
+    for (host::Element& e : host::gSession.model.elements)
+        if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, kMainIdLength, mainId) == 0)
+            found.push_back(&e);
+    return found;
+}
+
 host::Element* AddOnFixture::Element(const std::string& idOrGuid) { return host::FindElementByText(idOrGuid); }
 
 std::vector<host::Element*> AddOnFixture::ElementsOfType(API_ElemTypeID type) {
@@ -84,7 +123,7 @@ std::vector<host::Element*> AddOnFixture::ElementsOfType(API_ElemTypeID type) {
     return out;
 }
 
-void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) {
+void QueueDialogClick(int16_t item, int16_t row, int16_t x, int16_t y) {
     host::DialogAction a;
     a.kind = host::DialogAction::Click;
     a.item = item;
@@ -94,7 +133,7 @@ void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueSet(int16_t item, const std::string& value) {
+void QueueDialogSet(int16_t item, const std::string& value) {
     host::DialogAction a;
     a.kind = host::DialogAction::SetValue;
     a.item = item;
@@ -102,7 +141,7 @@ void AddOnFixture::QueueSet(int16_t item, const std::string& value) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueuePick(int16_t item, int16_t entry) {
+void QueueDialogPick(int16_t item, int16_t entry) {
     host::DialogAction a;
     a.kind = host::DialogAction::Pick;
     a.item = item;
@@ -110,23 +149,32 @@ void AddOnFixture::QueuePick(int16_t item, int16_t entry) {
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueOk() {
+void QueueDialogOk() {
     host::DialogAction a;
     a.kind = host::DialogAction::Ok;
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueCancel() {
+void QueueDialogCancel() {
     host::DialogAction a;
     a.kind = host::DialogAction::Cancel;
     host::QueueDialogAction(a);
 }
 
-void AddOnFixture::QueueInspect(std::function<void(const host::OpenDialog&)> look) {
+void QueueDialogInspect(std::function<void(const host::OpenDialog&)> look) {
     host::DialogAction a;
     a.kind = host::DialogAction::Inspect;
     a.inspect = std::move(look);
     host::QueueDialogAction(a);
+}
+
+void AddOnFixture::QueueClick(int16_t item, int16_t row, int16_t x, int16_t y) { QueueDialogClick(item, row, x, y); }
+void AddOnFixture::QueueSet(int16_t item, const std::string& value) { QueueDialogSet(item, value); }
+void AddOnFixture::QueuePick(int16_t item, int16_t entry) { QueueDialogPick(item, entry); }
+void AddOnFixture::QueueOk() { QueueDialogOk(); }
+void AddOnFixture::QueueCancel() { QueueDialogCancel(); }
+void AddOnFixture::QueueInspect(std::function<void(const host::OpenDialog&)> look) {
+    QueueDialogInspect(std::move(look));
 }
 
 bool AddOnFixture::LastMessageIs(int row) const {

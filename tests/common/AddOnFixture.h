@@ -31,6 +31,16 @@ void LoadModel(const std::string& modelText);
 // The text of message row `row` of the add-on's message table.
 std::string MessageText(int row);
 
+// What a person does in the next modal dialog, queued in order: click an item (a list row, a
+// point in a picture), set an item's value, pick an entry of a pop-up, press OK or Cancel, or
+// look at the dialog as it is at that point.
+void QueueDialogClick(int16_t item, int16_t row = 0, int16_t x = 0, int16_t y = 0);
+void QueueDialogSet(int16_t item, const std::string& value);
+void QueueDialogPick(int16_t item, int16_t entry);
+void QueueDialogOk();
+void QueueDialogCancel();
+void QueueDialogInspect(std::function<void(const host::OpenDialog&)> look);
+
 class AddOnFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -47,6 +57,14 @@ protected:
 
     // The user chooses a menu item (32500..32504); the handler's answer.
     GSErrCode RunMenu(int16_t menuResID);
+
+    // The user chooses "place tiles" on the selection and answers the main dialog with the second
+    // entry of the foil, valley, snow-guarding and snow-guard lists; the edge palette is open after.
+    void RunPlaceTiles();
+    // The user presses the edge palette's finalize button.
+    static void ClickFinalize();
+    // The placed objects of the library part with this main identifier, in model order.
+    static std::vector<host::Element*> ObjectsOf(const char* mainId);
 
     // Replaces the selection with the elements of these element IDs (or GUID texts).
     void Select(std::initializer_list<std::string> ids);

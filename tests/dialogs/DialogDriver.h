@@ -25,45 +25,16 @@ inline void ConnectWithSampleCatalogue() {
 struct User {
     std::vector<host::OpenDialog> snaps;
 
-    void Set(int16_t item, const std::string& value) {
-        host::DialogAction a;
-        a.kind = host::DialogAction::SetValue;
-        a.item = item;
-        a.value = value;
-        host::QueueDialogAction(a);
-    }
-    void Pick(int16_t item, int16_t entry) {
-        host::DialogAction a;
-        a.kind = host::DialogAction::Pick;
-        a.item = item;
-        a.row = entry;
-        host::QueueDialogAction(a);
-    }
+    void Set(int16_t item, const std::string& value) { tevaro_test::QueueDialogSet(item, value); }
+    void Pick(int16_t item, int16_t entry) { tevaro_test::QueueDialogPick(item, entry); }
     void Click(int16_t item, int16_t row = 0, int16_t x = 0, int16_t y = 0) {
-        host::DialogAction a;
-        a.kind = host::DialogAction::Click;
-        a.item = item;
-        a.row = row;
-        a.x = x;
-        a.y = y;
-        host::QueueDialogAction(a);
+        tevaro_test::QueueDialogClick(item, row, x, y);
     }
-    void Ok() {
-        host::DialogAction a;
-        a.kind = host::DialogAction::Ok;
-        host::QueueDialogAction(a);
-    }
-    void Cancel() {
-        host::DialogAction a;
-        a.kind = host::DialogAction::Cancel;
-        host::QueueDialogAction(a);
-    }
+    void Ok() { tevaro_test::QueueDialogOk(); }
+    void Cancel() { tevaro_test::QueueDialogCancel(); }
     // Takes a snapshot of the dialog as it is at this point of the actions.
     void Snap() {
-        host::DialogAction a;
-        a.kind = host::DialogAction::Inspect;
-        a.inspect = [this](const host::OpenDialog& d) { snaps.push_back(d); };
-        host::QueueDialogAction(a);
+        tevaro_test::QueueDialogInspect([this](const host::OpenDialog& d) { snaps.push_back(d); });
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "Common_src/Messages.h"
 #include "edges/EdgeSetters.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace edgestest {
 namespace {
@@ -114,7 +115,15 @@ TEST_F(PlaceDummiesTest, HoleContourIsWalkedOnItsOwnWithoutJoiningEdge) {
     // A flat-ish shed plane 10 x 10 with a skylight hole 2 x 2: 4 + 4 edges, none joining the contours.
     const std::vector<Coord3> outer{{0, 0, 3}, {10, 0, 3}, {10, 10, 6}, {0, 10, 6}};
     const std::vector<Coord3> hole{{4, 4, 4.2}, {4, 6, 4.8}, {6, 6, 4.8}, {6, 4, 4.2}};
-    AddPlane(1, {outer, hole}, {{11, 2}, {21, 3}, {12, 1}, {21, 3}, {53, 22}, {52, 20}, {53, 22}, {51, 21}});
+    AddPlane(1, {outer, hole},
+             {{kStatusEave, kKindFreeLower},
+              {kStatusVerge, kKindFreeFallLine},
+              {kStatusShedTop, kKindFreeUpper},
+              {kStatusVerge, kKindFreeFallLine},
+              {kStatusHoleSloped, kKindHoleSloped},
+              {kStatusHoleUpper, kKindHoleUpper},
+              {kStatusHoleSloped, kKindHoleSloped},
+              {kStatusHoleLower, kKindHoleLower}});
     ASSERT_TRUE(PlaceDummies());
     const host::Element& s = *Setters().at(0);
     ASSERT_EQ(Number(s, "nEdge"), 8);
@@ -123,7 +132,7 @@ TEST_F(PlaceDummiesTest, HoleContourIsWalkedOnItsOwnWithoutJoiningEdge) {
         const double len = PlanDistance(Cell(s, "edgeCoords", i, 0), Cell(s, "edgeCoords", i, 1),
                                         Cell(s, "edgeCoords", i, 3), Cell(s, "edgeCoords", i, 4));
         EXPECT_TRUE(std::fabs(len - 10) < 1e-9 || std::fabs(len - 2) < 1e-9) << "edge " << i << " length " << len;
-        skylight += Cell(s, "iEdgeStatus", i) == 13;
+        skylight += Cell(s, "iEdgeStatus", i) == int(dummystatus_skylight);
     }
     EXPECT_EQ(skylight, 4);
 }
@@ -161,53 +170,66 @@ TEST_F(PlaceDummiesTest, OutOfMemoryForTheRecordsIsMessage17) {
 
 TEST_F(FinalizeDummiesTest, UnchangedSettersLeaveEveryStatusAndAreDeleted) {
     const std::vector<Coord3> ring{{0, 0, 3}, {10, 0, 3}, {10, 5, 5}, {0, 5, 5}};
-    AddPlane(1, {ring}, {{111, 0}, {141, 3}, {132, 1}, {22, 4}});
+    AddPlane(1, {ring},
+             {{kStatusUnclassified, kKindNone},
+              {kStatusWallVerge, kKindFreeFallLine},
+              {kStatusWallTop, kKindFreeUpper},
+              {kStatusFreeSloped, kKindFreeSloped}});
     const size_t handlesBefore = host::LiveHandleCount();
     ASSERT_TRUE(PlaceDummies());
     ASSERT_TRUE(FinalizeDummies());
     HostArrayFree(gState.edgeSetterRecords);
     EXPECT_EQ(host::LiveHandleCount(), handlesBefore);  // nothing of the round trip is left behind
-    // The wall junctions 141 and 132 show as type 10, which maps back to 131: an edge left
+    // The wall junctions along a verge and a top show as the wall type, which maps back to a wall
+    // eave: an edge left
     // alone keeps its engine status whatever the mapping would give.
-    EXPECT_EQ(Plane(0).edgeStatus[0], 111);
-    EXPECT_EQ(Plane(0).edgeStatus[1], 141);
-    EXPECT_EQ(Plane(0).edgeStatus[2], 132);
-    EXPECT_EQ(Plane(0).edgeStatus[3], 22);
+    EXPECT_EQ(Plane(0).edgeStatus[0], kStatusUnclassified);
+    EXPECT_EQ(Plane(0).edgeStatus[1], kStatusWallVerge);
+    EXPECT_EQ(Plane(0).edgeStatus[2], kStatusWallTop);
+    EXPECT_EQ(Plane(0).edgeStatus[3], kStatusFreeSloped);
     EXPECT_TRUE(Setters().empty());
 }
 
-TEST_F(FinalizeDummiesTest, RidgeSetToType1Becomes33InBothPlanes) {
+TEST_F(FinalizeDummiesTest, RidgeSetWithoutRidgeTilesIsStoredAsALevelFoldInBothPlanes) {
     AddGable(1);
     ASSERT_TRUE(PlaceDummies());
     host::Element& s = *Setters().at(0);
     int ridge = -1;
     for (int i = 0; i < 7; ++i)
-        if (Cell(s, "iEdgeStatus", i) == 2) ridge = i + 1;
+        if (Cell(s, "iEdgeStatus", i) == int(dummystatus_ridge_with_tiles)) ridge = i + 1;
     ASSERT_GT(ridge, 0);
     std::string error;
-    ASSERT_TRUE(host::SetEdgeSetterEdgeType(s, ridge, 1, error)) << error;
+    ASSERT_TRUE(host::SetEdgeSetterEdgeType(s, ridge, dummystatus_ridge_without_tiles, error)) << error;
     ASSERT_TRUE(FinalizeDummies());
-    EXPECT_EQ(Plane(0).edgeStatus[2], 33);
-    EXPECT_EQ(Plane(1).edgeStatus[0], 33);
+    EXPECT_EQ(Plane(0).edgeStatus[2], kStatusNearFlatHorizontal);
+    EXPECT_EQ(Plane(1).edgeStatus[0], kStatusNearFlatHorizontal);
     // The other edges are untouched.
-    EXPECT_EQ(Plane(0).edgeStatus[0], 11);
-    EXPECT_EQ(Plane(1).edgeStatus[1], 21);
+    EXPECT_EQ(Plane(0).edgeStatus[0], kStatusEave);
+    EXPECT_EQ(Plane(1).edgeStatus[1], kStatusVerge);
 }
 
 TEST_F(FinalizeDummiesTest, SharedEdgeIsMappedWithEachPlanesOwnKind) {
-    // Two planes share edge p-q; the engine saw it as a slope break in one plane (kind 11) and
-    // as a hole edge in the other (kind 21): "pozitív törés" (11) maps by kind.
+    // Two planes share edge p-q; the engine saw it as a slope break in one plane and as a hole
+    // edge in the other: "pozitív törés" maps by each plane's own kind.
     const Coord3 p{0, 4, 5}, q{10, 4, 5};
-    AddPlane(1, {{{0, 0, 3}, {10, 0, 3}, q, p}}, {{11, 2}, {21, 3}, {32, 11}, {21, 3}});
-    AddPlane(1, {{p, q, {10, 8, 6}, {0, 8, 6}}}, {{54, 21}, {21, 3}, {12, 1}, {21, 3}});
+    AddPlane(1, {{{0, 0, 3}, {10, 0, 3}, q, p}},
+             {{kStatusEave, kKindFreeLower},
+              {kStatusVerge, kKindFreeFallLine},
+              {kStatusSlopeBreak, kKindSharedBreakHorizontal},
+              {kStatusVerge, kKindFreeFallLine}});
+    AddPlane(1, {{p, q, {10, 8, 6}, {0, 8, 6}}},
+             {{kStatusHoleSharedLower, kKindHoleLower},
+              {kStatusVerge, kKindFreeFallLine},
+              {kStatusShedTop, kKindFreeUpper},
+              {kStatusVerge, kKindFreeFallLine}});
     ASSERT_TRUE(PlaceDummies());
     host::Element& s = *Setters().at(0);
     ASSERT_EQ(Number(s, "nEdge"), 7);
     std::string error;
-    ASSERT_TRUE(host::SetEdgeSetterEdgeType(s, 3, 12, error)) << error;
+    ASSERT_TRUE(host::SetEdgeSetterEdgeType(s, 3, dummystatus_hollow, error)) << error;
     ASSERT_TRUE(FinalizeDummies());
-    EXPECT_EQ(Plane(0).edgeStatus[2], 33);
-    EXPECT_EQ(Plane(1).edgeStatus[0], 54);
+    EXPECT_EQ(Plane(0).edgeStatus[2], kStatusNearFlatHorizontal);
+    EXPECT_EQ(Plane(1).edgeStatus[0], kStatusHoleSharedLower);
 }
 
 TEST_F(FinalizeDummiesTest, SetterMovedByTwoCentimetresIsRefusedAndHalfACentimetrePasses) {

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int16_t kPlaceTilesMenu = 32500;
-constexpr int16_t kFinalizeButton = 1;
 constexpr int kSettersChangedRow = 76;
 
 class FinalizeChecks : public tevaro_test::AddOnFixture {
@@ -34,28 +32,11 @@ protected:
     // The user tiles both roofs; the palette is open afterwards.
     void RunTiling() {
         Select({"R1", "R2"});
-        QueuePick(20, 2);
-        QueuePick(23, 2);
-        QueuePick(27, 2);
-        QueuePick(29, 2);
-        QueueOk();
-        ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+        RunPlaceTiles();
         ASSERT_NE(host::OpenPaletteId(), 0);
         ASSERT_EQ(Setters().size(), 2u);
     }
-    static void Finalize() {
-        host::DialogAction click;
-        click.kind = host::DialogAction::Click;
-        click.item = kFinalizeButton;
-        std::string error;
-        ASSERT_TRUE(host::ApplyToPalette(click, error)) << error;
-    }
-    static std::vector<host::Element*> ObjectsOf(const char* mainId) {
-        std::vector<host::Element*> found;
-        for (host::Element& e : host::gSession.model.elements)
-            if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, 38, mainId) == 0) found.push_back(&e);
-        return found;
-    }
+    static void Finalize() { ClickFinalize(); }
     static std::vector<host::Element*> Setters() { return ObjectsOf(kEdgeSetterMainId); }
     // Moves a generated or explicit roof in plan, as a user dragging it would.
     static void MoveRoof(host::Element& roof, double dx) {

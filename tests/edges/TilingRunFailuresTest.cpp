@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int16_t kPlaceTilesMenu = 32500;
 constexpr int kSuspendGroupsRow = 18;
 
 // A palette the host will not open.
@@ -43,12 +42,7 @@ protected:
     void RunTiling() {
         host::gSession.model.groupsSuspended = false;
         Select({"R1", "W1", "F1"});
-        QueuePick(20, 2);
-        QueuePick(23, 2);
-        QueuePick(27, 2);
-        QueuePick(29, 2);
-        QueueOk();
-        ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+        RunPlaceTiles();
     }
     static size_t SetterCount() {
         size_t n = 0;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
+#include <string>
 
 #include "Common_src/AddOnEntry.h"
 #include "Common_src/ResourceIds.h"
@@ -106,29 +108,43 @@ TEST_F(CommandDispatchTest, MissingObjectLibraryIsAddedOrReportedWithItsCode) {
     EXPECT_EQ(Alerts().back().largeText, "\nHiányzik a szükséges könyvtár: TevaroTmp.lib: -2130313012 APIERR_NOLIB");
 }
 
-TEST_F(CommandDispatchTest, SuspensionIsRestoredOnlyAfterTileAndAccessoryPlacement) {
-    struct Case {
-        int16_t command;
-        bool staysOn;
-    };
-    const Case cases[] = {{PlaceTiles, false},          {PlaceAccessories, false}, {PlaceSolarCollector, true},
-                          {PlaceSolarPanel, true},      {DeleteAccessories, true}};
-    for (const Case& c : cases) {
-        SetSuspended(false);
-        QueueCancel();
-        RunMenu(c.command);
-        EXPECT_EQ(Suspended(), c.staysOn) << "command " << c.command;
-    }
-    // Already on: no command toggles it.
+// A menu command and whether group suspension stays on after it, when it was off before.
+struct SuspensionCase {
+    const char* name;
+    int16_t command;
+    bool staysOn;
+};
+
+// Names a case in test output.
+void PrintTo(const SuspensionCase& c, std::ostream* os) { *os << c.name; }
+
+class CommandSuspension : public CommandDispatchTest, public ::testing::WithParamInterface<SuspensionCase> {};
+
+TEST_P(CommandSuspension, IsRestoredOnlyAfterTileAndAccessoryPlacement) {
+    SetSuspended(false);
+    QueueCancel();
+    RunMenu(GetParam().command);
+    EXPECT_EQ(Suspended(), GetParam().staysOn);
+}
+
+TEST_P(CommandSuspension, AlreadyOnIsNeverToggled) {
     const size_t togglesBefore = CallCount("Element_Tool/SUSP");
-    for (const Case& c : cases) {
-        SetSuspended(true);
-        QueueCancel();
-        RunMenu(c.command);
-        EXPECT_TRUE(Suspended());
-    }
+    SetSuspended(true);
+    QueueCancel();
+    RunMenu(GetParam().command);
+    EXPECT_TRUE(Suspended());
     EXPECT_EQ(CallCount("Element_Tool/SUSP"), togglesBefore);
 }
+
+INSTANTIATE_TEST_SUITE_P(CommandDispatch, CommandSuspension,
+                         ::testing::Values(SuspensionCase{"PlaceTiles", PlaceTiles, false},
+                                           SuspensionCase{"PlaceAccessories", PlaceAccessories, false},
+                                           SuspensionCase{"PlaceSolarCollector", PlaceSolarCollector, true},
+                                           SuspensionCase{"PlaceSolarPanel", PlaceSolarPanel, true},
+                                           SuspensionCase{"DeleteAccessories", DeleteAccessories, true}),
+                         [](const ::testing::TestParamInfo<SuspensionCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(CommandDispatchTest, SuspensionThatCannotBeSwitchedOnEndsTheCommand) {
     SetSuspended(false);

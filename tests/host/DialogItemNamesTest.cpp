@@ -2,6 +2,7 @@
 // item instead of numbering it (a radio group's name picks its N-th button), the errors for names
 // that do not fit, and the add-on's own layouts, whose names must match the items they stand for.
 #include <functional>
+#include <ostream>
 #include <set>
 
 #include "Common_src/AddOnEntry.h"
@@ -131,26 +132,36 @@ INSTANTIATE_TEST_SUITE_P(
                       BadName{"family", host::DialogAction::Pick, 4, "no button 4 (it has 3)"},
                       BadName{"family", host::DialogAction::Pick, 0, "no button 0"}));
 
-TEST(DialogLayoutNames, NamesAreCheckedWhenTheLayoutIsRead) {
-    struct Case {
-        const char* layout;
-        bool valid;
-    };
-    const Case cases[] = {
-        {"item 1 button 0 0 1 1 name=ok\n", true},
-        {"item 1 button 0 0 1 1 name=OK\n", false},           // upper case
-        {"item 1 button 0 0 1 1 name=20\n", false},           // would read as a number
-        {"item 1 button 0 0 1 1 name=\n", false},             // empty
-        {"item 1 text 0 0 1 1 name=a\nitem 2 text 0 0 1 1 name=a\n", false},  // two items, one name
-        {"item 1 radio 0 0 1 1 group=1 name=a\nitem 2 radio 0 0 1 1 group=2 name=a\n", false},  // two groups
-        {"item 1 radio 0 0 1 1 group=1 name=a\nitem 2 radio 0 0 1 1 group=1 name=a\n", true},   // one group
-    };
-    for (const Case& c : cases) {
-        host::DialogLayout layout;
-        std::string error;
-        EXPECT_EQ(host::ParseDialogLayout(c.layout, 1, layout, error), c.valid) << c.layout << error;
-    }
+// A layout text and whether its item names are acceptable.
+struct LayoutNames {
+    const char* name;
+    const char* layout;
+    bool valid;
+};
+
+// Names a case in test output.
+void PrintTo(const LayoutNames& c, std::ostream* os) { *os << c.name; }
+
+class DialogLayoutNames : public ::testing::TestWithParam<LayoutNames> {};
+
+TEST_P(DialogLayoutNames, AreCheckedWhenTheLayoutIsRead) {
+    host::DialogLayout layout;
+    std::string error;
+    EXPECT_EQ(host::ParseDialogLayout(GetParam().layout, 1, layout, error), GetParam().valid) << error;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    DialogLayouts, DialogLayoutNames,
+    ::testing::Values(LayoutNames{"LowerCase", "item 1 button 0 0 1 1 name=ok\n", true},
+                      LayoutNames{"UpperCase", "item 1 button 0 0 1 1 name=OK\n", false},
+                      LayoutNames{"ANumber", "item 1 button 0 0 1 1 name=20\n", false},  // would read as a number
+                      LayoutNames{"Empty", "item 1 button 0 0 1 1 name=\n", false},
+                      LayoutNames{"TwoItemsOneName", "item 1 text 0 0 1 1 name=a\nitem 2 text 0 0 1 1 name=a\n", false},
+                      LayoutNames{"TwoGroupsOneName",
+                                  "item 1 radio 0 0 1 1 group=1 name=a\nitem 2 radio 0 0 1 1 group=2 name=a\n", false},
+                      LayoutNames{"OneGroupOneName",
+                                  "item 1 radio 0 0 1 1 group=1 name=a\nitem 2 radio 0 0 1 1 group=1 name=a\n", true}),
+    [](const ::testing::TestParamInfo<LayoutNames>& info) { return std::string(info.param.name); });
 
 // ---- The add-on's layouts -----------------------------------------------------------------------
 

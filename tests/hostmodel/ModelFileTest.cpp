@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 
 #include "host/ModelFile.h"
 
@@ -261,60 +262,71 @@ struct BadCase {
     std::vector<std::string> words;
 };
 
-TEST(ModelFileBad, MessagesNameTheFileThePlaceAndTheFault) {
-    const std::vector<BadCase> cases = {
-        {"{\"elements\": [", {"bad.json", "not valid JSON"}},
-        {"[1, 2]", {"bad.json", "expected an object"}},
-        {R"({"elemnts": []})", {"unknown key \"elemnts\""}},
-        {R"({"elements": [{"type": "chimney"}]})", {"element 1", "unknown element type \"chimney\""}},
-        {R"({"elements": [{"id": "X"}]})", {"element 1", "missing key \"type\""}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "thickness": "thick", "planes": []}]})",
-         {"element 1", "\"R9\"", "\"thickness\"", "expected a number"}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "thickness": -1, "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
-         {"\"R9\"", "positive"}},
-        {R"({"elements": [{"type": "roof", "id": "R9"}]})", {"\"R9\"", "\"planes\" or a generated \"shape\""}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4,1],[0,4,0]]}]}]})",
-         {"\"R9\"", "plane 1", "not planar"}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,0,3]]}]}]})",
-         {"plane 1", "upright"}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0]]}]}]})",
-         {"plane 1", "at least 3"}},
-        {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4]]}]}]})",
-         {"point 3", "3D point"}},
-        {R"({"elements": [{"type": "roof", "id": "A", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]},
+// Names a case by its model text in test output.
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.text; }
+
+// Every bad model file the loader must refuse, and the words its message must hold.
+const std::vector<BadCase> kBadModels = {
+    {"{\"elements\": [", {"bad.json", "not valid JSON"}},
+    {"[1, 2]", {"bad.json", "expected an object"}},
+    {R"({"elemnts": []})", {"unknown key \"elemnts\""}},
+    {R"({"elements": [{"type": "chimney"}]})", {"element 1", "unknown element type \"chimney\""}},
+    {R"({"elements": [{"id": "X"}]})", {"element 1", "missing key \"type\""}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "thickness": "thick", "planes": []}]})",
+     {"element 1", "\"R9\"", "\"thickness\"", "expected a number"}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "thickness": -1, "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
+     {"\"R9\"", "positive"}},
+    {R"({"elements": [{"type": "roof", "id": "R9"}]})", {"\"R9\"", "\"planes\" or a generated \"shape\""}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4,1],[0,4,0]]}]}]})",
+     {"\"R9\"", "plane 1", "not planar"}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,0,3]]}]}]})",
+     {"plane 1", "upright"}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0]]}]}]})",
+     {"plane 1", "at least 3"}},
+    {R"({"elements": [{"type": "roof", "id": "R9", "planes": [{"outer": [[0,0,0],[4,0,0],[4,4]]}]}]})",
+     {"point 3", "3D point"}},
+    {R"({"elements": [{"type": "roof", "id": "A", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]},
                           {"type": "roof", "id": "A", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
-         {"element 2", "\"A\"", "used twice"}},
-        {R"({"elements": [{"type": "roof", "id": "A", "shape": "gable", "footprint": [[0,0],[4,0],[5,3],[0,3]]}]})",
-         {"\"A\"", "rectangle"}},
-        {R"({"elements": [{"type": "roof", "id": "A", "shape": "hip", "pitch": 90, "footprint": [[0,0],[4,0],[4,3],[0,3]]}]})",
-         {"\"A\"", "\"pitch\""}},
-        {R"({"elements": [{"type": "roof", "id": "A", "shape": "dome", "footprint": [[0,0],[4,0],[4,3],[0,3]]}]})",
-         {"\"A\"", "unknown roof shape \"dome\""}},
-        {R"({"elements": [{"type": "roof", "id": "A", "topOverride": true, "topMaterial": 99,
+     {"element 2", "\"A\"", "used twice"}},
+    {R"({"elements": [{"type": "roof", "id": "A", "shape": "gable", "footprint": [[0,0],[4,0],[5,3],[0,3]]}]})",
+     {"\"A\"", "rectangle"}},
+    {R"({"elements": [{"type": "roof", "id": "A", "shape": "hip", "pitch": 90, "footprint": [[0,0],[4,0],[4,3],[0,3]]}]})",
+     {"\"A\"", "\"pitch\""}},
+    {R"({"elements": [{"type": "roof", "id": "A", "shape": "dome", "footprint": [[0,0],[4,0],[4,3],[0,3]]}]})",
+     {"\"A\"", "unknown roof shape \"dome\""}},
+    {R"({"elements": [{"type": "roof", "id": "A", "topOverride": true, "topMaterial": 99,
                            "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
-         {"\"A\"", "\"topMaterial\"", "no material 99"}},
-        {R"({"elements": [{"type": "wall", "id": "W", "footprint": [[0,0],[1,0],[1,1]], "story": 3}]})",
-         {"\"W\"", "\"story\"", "no story 3"}},
-        {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[0,0]]}]})", {"\"F\"", "3 different points"}},
-        {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[1,1]]}], "selection": ["G"]})",
-         {"\"selection\"", "no element \"G\""}},
-        {R"({"materials": [{"index": 1, "name": "a"}, {"index": 1, "name": "b"}]})", {"\"materials\"", "entry 2", "used twice"}},
-        {R"({"buildingMaterials": [{"index": 1, "name": "a", "surfaceMaterial": 77}]})", {"\"surfaceMaterial\"", "no material 77"}},
-        {R"({"composites": [{"index": 1, "name": "c", "skins": [42]}]})", {"\"composites\"", "skin 1", "no building material 42"}},
-        {R"({"version": 99})", {"\"version\"", "newer"}},
-        {R"({"elements": [{"type": "object", "id": "O", "libPart": "nope"}]})", {"\"O\"", "\"libPart\""}},
-        {R"({"elements": [{"type": "object", "id": "O", "libPart": "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}-{x}",
+     {"\"A\"", "\"topMaterial\"", "no material 99"}},
+    {R"({"elements": [{"type": "wall", "id": "W", "footprint": [[0,0],[1,0],[1,1]], "story": 3}]})",
+     {"\"W\"", "\"story\"", "no story 3"}},
+    {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[0,0]]}]})", {"\"F\"", "3 different points"}},
+    {R"({"elements": [{"type": "fill", "id": "F", "polygon": [[0,0],[1,0],[1,1]]}], "selection": ["G"]})",
+     {"\"selection\"", "no element \"G\""}},
+    {R"({"materials": [{"index": 1, "name": "a"}, {"index": 1, "name": "b"}]})",
+     {"\"materials\"", "entry 2", "used twice"}},
+    {R"({"buildingMaterials": [{"index": 1, "name": "a", "surfaceMaterial": 77}]})",
+     {"\"surfaceMaterial\"", "no material 77"}},
+    {R"({"composites": [{"index": 1, "name": "c", "skins": [42]}]})",
+     {"\"composites\"", "skin 1", "no building material 42"}},
+    {R"({"version": 99})", {"\"version\"", "newer"}},
+    {R"({"elements": [{"type": "object", "id": "O", "libPart": "nope"}]})", {"\"O\"", "\"libPart\""}},
+    {R"({"elements": [{"type": "object", "id": "O", "libPart": "{E84F9BFB-7C26-403E-B010-A033FEEE27E0}-{x}",
                            "params": [{"name": "t", "type": "real", "dims": [2, 2], "value": [1, 2, 3]}]}]})",
-         {"\"O\"", "parameter 1", "\"t\"", "4 values"}},
-        {R"({"elements": [{"type": "roof", "id": "R", "guid": "{XYZ}", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
-         {"\"R\"", "\"guid\"", "not a GUID"}},
-    };
-    for (const BadCase& c : cases) {
-        const std::string error = LoadError(c.text);
-        ASSERT_FALSE(error.empty()) << "loaded: " << c.text;
-        for (const std::string& w : c.words) EXPECT_NE(error.find(w), std::string::npos) << "'" << w << "' not in: " << error;
-    }
+     {"\"O\"", "parameter 1", "\"t\"", "4 values"}},
+    {R"({"elements": [{"type": "roof", "id": "R", "guid": "{XYZ}", "planes": [{"outer": [[0,0,0],[1,0,0],[1,1,0]]}]}]})",
+     {"\"R\"", "\"guid\"", "not a GUID"}},
+};
+
+class BadModel : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadModel, MessageNamesTheFileThePlaceAndTheFault) {
+    const std::string error = LoadError(GetParam().text);
+    ASSERT_FALSE(error.empty()) << "loaded: " << GetParam().text;
+    for (const std::string& w : GetParam().words)
+        EXPECT_NE(error.find(w), std::string::npos) << "'" << w << "' not in: " << error;
 }
+
+INSTANTIATE_TEST_SUITE_P(ModelFileBad, BadModel, ::testing::ValuesIn(kBadModels));
 
 TEST(ModelFileRoundTrip, PlacedObjectsMayShareAnElementIdAndAreSelectedByGuid) {
     // The regression: a model with several ridge objects of one element ID could not be loaded back.

@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "common/ProgramRun.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
 #include "host/Libraries.h"
@@ -25,6 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using host::Model;
 using host::ParamValue;
+using tevaro_test::ReadFile;
 
 const char* kPartUnId = "{0B0B0B0B-1111-4222-8333-444444444444}-{00000000-0000-0000-0000-000000000007}";
 
@@ -42,13 +44,6 @@ Model Load(const std::string& text) {
     std::string error;
     EXPECT_TRUE(host::LoadModelText(text, "test.json", m, error)) << error;
     return m;
-}
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // True when two parameter lists are equal to the last bit of every value.

@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "common/ProgramRun.h"
 #include "import/ifc/IfcImport.h"
 
 namespace {
@@ -34,9 +35,7 @@ struct EnvGuard {
 
 // A file of this test process with `text` in it.
 fs::path WriteTemp(const std::string& name, const std::string& text) {
-    const fs::path p = fs::temp_directory_path() / ("tevaro-ifcmesh-" + std::to_string(getpid()) + "-" + name);
-    std::ofstream(p, std::ios::binary) << text;
-    return p;
+    return tevaro_test::WriteTempFile("ifcmesh-" + name, text);
 }
 
 // A file that passes the import's header and end checks.

@@ -11,24 +11,22 @@
 #include <string>
 #include <unistd.h>
 
+#include "IfcTestSupport.h"
 #include "common/AddOnFixture.h"
 #include "import/ifc/IfcImport.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using json = nlohmann::json;
+using ifctest::RingArea;
+using ifctest::RingPitchDegrees;
+using ifctest::RoofPlanes;
+using tevaro_test::ReadFile;
 
 // Points of two planes closer than this (m) are one point of their shared edge.
 constexpr double kSharedPoint = 0.01;
-
-// The text of a file ("" when it is missing).
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Distance between two JSON points.
 double Dist(const json& p, const json& q) {
@@ -48,31 +46,6 @@ double SharedEdge(const json& a, const json& b) {
     return len;
 }
 
-// Pitch (degrees) and area of a plane's outer ring, from its vector area.
-void PitchAndArea(const json& ring, double& pitch, double& area) {
-    double sx = 0, sy = 0, sz = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const json& p = ring[i];
-        const json& q = ring[(i + 1) % ring.size()];
-        const double px = p[0], py = p[1], pz = p[2], qx = q[0], qy = q[1], qz = q[2];
-        sx += py * qz - pz * qy;
-        sy += pz * qx - px * qz;
-        sz += px * qy - py * qx;
-    }
-    const double len = std::sqrt(sx * sx + sy * sy + sz * sz);
-    area = len / 2;
-    pitch = std::acos(std::fabs(sz) / len) * 180 / 3.14159265358979323846;
-}
-
-// Every roof plane of the model, in element order.
-std::vector<json> RoofPlanes(const json& model) {
-    std::vector<json> planes;
-    for (const json& e : model.at("elements"))
-        if (e.at("type") == "roof")
-            for (const json& p : e.at("planes")) planes.push_back(p);
-    return planes;
-}
-
 // Imports one of the sample files.
 json ImportSample(const std::string& name, std::vector<std::string>& report) {
     json model;
@@ -88,9 +61,7 @@ TEST(IfcSamples, OpenHouseGivesTwo45DegreePlanesSharingA10Point2MetreRidge) {
     const auto planes = RoofPlanes(model);
     ASSERT_EQ(planes.size(), 2u) << model.dump(1);
     for (const json& p : planes) {
-        double pitch = 0, area = 0;
-        PitchAndArea(p.at("outer"), pitch, area);
-        EXPECT_NEAR(pitch, 45.0, 0.1);
+        EXPECT_NEAR(RingPitchDegrees(p.at("outer")), 45.0, 0.1);
     }
     EXPECT_NEAR(SharedEdge(planes[0], planes[1]), 10.2, 0.01);
     size_t walls = 0;
@@ -105,9 +76,7 @@ TEST(IfcSamples, DuplexGivesOneFlatPlaneWithTwoHolesReportedWithItsPitch) {
     const auto planes = RoofPlanes(model);
     ASSERT_EQ(planes.size(), 1u) << model.dump(1);
     EXPECT_EQ(planes[0].at("holes").size(), 2u);
-    double pitch = 0, area = 0;
-    PitchAndArea(planes[0].at("outer"), pitch, area);
-    EXPECT_LT(pitch, 0.1);
+    EXPECT_LT(RingPitchDegrees(planes[0].at("outer")), 0.1);
     bool reported = false;
     for (const std::string& l : report) reported = reported || l.find("hajlásszög 0.0°") != std::string::npos;
     EXPECT_TRUE(reported);
@@ -116,23 +85,13 @@ TEST(IfcSamples, DuplexGivesOneFlatPlaneWithTwoHolesReportedWithItsPitch) {
     EXPECT_EQ(model.at("stories")[0].at("index"), -1);
 }
 
-// A fresh folder of this test process.
-fs::path OutFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("tevaro-ifc-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
 // Runs the program with these arguments from `folder`; its exit status.
 int RunProgram(const std::string& args, const fs::path& folder) {
-    const std::string command = "cd \"" + folder.string() + "\" && \"" + tevaro_test::BuildPath("tevaro") + "\" " + args +
-                                " > stdout.txt 2> stderr.txt";
-    return std::system(command.c_str());
+    return tevaro_test::RunProgram(args, folder).exitCode;
 }
 
 TEST(IfcProgram, FzkHausImportsAndTilesWithTwoEavesFourVergesAndTheRidge) {
-    const fs::path folder = OutFolder("fzk");
+    const fs::path folder = tevaro_test::FreshFolder("ifc-fzk");
     ASSERT_EQ(RunProgram("import-ifc \"" + tevaro_test::SourcePath("tests/data/ifc/AC20-FZK-Haus.ifc") + "\" --out model.json",
                          folder),
               0)
@@ -144,10 +103,8 @@ TEST(IfcProgram, FzkHausImportsAndTilesWithTwoEavesFourVergesAndTheRidge) {
     const auto planes = RoofPlanes(model);
     ASSERT_EQ(planes.size(), 2u);
     for (const json& p : planes) {
-        double pitch = 0, area = 0;
-        PitchAndArea(p.at("outer"), pitch, area);
-        EXPECT_NEAR(pitch, 30.0, 0.1);
-        EXPECT_NEAR(area, 82.56, 0.01);
+        EXPECT_NEAR(RingPitchDegrees(p.at("outer")), 30.0, 0.1);
+        EXPECT_NEAR(RingArea(p.at("outer")), 82.56, 0.01);
     }
     EXPECT_NEAR(SharedEdge(planes[0], planes[1]), 13.0, 0.01);
 
@@ -161,9 +118,9 @@ TEST(IfcProgram, FzkHausImportsAndTilesWithTwoEavesFourVergesAndTheRidge) {
     int eaves = 0, verges = 0, ridges = 0;
     for (const json& p : dump.at("planes"))
         for (const json& s : p.at("edgeStatus")) {
-            eaves += s == 11;
-            verges += s == 21;
-            ridges += s == 31;
+            eaves += s == kStatusEave;
+            verges += s == kStatusVerge;
+            ridges += s == kStatusRidge;
         }
     EXPECT_EQ(eaves, 2);
     EXPECT_EQ(verges, 4);
@@ -173,7 +130,7 @@ TEST(IfcProgram, FzkHausImportsAndTilesWithTwoEavesFourVergesAndTheRidge) {
 }
 
 TEST(IfcProgram, FileThatIsNotIfcWritesNothingAndSaysWhy) {
-    const fs::path folder = OutFolder("bad");
+    const fs::path folder = tevaro_test::FreshFolder("ifc-bad");
     std::ofstream(folder / "house.ifc") << "this is a text file\n";
     EXPECT_NE(RunProgram("import-ifc house.ifc --out model.json", folder), 0);
     EXPECT_FALSE(fs::exists(folder / "model.json"));

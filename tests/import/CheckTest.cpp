@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <sstream>
+#include <string>
 
 #include "import/Check.h"
 #include "import/Geometry.h"
@@ -33,23 +35,39 @@ import::Scene OneRoof(std::vector<import::Face> faces) {
 
 }  // namespace
 
-TEST(ModelCheck, PitchesOutsideTheUsualRangeAreWarnedOf) {
-    const struct {
-        double degrees;
-        double minPitch;
-        int flat, steep;
-    } cases[] = {{5, import::kDefaultMinPitchDegrees, 1, 0},   // flatter than 10 degrees
-                 {12, import::kDefaultMinPitchDegrees, 0, 0},  // ordinary
-                 {12, 15, 1, 0},                               // the tile type asks for 15
-                 {80, import::kDefaultMinPitchDegrees, 0, 1}}; // steeper than 75
-    for (const auto& c : cases) {
-        import::Report r;
-        import::CheckScene(OneRoof({Slope(c.degrees)}), c.minPitch, r);
-        EXPECT_EQ(NotesOf(r, import::kRowFlat), c.flat) << c.degrees;
-        EXPECT_EQ(NotesOf(r, import::kRowSteep), c.steep) << c.degrees;
-        if (c.flat + c.steep == 1) EXPECT_NEAR(r.notes[0].value, c.degrees, 1e-6);
-    }
+namespace {
+
+// One plane's pitch, the tile type's minimum pitch, and the warnings expected.
+struct PitchCase {
+    const char* name;
+    double degrees;
+    double minPitch;
+    int flat, steep;
+};
+
+// Names a case in test output.
+void PrintTo(const PitchCase& c, std::ostream* os) { *os << c.name; }
+
+class PlanePitch : public ::testing::TestWithParam<PitchCase> {};
+
+}  // namespace
+
+TEST_P(PlanePitch, OutsideTheUsualRangeIsWarnedOfWithItsPitch) {
+    const PitchCase& c = GetParam();
+    import::Report r;
+    import::CheckScene(OneRoof({Slope(c.degrees)}), c.minPitch, r);
+    EXPECT_EQ(NotesOf(r, import::kRowFlat), c.flat);
+    EXPECT_EQ(NotesOf(r, import::kRowSteep), c.steep);
+    if (c.flat + c.steep == 1) EXPECT_NEAR(r.notes[0].value, c.degrees, 1e-6);
 }
+
+INSTANTIATE_TEST_SUITE_P(ModelCheck, PlanePitch,
+                         ::testing::Values(PitchCase{"FlatterThanTenDegrees", 5, import::kDefaultMinPitchDegrees, 1, 0},
+                                           PitchCase{"Ordinary", 12, import::kDefaultMinPitchDegrees, 0, 0},
+                                           PitchCase{"BelowTheTileTypesFifteen", 12, 15, 1, 0},
+                                           PitchCase{"SteeperThanSeventyFive", 80, import::kDefaultMinPitchDegrees, 0,
+                                                     1}),
+                         [](const ::testing::TestParamInfo<PitchCase>& info) { return std::string(info.param.name); });
 
 TEST(ModelCheck, WingPushedIntoTheMainRoofIsACrossing) {
     // Main gable plane rising along y; a wing plane rising along x runs into it and out above it.

@@ -14,50 +14,29 @@
 #include <nlohmann/json.hpp>
 
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 #include "polytopo/EdgeCodes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tevaro_test::FreshFolder;
+using tevaro_test::ReadFile;
+using tevaro_test::RunProgram;
+using tevaro_test::WriteFile;
 
 const double kRise40 = std::tan(40.0 * 3.14159265358979323846 / 180.0);
-
-// A fresh folder of this test process.
-fs::path Folder(const std::string& name) {
-    const fs::path f = fs::temp_directory_path() / ("tevaro-import-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(f);
-    fs::create_directories(f);
-    return f;
-}
-
-void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs the program; its exit code, standard output and error in `out`.
-int RunTevaro(const std::string& args, const fs::path& folder, std::string& out) {
-    const std::string cmd = "\"" + tevaro_test::BuildPath("tevaro") + "\" " + args + " > \"" + (folder / "out.txt").string() +
-                            "\" 2>&1";
-    const int status = std::system(cmd.c_str());
-    out = ReadFile(folder / "out.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // Tiles every roof of `model` in a session and gives back the edge statuses of every plane.
 std::vector<std::vector<int>> TiledEdges(const std::string& model, const std::string& options, const std::string& name,
                                          std::string& out) {
-    const fs::path f = Folder(name);
+    const fs::path f = FreshFolder("import-" + name);
     WriteFile(f / "model.json", model);
     WriteFile(f / "tile.session",
               "open model.json\nselect all\nmenu place-tiles\npick 20 2\npick 23 2\npick 27 2\npick 29 2\nok\n"
               "dump-planes planes.json\ncheck\n");
     std::vector<std::vector<int>> edges;
-    if (RunTevaro("run \"" + (f / "tile.session").string() + "\" " + options, f, out) != 0) return edges;
+    if (RunProgram("run \"" + (f / "tile.session").string() + "\" " + options, f, out) != 0) return edges;
     const nlohmann::json dump = nlohmann::json::parse(ReadFile(f / "planes.json"));
     for (const auto& p : dump["planes"]) edges.push_back(p["edgeStatus"].get<std::vector<int>>());
     fs::remove_all(f);
@@ -113,35 +92,37 @@ TEST(ImportProgram, LeanToShortOfTheWallGetsAWallJunction) {
 }
 
 TEST(ImportProgram, CheckAnswersWithItsExitCodeAndCentimetresAreRefused) {
-    const fs::path f = Folder("check");
+    const fs::path f = FreshFolder("import-check");
     WriteFile(f / "clean.json", ReadFile(tevaro_test::SourcePath("tests/sessions/gable_house.json")));
     WriteFile(f / "flat.json", R"({"elements": [{"type": "roof", "id": "FLAT", "planes": [{"outer": [[0,0,3],[10,0,3],[10,4,3.2],[0,4,3.2]]}]}]})");
     WriteFile(f / "cm.json", R"({"elements": [{"type": "roof", "id": "R", "planes": [{"outer": [[0,0,300],[1000,0,300],[1000,400,500],[0,400,500]]}]}]})");
     std::string out;
-    EXPECT_EQ(RunTevaro("check \"" + (f / "clean.json").string() + "\"", f, out), 0) << out;
-    EXPECT_EQ(RunTevaro("check \"" + (f / "flat.json").string() + "\"", f, out), 1) << out;
+    EXPECT_EQ(RunProgram("check \"" + (f / "clean.json").string() + "\"", f, out), 0) << out;
+    EXPECT_EQ(RunProgram("check \"" + (f / "flat.json").string() + "\"", f, out), 1) << out;
     EXPECT_NE(out.find("FLAT, 1. sík"), std::string::npos) << out;
-    EXPECT_EQ(RunTevaro("check \"" + (f / "cm.json").string() + "\"", f, out), 2) << out;
+    EXPECT_EQ(RunProgram("check \"" + (f / "cm.json").string() + "\"", f, out), 2) << out;
     EXPECT_NE(out.find("--units"), std::string::npos) << out;
-    EXPECT_EQ(RunTevaro("check \"" + (f / "cm.json").string() + "\" --units cm", f, out), 0) << out;
+    EXPECT_EQ(RunProgram("check \"" + (f / "cm.json").string() + "\" --units cm", f, out), 0) << out;
     // Opened in a session the centimetre model is refused at the open line, naming --units.
     WriteFile(f / "open.session", "open cm.json\n");
-    EXPECT_EQ(RunTevaro("run \"" + (f / "open.session").string() + "\"", f, out), 1);
+    EXPECT_EQ(RunProgram("run \"" + (f / "open.session").string() + "\"", f, out), 1);
     EXPECT_NE(out.find("open.session:1:"), std::string::npos) << out;
     EXPECT_NE(out.find("--units"), std::string::npos) << out;
     fs::remove_all(f);
 }
 
 TEST(ImportProgram, ImportWritesAHealedModelThatLoadsStrictly) {
-    const fs::path f = Folder("import");
+    const fs::path f = FreshFolder("import-import");
     WriteFile(f / "gap.json", RidgeGap());
     std::string out;
-    ASSERT_EQ(RunTevaro("import \"" + (f / "gap.json").string() + "\" --out \"" + (f / "healed.json").string() + "\"", f, out), 0)
+    ASSERT_EQ(RunProgram("import \"" + (f / "gap.json").string() + "\" --out \"" + (f / "healed.json").string() + "\"",
+                         f, out),
+              0)
         << out;
     EXPECT_TRUE(fs::exists(f / "healed.report.txt"));
     EXPECT_NE(ReadFile(f / "healed.report.txt").find("R1, 1. sík"), std::string::npos);
     // The written model needs no healing any more.
-    EXPECT_EQ(RunTevaro("check \"" + (f / "healed.json").string() + "\"", f, out), 0) << out;
+    EXPECT_EQ(RunProgram("check \"" + (f / "healed.json").string() + "\"", f, out), 0) << out;
     EXPECT_NE(out.find("javítás: 0"), std::string::npos) << out;
     fs::remove_all(f);
 }

@@ -78,8 +78,8 @@ TEST_F(JunctionPipeline, GableWallAndChimneyGetTheirJunctionStatuses) {
     ReadAndClassifyRoof();
     const uint32_t south = PlaneOnSide(true);
     const uint32_t north = PlaneOnSide(false);
-    ASSERT_EQ(StatusBetween(south, {0, 4}, {0, 0}), 21);
-    ASSERT_EQ(StatusBetween(south, {4, 1}, {5, 1}), 51);
+    ASSERT_EQ(StatusBetween(south, {0, 4}, {0, 0}), kStatusVerge);
+    ASSERT_EQ(StatusBetween(south, {4, 1}, {5, 1}), kStatusHoleLower);
 
     // A gable wall at x 0 up to z 6, and the chimney's four walls up to z 9.
     AddWall(0, -0.5, 0, 8.5, 0, 6);
@@ -91,15 +91,15 @@ TEST_F(JunctionPipeline, GableWallAndChimneyGetTheirJunctionStatuses) {
     ASSERT_TRUE(ApplyFillJunctions());
 
     // Looking downhill, the gable wall is on the right of the south plane, left of the north one.
-    EXPECT_EQ(StatusBetween(south, {0, 4}, {0, 0}), 142);
-    EXPECT_EQ(StatusBetween(north, {0, 8}, {0, 4}), 141);
-    EXPECT_EQ(StatusBetween(south, {10, 0}, {10, 4}), 21);
-    EXPECT_EQ(StatusBetween(south, {0, 0}, {10, 0}), 11);
+    EXPECT_EQ(StatusBetween(south, {0, 4}, {0, 0}), kStatusWallVergeSide);
+    EXPECT_EQ(StatusBetween(north, {0, 8}, {0, 4}), kStatusWallVerge);
+    EXPECT_EQ(StatusBetween(south, {10, 0}, {10, 4}), kStatusVerge);
+    EXPECT_EQ(StatusBetween(south, {0, 0}, {10, 0}), kStatusEave);
     // The chimney: lower and upper hole edges, and its two sides seen from the plane beside each.
-    EXPECT_EQ(StatusBetween(south, {4, 1}, {5, 1}), 231);
-    EXPECT_EQ(StatusBetween(south, {4, 2}, {5, 2}), 232);
-    EXPECT_EQ(StatusBetween(south, {5, 1}, {5, 2}), 242);
-    EXPECT_EQ(StatusBetween(south, {4, 1}, {4, 2}), 241);
+    EXPECT_EQ(StatusBetween(south, {4, 1}, {5, 1}), kStatusWallHoleLower);
+    EXPECT_EQ(StatusBetween(south, {4, 2}, {5, 2}), kStatusWallHoleUpper);
+    EXPECT_EQ(StatusBetween(south, {5, 1}, {5, 2}), kStatusWallHoleSlopedSide);
+    EXPECT_EQ(StatusBetween(south, {4, 1}, {4, 2}), kStatusWallHoleSloped);
 }
 
 }  // namespace

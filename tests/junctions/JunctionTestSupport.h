@@ -11,6 +11,7 @@
 #include "host/Host.h"
 #include "host/MemoryHandles.h"
 #include "roofgeom/RoofModel.h"
+#include "polytopo/EdgeCodes.h"
 
 // One contour of a test plane: its vertices (not closed) and the status of the edge leaving each.
 struct TestContour {
@@ -103,8 +104,8 @@ protected:
 };
 
 // A south-facing single plane 10 m wide falling towards -y: eave at y 0, z 3; top at y 4, z 5.
-// Counter-clockwise from above: eave (11), right verge going up (21), top (12), left verge
-// going down (21).
+// Counter-clockwise from above: eave, right verge going up, top (a single-slope top), left
+// verge going down.
 inline TestContour SouthPlaneContour() {
-    return {{{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}}, {11, 21, 12, 21}};
+    return {{{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}}, {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}};
 }

@@ -3,6 +3,9 @@
 // fold naming a ridge laid without ridge tiles, and the label the 2D display option asks for.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include <cmath>
 
 #include "PartObjects.h"
@@ -32,7 +35,7 @@ host::Element Flipped(host::Element e) {
 host::Element UnevenVerges() {
     host::Element e = RectangleTileSurface();
     SetParam(e, Num("nodes", {0, 0, 10, 0, 10, 2, 0, 5, 0, 0}, 5, 2));
-    SetParam(e, Num("stat", {11, 21, 12, 21, -1}, 5, 1));
+    SetParam(e, Num("stat", {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge, kStatusNoEdge}, 5, 1));
     return e;
 }
 
@@ -48,7 +51,7 @@ TEST(OrderItems, LeftAndRightEdgeTilesAsSeenFromTheEaveInEitherFrame) {
 // The rectangle with a valley instead of its right verge, the foil, valley type and both fixings.
 host::Element WithValleyAndChoices() {
     host::Element e = RectangleTileSurface();
-    SetParam(e, Num("stat", {11, 42, 31, 21, -1}, 5, 1));
+    SetParam(e, Num("stat", {kStatusEave, kStatusValley, kStatusRidge, kStatusVerge, kStatusNoEdge}, 5, 1));
     SetParam(e, Txt("folia", {"TF115"}));
     SetParam(e, Txt("vapatipus", {"FEMV"}));
     SetParam(e, Txt("mat_pan", {"VOR"}));
@@ -94,7 +97,8 @@ TEST(OrderItems, ValleyPiecesAreCountedOnOneOfItsTwoPlanes) {
 
 TEST(OrderItems, TheFoldNamesARidgeLaidWithoutRidgeTiles) {
     host::Element e = RectangleTileSurface();
-    SetParam(e, Num("stat", {11, 21, 33, 21, -1}, 5, 1));  // the top stored as "ridge without ridge tiles"
+    SetParam(e, Num("stat", {kStatusEave, kStatusVerge, kStatusNearFlatHorizontal, kStatusVerge, kStatusNoEdge}, 5,
+                    1));  // the top stored as "ridge without ridge tiles"
     // Not told how the planes meet: a slope break, as the edge setter shows the status.
     EXPECT_DOUBLE_EQ(Amount(Count(e), "slope breaks"), 5);
     SetParam(e, Num("fold", {0, 0, 1, 0, 0}, 5, 1));  // both planes fall away from it
@@ -110,27 +114,43 @@ TEST(OrderItems, TheFoldNamesARidgeLaidWithoutRidgeTiles) {
     EXPECT_DOUBLE_EQ(Amount(Count(e), "slope breaks"), 5);
 }
 
-TEST(OrderItems, TheDisplayOptionChoosesTheLabel) {
-    const struct { const char* option; const char* label; } cases[] = {
-        {"TIP", "HULA"}, {"TIPSZ", "HULA/NV"}, {"TELJES", "HULA/NV 50.00 m2 438 db"}, {"NINCS", nullptr}, {"", nullptr}};
-    for (const auto& c : cases) {
-        host::Element e = RectangleTileSurface();
-        SetParam(e, Txt("opt2d", {c.option}));
-        std::vector<host::DrawPrimitive> drawn;
-        objectlib::DrawTileSurface(e, drawn);
-        const host::DrawPrimitive* label = nullptr;
-        for (const host::DrawPrimitive& p : drawn)
-            if (p.kind == host::DrawPrimitive::Text && p.radius > 0) label = &p;
-        if (c.label == nullptr) {
-            EXPECT_EQ(label, nullptr) << c.option;
-            continue;
-        }
-        ASSERT_NE(label, nullptr) << c.option;
-        EXPECT_EQ(label->text, c.label);
-        // at the middle of the outline: 10 x 5 on the slope from (1, 2), 30 degrees
-        EXPECT_NEAR(label->points[0].x, 1 + 5, 1e-9);
-        EXPECT_NEAR(label->points[0].y, 2 + 2.5 * std::cos(kPi / 6), 1e-9);
+// A display option of the plan label and the label it shows (none for null).
+struct LabelCase {
+    const char* name;
+    const char* option;
+    const char* label;
+};
+
+// Names a case in test output.
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
+
+class DisplayOption : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(DisplayOption, ChoosesTheLabel) {
+    const LabelCase& c = GetParam();
+    host::Element e = RectangleTileSurface();
+    objlib_test::SetParam(e, Txt("opt2d", {c.option}));
+    std::vector<host::DrawPrimitive> drawn;
+    objectlib::DrawTileSurface(e, drawn);
+    const host::DrawPrimitive* label = nullptr;
+    for (const host::DrawPrimitive& p : drawn)
+        if (p.kind == host::DrawPrimitive::Text && p.radius > 0) label = &p;
+    if (c.label == nullptr) {
+        EXPECT_EQ(label, nullptr);
+        return;
     }
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text, c.label);
+    // at the middle of the outline: 10 x 5 on the slope from (1, 2), 30 degrees
+    EXPECT_NEAR(label->points[0].x, 1 + 5, 1e-9);
+    EXPECT_NEAR(label->points[0].y, 2 + 2.5 * std::cos(kPi / 6), 1e-9);
 }
+
+INSTANTIATE_TEST_SUITE_P(OrderItems, DisplayOption,
+                         ::testing::Values(LabelCase{"Type", "TIP", "HULA"},
+                                           LabelCase{"TypeAndSize", "TIPSZ", "HULA/NV"},
+                                           LabelCase{"Full", "TELJES", "HULA/NV 50.00 m2 438 db"},
+                                           LabelCase{"None", "NINCS", nullptr}, LabelCase{"Empty", "", nullptr}),
+                         [](const ::testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

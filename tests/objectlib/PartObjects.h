@@ -8,6 +8,7 @@
 #include "host/Host.h"
 #include "host/ParamLists.h"
 #include "objectlib/ObjectLibScripts.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace objlib_test {
 
@@ -57,12 +58,22 @@ inline host::Element PlacedObject(const char* mainId, double x, double y, double
 // 0.3 x 0.4 tiles, loss 1.05, snow-guard tiles HFC along the eave, wing tiles on.
 inline host::Element RectangleTileSurface() {
     host::Element e = PlacedObject(objectlib::kTileSurfaceMainId, 1, 2, 0);
-    e.params = {Num("alpha", {30 * 3.14159265358979323846 / 180}), Txt("fam", {"HULA"}), Txt("color", {"NV"}),
-                Txt("hofogas", {"CSER"}), Txt("hofogo", {"HFC"}), Num("vesztesegszorzo", {1.05}),
-                Num("tile_x", {0.3}), Num("tile_y", {0.4}), Num("surf", {50}), Num("auto_acc", {1}),
-                Num("wingtile", {1}), Num("pen1", {2}),
-                Num("nodes", {0, 0, 10, 0, 10, 5, 0, 5, 0, 0}, 5, 2), Num("stat", {11, 21, 31, 21, -1}, 5, 1),
-                Num("num_acc", {0}), Num("acces", {0, 0, 0, 0, 0, 0}, 1, 6)};
+    e.params = {Num("alpha", {30 * 3.14159265358979323846 / 180}),
+                Txt("fam", {"HULA"}),
+                Txt("color", {"NV"}),
+                Txt("hofogas", {"CSER"}),
+                Txt("hofogo", {"HFC"}),
+                Num("vesztesegszorzo", {1.05}),
+                Num("tile_x", {0.3}),
+                Num("tile_y", {0.4}),
+                Num("surf", {50}),
+                Num("auto_acc", {1}),
+                Num("wingtile", {1}),
+                Num("pen1", {2}),
+                Num("nodes", {0, 0, 10, 0, 10, 5, 0, 5, 0, 0}, 5, 2),
+                Num("stat", {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge, kStatusNoEdge}, 5, 1),
+                Num("num_acc", {0}),
+                Num("acces", {0, 0, 0, 0, 0, 0}, 1, 6)};
     return e;
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 #include "PartObjects.h"
 #include "objectlib/RidgeScripts.h"
@@ -11,24 +13,48 @@ namespace {
 using namespace objlib_test;
 constexpr double kPi = 3.14159265358979323846;
 
-TEST(RidgeQuantities, LengthTilesAndEndPiecesByEndCode) {
-    host::Element hip = RidgeObject(0, 0, kPi / 4, std::sqrt(32.0), 4, 2, 0);  // true length sqrt(48) = 6.93
-    SetParam(hip, Num("vesztesegszorzo", {1.05}));
-    const struct { host::Element object; const char* lengthItem; double length, tiles, caps, starters, junctions; } cases[] = {
-        {RidgeObject(4, 4, 0, 4.0, 0, 3, 3), "ridge length", 4, 13, 0, 0, 2},     // 4 / 0.33 = 12.1
-        {RidgeObject(0, 4, 0, 10.0, 0, 1, 1), "ridge length", 10, 31, 2, 0, 0},   // gable ridge
-        {hip, "hip length", std::sqrt(48.0), 23, 0, 1, 0},                          // 6.93 / 0.33 x 1.05 = 22.05
-    };
-    for (const auto& c : cases) {
-        std::vector<host::QuantityLine> q;
-        objectlib::RidgeQuantities(c.object, q);
-        EXPECT_NEAR(Amount(q, c.lengthItem, "KUPA/NV"), c.length, 1e-12);
-        EXPECT_EQ(Amount(q, "ridge tiles", "KUPA/NV"), c.tiles);
-        EXPECT_EQ(Amount(q, "ridge end caps"), c.caps);
-        EXPECT_EQ(Amount(q, "hip starters"), c.starters);
-        EXPECT_EQ(Amount(q, "ridge junctions"), c.junctions);
-    }
+// A ridge object and what it counts.
+struct RidgeCase {
+    const char* name;
+    host::Element (*object)();
+    const char* lengthItem;
+    double length, tiles, caps, starters, junctions;
+};
+
+// Names a case in test output.
+void PrintTo(const RidgeCase& c, std::ostream* os) { *os << c.name; }
+
+// A level ridge 4 m long, junctions at both ends (4 / 0.33 = 12.1 tiles).
+host::Element ShortRidgeBetweenJunctions() { return RidgeObject(4, 4, 0, 4.0, 0, 3, 3); }
+// A gable ridge 10 m long with an end cap at each end.
+host::Element GableRidge() { return RidgeObject(0, 4, 0, 10.0, 0, 1, 1); }
+// A hip of plan length sqrt(32) rising 4 m (true length sqrt(48) = 6.93), with a starter at its foot.
+host::Element HipWithAStarter() {
+    host::Element hip = RidgeObject(0, 0, kPi / 4, std::sqrt(32.0), 4, 2, 0);
+    SetParam(hip, Num("vesztesegszorzo", {1.05}));  // 6.93 / 0.33 x 1.05 = 22.05
+    return hip;
 }
+
+class RidgeQuantitiesOf : public ::testing::TestWithParam<RidgeCase> {};
+
+TEST_P(RidgeQuantitiesOf, LengthTilesAndEndPiecesByEndCode) {
+    const RidgeCase& c = GetParam();
+    std::vector<host::QuantityLine> q;
+    objectlib::RidgeQuantities(c.object(), q);
+    EXPECT_NEAR(Amount(q, c.lengthItem, "KUPA/NV"), c.length, 1e-12);
+    EXPECT_EQ(Amount(q, "ridge tiles", "KUPA/NV"), c.tiles);
+    EXPECT_EQ(Amount(q, "ridge end caps"), c.caps);
+    EXPECT_EQ(Amount(q, "hip starters"), c.starters);
+    EXPECT_EQ(Amount(q, "ridge junctions"), c.junctions);
+}
+
+INSTANTIATE_TEST_SUITE_P(RidgeQuantities, RidgeQuantitiesOf,
+                         ::testing::Values(RidgeCase{"ShortRidgeBetweenJunctions", ShortRidgeBetweenJunctions,
+                                                     "ridge length", 4, 13, 0, 0, 2},
+                                           RidgeCase{"GableRidge", GableRidge, "ridge length", 10, 31, 2, 0, 0},
+                                           RidgeCase{"HipWithAStarter", HipWithAStarter, "hip length", std::sqrt(48.0),
+                                                     23, 0, 1, 0}),
+                         [](const ::testing::TestParamInfo<RidgeCase>& info) { return std::string(info.param.name); });
 
 TEST(RidgeDrawing, LineFromTheLowerEndAlongTheAngleWithItsEndPieces) {
     std::vector<host::DrawPrimitive> out;

@@ -54,7 +54,10 @@ TEST(TileSurfaceDrawing, OutlineCoursesAndEdgesOnTheSlope) {
 TEST(TileSurfaceDrawing, HoleIsDrawnAndCoursesStopAtIt) {
     host::Element e = RectangleTileSurface();
     SetParam(e, Num("nodes", {0, 0, 10, 0, 10, 5, 0, 5, 0, 0, 2, 1.9, 2, 3.1, 3, 3.1, 3, 1.9, 2, 1.9}, 10, 2));
-    SetParam(e, Num("stat", {11, 21, 31, 21, -1, 53, 52, 53, 51, -1}, 10, 1));
+    SetParam(e, Num("stat",
+                    {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge, kStatusNoEdge, kStatusHoleSloped,
+                     kStatusHoleUpper, kStatusHoleSloped, kStatusHoleLower, kStatusNoEdge},
+                    10, 1));
     const Drawing d(e);
     EXPECT_EQ(d.Of("hole").size(), 1u);
     EXPECT_EQ(d.Of("hole-edge").size(), 4u);

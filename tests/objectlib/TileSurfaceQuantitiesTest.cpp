@@ -1,6 +1,9 @@
 // Purpose: a hand-made tile surface's quantities against hand arithmetic.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "PartObjects.h"
 #include "objectlib/TileSurfaceScripts.h"
 
@@ -50,17 +53,35 @@ TEST(TileSurfaceQuantities, PartLackingWingtileStillCountsTheRest) {
     EXPECT_EQ(Amount(q, "snow guards"), 34);
 }
 
-TEST(TileSurfaceQuantities, SnowGuardModes) {
+// A snow-guarding mode and what it counts on the 10 x 5 m surface.
+struct SnowGuardCase {
+    const char* mode;
+    double pieces, rail;
+};
+
+// Names a case in test output.
+void PrintTo(const SnowGuardCase& c, std::ostream* os) { *os << c.mode; }
+
+class SnowGuardMode : public ::testing::TestWithParam<SnowGuardCase> {};
+
+TEST_P(SnowGuardMode, CountsPiecesAndRails) {
     host::Element e = RectangleTileSurface();
-    const struct { const char* mode; double pieces, rail; } cases[] = {
-        {"CSER", 34, 0}, {"RACS", 0, 10}, {"VEGY", 34, 10}, {"NINCS", 0, 0}};
-    for (const auto& c : cases) {
-        SetParam(e, Txt("hofogas", {c.mode}));
-        EXPECT_EQ(Amount(Count(e), "snow guards"), c.pieces) << c.mode;
-        EXPECT_EQ(Amount(Count(e), "snow guard rails"), c.rail) << c.mode;
-    }
+    objlib_test::SetParam(e, Txt("hofogas", {GetParam().mode}));
+    EXPECT_EQ(Amount(Count(e), "snow guards"), GetParam().pieces);
+    EXPECT_EQ(Amount(Count(e), "snow guard rails"), GetParam().rail);
+}
+
+INSTANTIATE_TEST_SUITE_P(TileSurfaceQuantities, SnowGuardMode,
+                         ::testing::Values(SnowGuardCase{"CSER", 34, 0}, SnowGuardCase{"RACS", 0, 10},
+                                           SnowGuardCase{"VEGY", 34, 10}, SnowGuardCase{"NINCS", 0, 0}),
+                         [](const ::testing::TestParamInfo<SnowGuardCase>& info) {
+                             return std::string(info.param.mode);
+                         });
+
+TEST(TileSurfaceQuantities, AutomaticAccessoriesOffLaysNoSnowGuards) {
+    host::Element e = RectangleTileSurface();
     SetParam(e, Txt("hofogas", {"CSER"}));
-    SetParam(e, Num("auto_acc", {0}));  // automatic accessories off: no snow guards
+    SetParam(e, Num("auto_acc", {0}));
     EXPECT_EQ(Amount(Count(e), "snow guards"), 0);
 }
 
@@ -68,7 +89,11 @@ TEST(TileSurfaceQuantities, EdgeGroupsHolesAndAreaFromTheNodes) {
     host::Element e = RectangleTileSurface();
     // Eave along a wall, valley, hip, slope break, unclassified; then a 1 x 1 skylight hole.
     SetParam(e, Num("nodes", {0, 0, 6, 0, 6, 4, 3, 8, 0, 4, 0, 0, 2, 1, 2, 2, 3, 2, 3, 1, 2, 1}, 11, 2));
-    SetParam(e, Num("stat", {131, 42, 41, 33, 111, -1, 53, 52, 53, 51, -1}, 11, 1));
+    SetParam(
+        e, Num("stat",
+               {kStatusWallEave, kStatusValley, kStatusHip, kStatusNearFlatHorizontal, kStatusUnclassified,
+                kStatusNoEdge, kStatusHoleSloped, kStatusHoleUpper, kStatusHoleSloped, kStatusHoleLower, kStatusNoEdge},
+               11, 1));
     SetParam(e, Num("surf", {0}));
     const auto q = Count(e);
     EXPECT_DOUBLE_EQ(Amount(q, "area"), 6 * 4 + 6 * 4 / 2.0 - 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "app/EdgeFolds.h"
 #include "polytopo/EdgeCodes.h"
@@ -42,9 +43,11 @@ TEST(EdgeVocabulary, WallJunctionsAreExactlyTheWallBlocks) {
 
 TEST(EdgeVocabulary, SharedEdgesAreThoseTwoPlanesCountHalfEach) {
     for (int status : kAllStatuses) {
-        const bool twoPlanes = (status >= 31 && status <= 33) || (status >= 41 && status <= 43) ||
-                               (status >= 54 && status <= 56);
-        EXPECT_EQ(IsSharedStatus(status), twoPlanes) << status;
+        const std::set<int> twoPlanes{
+            kStatusRidge,           kStatusSlopeBreak,     kStatusNearFlatHorizontal, kStatusHip,
+            kStatusValley,          kStatusNearFlatSloped, kStatusHoleSharedLower,    kStatusHoleSharedUpper,
+            kStatusHoleSharedSloped};
+        EXPECT_EQ(IsSharedStatus(status), twoPlanes.count(status) == 1) << status;
     }
 }
 

@@ -7,12 +7,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-
-#include <unistd.h>
+#include <ostream>
 
 #include "common/EstateGenerator.h"
 #include "common/EstateRun.h"
+#include "common/ProgramRun.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
 #include "host/ModelFile.h"
@@ -23,6 +22,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using tevaro_test::ReadFile;
 
 struct EstateCase {
     const char* name;  // also the reference file's name
@@ -33,13 +33,6 @@ struct EstateCase {
 
 // The references were written by `tevaro run` on these estates before the rework.
 const EstateCase kCases[] = {{"mix14", 14, 0, false}, {"terraced10", 10, 7, true}, {"random10", 10, 11, false}};
-
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The quantities CSV of the session's project.
 std::string QuantitiesCsv() { return objectlib::QuantitiesCsvText(objectlib::CollectProjectQuantities()); }
@@ -72,8 +65,7 @@ class EstateSession : public ::testing::Test {
 protected:
     void SetUp() override {
         objectlib::RegisterObjectLibScripts();
-        folder_ = fs::temp_directory_path() / ("tevaro-estate-session-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
+        folder_ = tevaro_test::FreshFolder("estate-session");
     }
     void TearDown() override {
         tevaro_test::EndEstateSession();
@@ -95,6 +87,14 @@ protected:
     fs::path folder_;
 };
 
+// Names a case in test output.
+void PrintTo(const EstateCase& c, std::ostream* os) { *os << c.name; }
+
+// One estate a case: an estate that differs does not hide the others.
+class EstateFile : public EstateSession, public ::testing::WithParamInterface<EstateCase> {};
+
+// The references hold the element GUIDs, which the host numbers on through one process: each
+// estate's file is what it gives after the estates before it, so the three run in one test.
 TEST_F(EstateSession, QuantitiesAreByteIdenticalToTheReferenceWrittenBeforeTheRework) {
     for (const EstateCase& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -110,45 +110,43 @@ TEST_F(EstateSession, QuantitiesAreByteIdenticalToTheReferenceWrittenBeforeTheRe
     }
 }
 
-TEST_F(EstateSession, TheSavedTiledEstateLoadsBackWholeAndSavesToTheSameFile) {
-    for (const EstateCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        Tile(c);
-        const std::string csv = QuantitiesCsv();
-        const fs::path saved = folder_ / (std::string(c.name) + ".json");
-        const fs::path again = folder_ / (std::string(c.name) + "-again.json");
-        std::string error;
-        ASSERT_TRUE(host::SaveModelFile(saved.string(), host::gSession.model, error)) << error;
-        host::Model loaded;
-        ASSERT_TRUE(host::LoadModelFile(saved.string(), loaded, error)) << error;
+TEST_P(EstateFile, TheSavedTiledEstateLoadsBackWholeAndSavesToTheSameFile) {
+    const EstateCase& c = GetParam();
+    Tile(c);
+    const std::string csv = QuantitiesCsv();
+    const fs::path saved = folder_ / (std::string(c.name) + ".json");
+    const fs::path again = folder_ / (std::string(c.name) + "-again.json");
+    std::string error;
+    ASSERT_TRUE(host::SaveModelFile(saved.string(), host::gSession.model, error)) << error;
+    host::Model loaded;
+    ASSERT_TRUE(host::LoadModelFile(saved.string(), loaded, error)) << error;
 
-        const host::Model& before = host::gSession.model;
-        ASSERT_EQ(loaded.elements.size(), before.elements.size());
-        size_t objects = 0, fullSize = 0;
-        for (size_t i = 0; i < before.elements.size(); ++i) {
-            std::string why;
-            EXPECT_TRUE(SameElement(loaded.elements[i], before.elements[i], why)) << why;
-            if (before.elements[i].rec.header.typeID != API_ObjectID) continue;
-            ++objects;
-            for (const host::ParamValue& p : before.elements[i].params) fullSize += host::ParamToJson(p).dump().size();
-        }
-        EXPECT_GT(objects, size_t(c.houses));
-        // Objects keep their changes only: their whole lines are smaller than their parameters alone.
-        const std::string text = ReadFile(saved);
-        size_t objectBytes = 0;
-        for (size_t at = text.find("{\"type\":\"object\""); at != std::string::npos;
-             at = text.find("{\"type\":\"object\"", at + 1))
-            objectBytes += text.find('\n', at) - at;
-        EXPECT_LT(objectBytes * 4, fullSize * 3);
-        EXPECT_EQ(text.find("\"params\":"), text.find("\"params\":", text.find("\"libParts\"")));
-
-        host::gSession.model = std::move(loaded);
-        host::ResolveLibPartIndices();
-        EXPECT_EQ(QuantitiesCsv(), csv);
-        ASSERT_TRUE(host::SaveModelFile(again.string(), host::gSession.model, error)) << error;
-        EXPECT_EQ(ReadFile(again), text);
-        tevaro_test::EndEstateSession();
+    const host::Model& before = host::gSession.model;
+    ASSERT_EQ(loaded.elements.size(), before.elements.size());
+    size_t objects = 0, fullSize = 0;
+    for (size_t i = 0; i < before.elements.size(); ++i) {
+        std::string why;
+        EXPECT_TRUE(SameElement(loaded.elements[i], before.elements[i], why)) << why;
+        if (before.elements[i].rec.header.typeID != API_ObjectID) continue;
+        ++objects;
+        for (const host::ParamValue& p : before.elements[i].params) fullSize += host::ParamToJson(p).dump().size();
     }
+    EXPECT_GT(objects, size_t(c.houses));
+    // Objects keep their changes only: their whole lines are smaller than their parameters alone.
+    const std::string text = ReadFile(saved);
+    size_t objectBytes = 0;
+    for (size_t at = text.find("{\"type\":\"object\""); at != std::string::npos;
+         at = text.find("{\"type\":\"object\"", at + 1))
+        objectBytes += text.find('\n', at) - at;
+    EXPECT_LT(objectBytes * 4, fullSize * 3);
+    EXPECT_EQ(text.find("\"params\":"), text.find("\"params\":", text.find("\"libParts\"")));
+
+    host::gSession.model = std::move(loaded);
+    host::ResolveLibPartIndices();
+    EXPECT_EQ(QuantitiesCsv(), csv);
+    ASSERT_TRUE(host::SaveModelFile(again.string(), host::gSession.model, error)) << error;
+    EXPECT_EQ(ReadFile(again), text);
+    tevaro_test::EndEstateSession();
 }
 
 TEST_F(EstateSession, SavingWhileTheEdgePaletteIsOpenWritesSettersThatLoadBack) {
@@ -170,5 +168,8 @@ TEST_F(EstateSession, SavingWhileTheEdgePaletteIsOpenWritesSettersThatLoadBack) 
     ASSERT_TRUE(host::LoadModelFile(file.string(), back, error)) << error;
     EXPECT_EQ(back.elements.size(), elements);
 }
+
+INSTANTIATE_TEST_SUITE_P(Estates, EstateFile, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<EstateCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

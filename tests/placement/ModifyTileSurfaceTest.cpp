@@ -12,11 +12,15 @@ protected:
     void PlaceTwoGableRoofs() {
         LoadLibrary();
         const API_Guid a = AddRoof("RA");
-        AddPlane(a, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}}, {11, 21, 31, 21});
-        AddPlane(a, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}}, {11, 21, 31, 21});
+        AddPlane(a, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}},
+                 {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+        AddPlane(a, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}},
+                 {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
         const API_Guid b = AddRoof("RB");
-        AddPlane(b, {{20, 0, 3}, {30, 0, 3}, {30, 4, 7}, {20, 4, 7}}, {11, 21, 31, 21});
-        AddPlane(b, {{30, 8, 3}, {20, 8, 3}, {20, 4, 7}, {30, 4, 7}}, {11, 21, 31, 21});
+        AddPlane(b, {{20, 0, 3}, {30, 0, 3}, {30, 4, 7}, {20, 4, 7}},
+                 {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+        AddPlane(b, {{30, 8, 3}, {20, 8, 3}, {20, 4, 7}, {30, 4, 7}},
+                 {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
         RoofPlaceAll();
         tileA_ = Plane(0).tileSurfaceGuid;
         tileA2_ = Plane(1).tileSurfaceGuid;

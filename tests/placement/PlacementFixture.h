@@ -19,6 +19,7 @@
 #include "host/MemoryHandles.h"
 #include "host/ParamLists.h"
 #include "roofgeom/RoofModel.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace placement_test {
 

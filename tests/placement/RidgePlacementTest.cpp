@@ -17,17 +17,21 @@ protected:
     void AddHippedRoof(double r0) {
         const API_Guid roof = AddRoof("HIP");
         const double r1 = 12 - r0;
-        south_ = AddPlane(roof, {{0, 0, 3}, {12, 0, 3}, {r1, 4, 7}, {r0, 4, 7}}, {11, 41, 31, 41});
-        north_ = AddPlane(roof, {{12, 8, 3}, {0, 8, 3}, {r0, 4, 7}, {r1, 4, 7}}, {11, 41, 31, 41});
-        west_ = AddPlane(roof, {{0, 8, 3}, {0, 0, 3}, {r0, 4, 7}}, {11, 41, 41});
-        east_ = AddPlane(roof, {{12, 0, 3}, {12, 8, 3}, {r1, 4, 7}}, {11, 41, 41});
+        south_ = AddPlane(roof, {{0, 0, 3}, {12, 0, 3}, {r1, 4, 7}, {r0, 4, 7}},
+                          {kStatusEave, kStatusHip, kStatusRidge, kStatusHip});
+        north_ = AddPlane(roof, {{12, 8, 3}, {0, 8, 3}, {r0, 4, 7}, {r1, 4, 7}},
+                          {kStatusEave, kStatusHip, kStatusRidge, kStatusHip});
+        west_ = AddPlane(roof, {{0, 8, 3}, {0, 0, 3}, {r0, 4, 7}}, {kStatusEave, kStatusHip, kStatusHip});
+        east_ = AddPlane(roof, {{12, 0, 3}, {12, 8, 3}, {r1, 4, 7}}, {kStatusEave, kStatusHip, kStatusHip});
     }
 
     // A gable roof 10 x 8 with its ridge at y = 4, z = 7.
     void AddGableRoof() {
         const API_Guid roof = AddRoof("GABLE");
-        south_ = AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}}, {11, 21, 31, 21});
-        north_ = AddPlane(roof, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}}, {11, 21, 31, 21});
+        south_ = AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}},
+                          {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+        north_ = AddPlane(roof, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}},
+                          {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
     }
 
     static host::Element* ObjectOf(const API_Guid& guid) { return host::FindElement(guid); }
@@ -135,14 +139,16 @@ TEST_F(RidgePlacement, HippedEndsDoNotDependOnThePlanesOrder) {
     LoadLibrary();
     // The same regular hipped roof with the end planes read first and the contours started elsewhere.
     const API_Guid roof = AddRoof("HIP2");
-    west_ = AddPlane(roof, {{4, 4, 7}, {0, 8, 3}, {0, 0, 3}}, {41, 11, 41});
-    east_ = AddPlane(roof, {{12, 0, 3}, {12, 8, 3}, {8, 4, 7}}, {11, 41, 41});
-    north_ = AddPlane(roof, {{4, 4, 7}, {8, 4, 7}, {12, 8, 3}, {0, 8, 3}}, {31, 41, 11, 41});
-    south_ = AddPlane(roof, {{8, 4, 7}, {4, 4, 7}, {0, 0, 3}, {12, 0, 3}}, {31, 41, 11, 41});
+    west_ = AddPlane(roof, {{4, 4, 7}, {0, 8, 3}, {0, 0, 3}}, {kStatusHip, kStatusEave, kStatusHip});
+    east_ = AddPlane(roof, {{12, 0, 3}, {12, 8, 3}, {8, 4, 7}}, {kStatusEave, kStatusHip, kStatusHip});
+    north_ = AddPlane(roof, {{4, 4, 7}, {8, 4, 7}, {12, 8, 3}, {0, 8, 3}},
+                      {kStatusRidge, kStatusHip, kStatusEave, kStatusHip});
+    south_ = AddPlane(roof, {{8, 4, 7}, {4, 4, 7}, {0, 0, 3}, {12, 0, 3}},
+                      {kStatusRidge, kStatusHip, kStatusEave, kStatusHip});
     for (uint32_t p : {west_, east_, north_, south_}) {
         for (int end = 0; end < 2; ++end) {
             const int16_t status = Plane(p).edgeStatus[0];
-            if (status == 31) EXPECT_EQ(RidgeEndCode(p, 0, end), 3) << "plane " << p << " end " << end;
+            if (status == kStatusRidge) EXPECT_EQ(RidgeEndCode(p, 0, end), 3) << "plane " << p << " end " << end;
         }
     }
     RoofPlaceAll();
@@ -179,7 +185,7 @@ TEST_F(RidgePlacement, HipsMeetingTheRidgeAt120DegreesGiveAJoinedEnd) {
 TEST_F(RidgePlacement, HipAlongTheYAxisRisesAtARightAngle) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    const uint32_t p = AddPlane(roof, {{0, 0, 3}, {0, 4, 7}, {-4, 0, 3}}, {41, 22, 11});
+    const uint32_t p = AddPlane(roof, {{0, 0, 3}, {0, 4, 7}, {-4, 0, 3}}, {kStatusHip, kStatusFreeSloped, kStatusEave});
     RoofPlaceAll();
     const host::Element& hip = *ObjectOf(Plane(p).ridgeGuids[0]);
     EXPECT_DOUBLE_EQ(Number(hip, "alpha"), kPi / 2);
@@ -191,7 +197,8 @@ TEST_F(RidgePlacement, HipAlongTheYAxisRisesAtARightAngle) {
 TEST_F(RidgePlacement, TopEdgeOfAShedRoofRunsAlongPlusXWithFreeEnds) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    const uint32_t p = AddPlane(roof, {{10, 4, 3}, {0, 4, 3}, {0, 0, 5}, {10, 0, 5}}, {11, 21, 12, 21});
+    const uint32_t p = AddPlane(roof, {{10, 4, 3}, {0, 4, 3}, {0, 0, 5}, {10, 0, 5}},
+                                {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge});
     RoofPlaceAll();
     const host::Element& top = *ObjectOf(Plane(p).ridgeGuids[2]);
     EXPECT_DOUBLE_EQ(top.rec.object.angle, 0);
@@ -206,8 +213,9 @@ TEST_F(RidgePlacement, TopEdgeMeetingAHipAtOneEndIsJoinedThereAndCappedAtTheOthe
     const API_Guid roof = AddRoof("R1");
     // A lean-to whose top runs from (0,0,5) to (10,0,5); at its east end a hip of a neighbour
     // plane comes up to the top's end point.
-    const uint32_t p = AddPlane(roof, {{10, 4, 3}, {0, 4, 3}, {0, 0, 5}, {10, 0, 5}}, {11, 21, 12, 21});
-    AddPlane(roof, {{14, 4, 3}, {10, 0, 5}, {10, 4, 3}}, {41, 21, 11});
+    const uint32_t p = AddPlane(roof, {{10, 4, 3}, {0, 4, 3}, {0, 0, 5}, {10, 0, 5}},
+                                {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge});
+    AddPlane(roof, {{14, 4, 3}, {10, 0, 5}, {10, 4, 3}}, {kStatusHip, kStatusVerge, kStatusEave});
     RoofPlaceAll();
     const host::Element& top = *ObjectOf(Plane(p).ridgeGuids[2]);
     const bool eastFirst = std::fabs(top.rec.object.pos.x - 10) < 1e-9;
@@ -218,8 +226,10 @@ TEST_F(RidgePlacement, TopEdgeMeetingAHipAtOneEndIsJoinedThereAndCappedAtTheOthe
 TEST_F(RidgePlacement, EdgesThatCarryNoRidgeTilesGetNoObject) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}}, {11, 21, 33, 21});
-    AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 7}, {0, 14, 7}}, {11, 42, 43, 13});
+    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusNearFlatHorizontal, kStatusVerge});
+    AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 7}, {0, 14, 7}},
+             {kStatusEave, kStatusValley, kStatusNearFlatSloped, kStatusShedTopNoTiles});
     RoofPlaceAll();
     EXPECT_TRUE(ObjectsOf(kRidgeMainId).empty());
 }
@@ -263,7 +273,8 @@ TEST_F(RidgePlacement, MissingRidgePartGivesMessage27AndLeavesTheEdgeEmpty) {
 TEST_F(RidgePlacement, RidgeDefaultsRefusedGiveMessage28) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}}, {11, 21, 12, 21});
+    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}},
+             {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge});
     host::ArmHostFault("Element_GetDefaults", APIERR_GENERAL, 2);  // the tile surface's call succeeds
     RoofPlaceAll();
     EXPECT_TRUE(AnyReportMentions("Ridge: error in ACAPI_Element_GetDefaults"));

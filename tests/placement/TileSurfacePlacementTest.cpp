@@ -4,16 +4,22 @@
 
 #include "PlacementFixture.h"
 #include "host/MemoryHandles.h"
+#include "objectlib/TileSurfaceScripts.h"
 #include "placement/PlaceTileSurfaces.h"
+#include "roofgeom/ExtractRoof.h"
 
 namespace placement_test {
 namespace {
 
+// Plan points this close (m) are the same point: the part turns its nodes back with a sine and cosine.
+constexpr double kPlanPointTol = 1e-9;
+
 class TileSurfacePlacement : public PlacementTest {
 protected:
     // A single sloped plane 10 m by 4 m in plan with an eave, two verges and a top edge.
-    uint32_t AddShedPlane(const API_Guid& roof, uint8_t flipped = 1, int16_t topStatus = 12) {
-        return AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}}, {11, 21, topStatus, 21}, flipped);
+    uint32_t AddShedPlane(const API_Guid& roof, uint8_t flipped = 1, int16_t topStatus = kStatusShedTop) {
+        return AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}},
+                        {kStatusEave, kStatusVerge, topStatus, kStatusVerge}, flipped);
     }
 };
 
@@ -77,27 +83,38 @@ TEST_F(TileSurfacePlacement, PartWithoutWingtileGetsEverythingElseSilently) {
     EXPECT_TRUE(NothingReported());
 }
 
-TEST_F(TileSurfacePlacement, NodesAreNegatedOnlyForFlippedPlanes) {
+TEST_F(TileSurfacePlacement, FlippedAndLevelPlanesAreDrawnByThePartWhereTheyLieInPlan) {
+    // A shed falling south (its plane frame flipped) and a flat roof, as the extraction reads them.
+    tevaro_test::LoadModel(R"({"stories":[{"index":0,"level":0.0}],"elements":[
+        {"type":"roof","id":"SHED","planes":[{"outer":[[0,0,3],[10,0,3],[10,4,5],[0,4,5]]}]},
+        {"type":"roof","id":"FLAT","planes":[{"outer":[[20,0,3],[24,0,3],[24,3,3]]}]}]})");
     LoadLibrary();
-    const API_Guid roof = AddRoof("R1");
-    const uint32_t flippedPlane = AddShedPlane(roof, 1);
-    const uint32_t levelPlane = AddPlane(roof, {{20, 0, 3}, {24, 0, 3}, {24, 3, 3}}, {11, 11, 11}, 0);
+    for (const char* id : {"SHED", "FLAT"}) {
+        const host::Element* roof = host::FindElementByText(id);
+        ASSERT_NE(roof, nullptr) << id;
+        ASSERT_EQ(ExtractRoof(roof->rec.header.guid, APINULLGuid), NoError) << id;
+    }
+    ASSERT_EQ(gState.roofPlanes.planes.count, 2u);
+    ASSERT_EQ(Plane(0).flipped, 1);
+    ASSERT_EQ(Plane(1).flipped, 0);
     RoofPlaceAll();
     auto tiles = ObjectsOf(kTileSurfaceMainId);
     ASSERT_EQ(tiles.size(), 2u);
 
-    const uint32_t planes[2] = {flippedPlane, levelPlane};
-    for (int k = 0; k < 2; ++k) {
-        const host::ParamValue* nodes = Param(*tiles[k], "nodes");
-        ASSERT_NE(nodes, nullptr);
-        const RoofPlane& plane = Plane(planes[k]);
-        ASSERT_EQ(nodes->dim1, int32_t(plane.vertexCount));
-        ASSERT_EQ(nodes->dim2, 2);
-        ASSERT_EQ(nodes->numbers.size(), size_t(plane.vertexCount) * 2);
-        const double sign = plane.flipped == 1 ? -1.0 : 1.0;
+    // The outline the part draws from the surface's nodes, pitch, position and angle runs through
+    // the plane's own vertices in plan, node by node.
+    for (uint32_t k = 0; k < 2; ++k) {
+        std::vector<host::DrawPrimitive> drawing;
+        objectlib::DrawTileSurface(*tiles[k], drawing);
+        const host::DrawPrimitive* outline = nullptr;
+        for (const host::DrawPrimitive& d : drawing)
+            if (d.kind == host::DrawPrimitive::Polygon && d.text == "outline") outline = &d;
+        ASSERT_NE(outline, nullptr) << "plane " << k;
+        const RoofPlane& plane = Plane(k);
+        ASSERT_GE(outline->points.size(), size_t(plane.vertexCount)) << "plane " << k;
         for (uint32_t i = 0; i < plane.vertexCount; ++i) {
-            EXPECT_DOUBLE_EQ(nodes->numbers[2 * i], sign * plane.planeCoords[i].x) << "plane " << k << " row " << i;
-            EXPECT_DOUBLE_EQ(nodes->numbers[2 * i + 1], sign * plane.planeCoords[i].y) << "plane " << k << " row " << i;
+            EXPECT_NEAR(outline->points[i].x, plane.vertices[i].x, kPlanPointTol) << "plane " << k << " node " << i;
+            EXPECT_NEAR(outline->points[i].y, plane.vertices[i].y, kPlanPointTol) << "plane " << k << " node " << i;
         }
     }
 }
@@ -105,12 +122,12 @@ TEST_F(TileSurfacePlacement, NodesAreNegatedOnlyForFlippedPlanes) {
 TEST_F(TileSurfacePlacement, TopEdgeWithoutRidgeTilesReachesTheObjectAsTopEdge) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    AddShedPlane(roof, 1, /*topStatus=*/13);
-    AddShedPlane(roof, 1, /*topStatus=*/12);
+    AddShedPlane(roof, 1, kStatusShedTopNoTiles);
+    AddShedPlane(roof, 1, kStatusShedTop);
     RoofPlaceAll();
     auto tiles = ObjectsOf(kTileSurfaceMainId);
     ASSERT_EQ(tiles.size(), 2u);
-    const std::vector<double> expected = {11, 21, 12, 21, -1};
+    const std::vector<double> expected = {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge, kStatusNoEdge};
     for (host::Element* t : tiles) {
         const host::ParamValue* stat = Param(*t, "stat");
         ASSERT_NE(stat, nullptr);
@@ -137,11 +154,16 @@ TEST_F(TileSurfacePlacement, TwoRoofsGiveTwoGroupsOfRoofTilesAndRidges) {
     const API_Guid roofA = AddRoof("RA");
     const API_Guid roofB = AddRoof("RB");
     // Roof A: a gable roof (one shared ridge) and a separate shed plane; roof B: a gable roof.
-    AddPlane(roofA, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}}, {11, 21, 31, 21});
-    AddPlane(roofB, {{50, 0, 3}, {60, 0, 3}, {60, 4, 7}, {50, 4, 7}}, {11, 21, 31, 21});
-    AddPlane(roofA, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}}, {11, 21, 31, 21});
-    AddPlane(roofB, {{60, 8, 3}, {50, 8, 3}, {50, 4, 7}, {60, 4, 7}}, {11, 21, 31, 21});
-    AddPlane(roofA, {{0, 20, 3}, {10, 20, 3}, {10, 24, 5}, {0, 24, 5}}, {11, 21, 13, 21});
+    AddPlane(roofA, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+    AddPlane(roofB, {{50, 0, 3}, {60, 0, 3}, {60, 4, 7}, {50, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+    AddPlane(roofA, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+    AddPlane(roofB, {{60, 8, 3}, {50, 8, 3}, {50, 4, 7}, {60, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+    AddPlane(roofA, {{0, 20, 3}, {10, 20, 3}, {10, 24, 5}, {0, 24, 5}},
+             {kStatusEave, kStatusVerge, kStatusShedTopNoTiles, kStatusVerge});
     RoofPlaceAll();
 
     EXPECT_EQ(ObjectsOf(kTileSurfaceMainId).size(), 5u);
@@ -189,7 +211,8 @@ TEST_F(TileSurfacePlacement, PlaneWithTileSurfaceGetsNoSecondButIsGroupedAgain) 
 
     // A later run of the same roof: the old plane is still in the run but has its object.
     Plane(first).inRun = 1;
-    const uint32_t second = AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 5}, {0, 14, 5}}, {11, 21, 13, 21});
+    const uint32_t second = AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 5}, {0, 14, 5}},
+                                     {kStatusEave, kStatusVerge, kStatusShedTopNoTiles, kStatusVerge});
     RoofPlaceAll();
     EXPECT_EQ(ObjectsOf(kTileSurfaceMainId).size(), 2u);
     EXPECT_EQ(Plane(first).tileSurfaceGuid, placed);
@@ -203,7 +226,8 @@ TEST_F(TileSurfacePlacement, PlanesOfAnEarlierRunAreNotPlacedButGrouped) {
     const API_Guid roof = AddRoof("R1");
     const uint32_t stale = AddShedPlane(roof);
     Plane(stale).inRun = 0;  // read by a run that was never finished
-    AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 5}, {0, 14, 5}}, {11, 21, 13, 21});
+    AddPlane(roof, {{0, 10, 3}, {10, 10, 3}, {10, 14, 5}, {0, 14, 5}},
+             {kStatusEave, kStatusVerge, kStatusShedTopNoTiles, kStatusVerge});
     RoofPlaceAll();
     EXPECT_EQ(ObjectsOf(kTileSurfaceMainId).size(), 1u);
     EXPECT_TRUE(IsNullGuid(Plane(stale).tileSurfaceGuid));
@@ -213,7 +237,9 @@ TEST_F(TileSurfacePlacement, PlanesOfAnEarlierRunAreNotPlacedButGrouped) {
 TEST_F(TileSurfacePlacement, ElementIdsCountOnAcrossRunsAndGrowToFourDigits) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    for (int k = 0; k < 10; ++k) AddPlane(roof, {{0, 10.0 * k, 3}, {5, 10.0 * k, 3}, {5, 10.0 * k + 3, 5}}, {11, 22, 22});
+    for (int k = 0; k < 10; ++k)
+        AddPlane(roof, {{0, 10.0 * k, 3}, {5, 10.0 * k, 3}, {5, 10.0 * k + 3, 5}},
+                 {kStatusEave, kStatusFreeSloped, kStatusFreeSloped});
     RoofPlaceAll();
     auto tiles = ObjectsOf(kTileSurfaceMainId);
     ASSERT_EQ(tiles.size(), 10u);
@@ -222,7 +248,7 @@ TEST_F(TileSurfacePlacement, ElementIdsCountOnAcrossRunsAndGrowToFourDigits) {
 
     FreeRoofPlanes();
     gState.tileSurfaceIdCounter = 1000;  // a thousand tile surfaces placed since Initialize
-    AddPlane(roof, {{0, 0, 3}, {5, 0, 3}, {5, 3, 5}}, {11, 22, 22});
+    AddPlane(roof, {{0, 0, 3}, {5, 0, 3}, {5, 3, 5}}, {kStatusEave, kStatusFreeSloped, kStatusFreeSloped});
     RoofPlaceAll();
     tiles = ObjectsOf(kTileSurfaceMainId);
     ASSERT_EQ(tiles.size(), 11u);
@@ -233,7 +259,8 @@ TEST_F(TileSurfacePlacement, ElementIdsCountOnAcrossRunsAndGrowToFourDigits) {
 TEST_F(TileSurfacePlacement, RefusedCreationSpendsItsIdStillTriesRidgesAndStaysOutOfTheGroup) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    const uint32_t p = AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}}, {11, 21, 12, 21});
+    const uint32_t p = AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}},
+                                {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge});
     host::ArmHostFault("Element_Create", APIERR_REFUSEDCMD);  // the tile surface's creation
     RoofPlaceAll();
 
@@ -311,7 +338,7 @@ TEST_F(TileSurfacePlacement, GroupListThatCannotGrowReportsMessage17) {
     // Twenty shed planes with a ridge on each top edge: a group list of 41 entries.
     for (int k = 0; k < 20; ++k) {
         AddPlane(roof, {{0, 10.0 * k, 3}, {10, 10.0 * k, 3}, {10, 10.0 * k + 4, 5}, {0, 10.0 * k + 4, 5}},
-                 {11, 21, 12, 21});
+                 {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge});
     }
     RoofPlaceAll();
     ASSERT_EQ(CallCount("Element_Tool/GRUP"), 1u);
@@ -330,8 +357,10 @@ TEST_F(TileSurfacePlacement, GroupListThatCannotGrowReportsMessage17) {
 TEST_F(TileSurfacePlacement, LeavesNoHostMemoryBehind) {
     LoadLibrary();
     const API_Guid roof = AddRoof("R1");
-    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}}, {11, 21, 31, 21});
-    AddPlane(roof, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}}, {11, 21, 31, 21});
+    AddPlane(roof, {{0, 0, 3}, {10, 0, 3}, {10, 4, 7}, {0, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
+    AddPlane(roof, {{10, 8, 3}, {0, 8, 3}, {0, 4, 7}, {10, 4, 7}},
+             {kStatusEave, kStatusVerge, kStatusRidge, kStatusVerge});
     const size_t before = host::LiveHandleCount();
     RoofPlaceAll();
     EXPECT_EQ(host::LiveHandleCount(), before);

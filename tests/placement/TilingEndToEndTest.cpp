@@ -12,14 +12,10 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int16_t kPlaceTilesMenu = 32500;
-constexpr int16_t kFoilPopUp = 20;
-constexpr int16_t kValleyPopUp = 23;
-constexpr int16_t kSnowGuardModePopUp = 27;
 constexpr int16_t kSnowGuardPopUp = 29;
 constexpr int16_t kLossMultiplierPopUp = 36;
 constexpr int16_t kTileTypePopUp = 12;
 constexpr int16_t kTitleText = 4;
-constexpr int16_t kFinalizeButton = 1;
 
 class HippedRoofTiling : public tevaro_test::AddOnFixture {
 protected:
@@ -33,27 +29,10 @@ protected:
     // The user tiles the selected roof with the dialog's lists chosen and presses finalize.
     void TileTheRoof() {
         Select({"HIP"});
-        QueuePick(kFoilPopUp, 2);
-        QueuePick(kValleyPopUp, 2);
-        QueuePick(kSnowGuardModePopUp, 2);
-        QueuePick(kSnowGuardPopUp, 2);
         QueuePick(kLossMultiplierPopUp, 2);  // 1.05
-        QueueOk();
-        ASSERT_EQ(RunMenu(kPlaceTilesMenu), NoError);
+        RunPlaceTiles();
         ASSERT_NE(host::OpenPaletteId(), 0);
-        host::DialogAction finalize;
-        finalize.kind = host::DialogAction::Click;
-        finalize.item = kFinalizeButton;
-        std::string error;
-        ASSERT_TRUE(host::ApplyToPalette(finalize, error)) << error;
-    }
-
-    static std::vector<host::Element*> Objects(const char* mainId) {
-        std::vector<host::Element*> found;
-        for (host::Element& e : host::gSession.model.elements) {
-            if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, 38, mainId) == 0) found.push_back(&e);
-        }
-        return found;
+        ClickFinalize();
     }
 
     static double Number(const host::Element& e, const char* name) { return host::ParamNumber(e.params, name); }
@@ -61,8 +40,8 @@ protected:
 
 TEST_F(HippedRoofTiling, EveryPlaneGetsATileSurfaceAndRidgeAndHipsTheirObjectsInOneGroup) {
     TileTheRoof();
-    auto tiles = Objects(kTileSurfaceMainId);
-    auto ridges = Objects(kRidgeMainId);
+    auto tiles = ObjectsOf(kTileSurfaceMainId);
+    auto ridges = ObjectsOf(kRidgeMainId);
     ASSERT_EQ(tiles.size(), 4u);
     ASSERT_EQ(ridges.size(), 5u);
 

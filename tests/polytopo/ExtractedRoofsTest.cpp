@@ -85,7 +85,7 @@ Expected ExpectedForHipEdge(uint32_t r, uint32_t i) {
     // Roofers count an edge rising less than 2.5 % of its length (plus a centimetre) as level.
     const double rise = std::fabs(a.z - b.z);
     const bool horizontal = rise - 0.025 * Distance3(a, b) < 0.01;
-    if (rise < kLevelTol && std::fabs(a.z - kEaveLevel) < kLevelTol) return {11, 2};
+    if (rise < kLevelTol && std::fabs(a.z - kEaveLevel) < kLevelTol) return {kStatusEave, kKindFreeLower};
     const int s = NeighbourOf(r, a, b);
     if (s < 0) return {-1000, -1000};  // a hip roof has no other free edge
     // A probe point just beside the edge inside plane r (outer contours run counter-clockwise).
@@ -93,8 +93,9 @@ Expected ExpectedForHipEdge(uint32_t r, uint32_t i) {
     const double px = (a.x + b.x) / 2 - dy / len * kProbeDistance;
     const double py = (a.y + b.y) / 2 + dx / len * kProbeDistance;
     const bool convex = PlaneHeightAt(uint32_t(s), px, py) > PlaneHeightAt(r, px, py);
-    if (horizontal) return convex ? Expected{31, 10} : Expected{111, 0};
-    return convex ? Expected{41, 12} : Expected{42, 13};
+    if (horizontal)
+        return convex ? Expected{kStatusRidge, kKindSharedConvexHorizontal} : Expected{kStatusUnclassified, kKindNone};
+    return convex ? Expected{kStatusHip, kKindSharedConvexSloped} : Expected{kStatusValley, kKindSharedConcaveSloped};
 }
 
 // Runs the engine and checks every edge of every plane against the geometric expectation.
@@ -107,12 +108,12 @@ void ExpectHipRoofClassified(int& hips, int& valleys, int& ridges, int& eaves) {
             const Expected e = ExpectedForHipEdge(r, i);
             EXPECT_EQ(p.edgeStatus[i], e.status) << "plane " << r << " edge " << i;
             EXPECT_EQ(p.edgeKind[i], e.kind) << "plane " << r << " edge " << i;
-            hips += e.status == 41;
-            valleys += e.status == 42;
-            ridges += e.status == 31;
-            eaves += e.status == 11;
+            hips += e.status == kStatusHip;
+            valleys += e.status == kStatusValley;
+            ridges += e.status == kStatusRidge;
+            eaves += e.status == kStatusEave;
         }
-        EXPECT_EQ(p.edgeStatus[p.vertexCount - 1], -1);
+        EXPECT_EQ(p.edgeStatus[p.vertexCount - 1], kStatusNoEdge);
     }
 }
 
@@ -127,16 +128,16 @@ TEST_F(ExtractedRoofsTest, GableRoofRidgeEavesAndVerges) {
         for (uint32_t i = 0; i + 1 < p.vertexCount; ++i) {
             const Coord3 a = p.vertices[i], b = p.vertices[i + 1];
             if (std::fabs(a.z - b.z) > kLevelTol) {
-                EXPECT_EQ(p.edgeStatus[i], 21);
-                EXPECT_EQ(p.edgeKind[i], 3);
+                EXPECT_EQ(p.edgeStatus[i], kStatusVerge);
+                EXPECT_EQ(p.edgeKind[i], kKindFreeFallLine);
                 ++verge;
             } else if (std::fabs(a.z - kEaveLevel) < kLevelTol) {
-                EXPECT_EQ(p.edgeStatus[i], 11);
-                EXPECT_EQ(p.edgeKind[i], 2);
+                EXPECT_EQ(p.edgeStatus[i], kStatusEave);
+                EXPECT_EQ(p.edgeKind[i], kKindFreeLower);
                 ++eave;
             } else {
-                EXPECT_EQ(p.edgeStatus[i], 31);
-                EXPECT_EQ(p.edgeKind[i], 10);
+                EXPECT_EQ(p.edgeStatus[i], kStatusRidge);
+                EXPECT_EQ(p.edgeKind[i], kKindSharedConvexHorizontal);
                 ++ridge;
             }
         }
@@ -171,8 +172,8 @@ TEST_F(ExtractedRoofsTest, ShedRoofTopIsASingleSlopeTop) {
     const RoofPlane& p = Plane(0);
     int tops = 0, eaves = 0;
     for (uint32_t i = 0; i + 1 < p.vertexCount; ++i) {
-        tops += p.edgeStatus[i] == 12;
-        eaves += p.edgeStatus[i] == 11;
+        tops += p.edgeStatus[i] == kStatusShedTop;
+        eaves += p.edgeStatus[i] == kStatusEave;
     }
     EXPECT_EQ(tops, 1);
     EXPECT_EQ(eaves, 1);
@@ -240,7 +241,8 @@ TEST_F(ExtractedRoofsTest, SkylightHoleEdgesShowAsSkylights) {
     for (uint32_t i = 5; i + 1 < p.vertexCount; ++i) holeStatuses.push_back(p.edgeStatus[i]);
     ASSERT_EQ(holeStatuses.size(), 4u);
     std::sort(holeStatuses.begin(), holeStatuses.end());
-    EXPECT_EQ(holeStatuses, (std::vector<int>{51, 52, 53, 53}));
+    EXPECT_EQ(holeStatuses,
+              (std::vector<int>{kStatusHoleLower, kStatusHoleUpper, kStatusHoleSloped, kStatusHoleSloped}));
     for (int s : holeStatuses) EXPECT_EQ(DummyStatusOf(int16_t(s)), dummystatus_skylight);
 }
 
@@ -261,7 +263,7 @@ TEST_F(ExtractedRoofsTest, ClockwisePlanesAreTurnedAndClassified) {
         {"outer": [[0,8,3],[10,8,3],[10,4,5],[0,4,5]]}]}]})");
     ASSERT_TRUE(RunTopology()) << TopologyLog();
     for (uint32_t r = 0; r < 2; ++r) {
-        EXPECT_EQ(topotest::StatusOf(r, Coord3{0, 4, 5}, Coord3{10, 4, 5}), 31) << r;
+        EXPECT_EQ(topotest::StatusOf(r, Coord3{0, 4, 5}, Coord3{10, 4, 5}), kStatusRidge) << r;
         double twiceArea = 0;
         const RoofPlane& p = Plane(r);
         for (uint32_t i = 0; i + 1 < p.vertexCount; ++i)

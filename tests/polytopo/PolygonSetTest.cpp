@@ -12,7 +12,6 @@
 
 namespace {
 
-using topotest::Host;
 using topotest::Ring;
 
 // A polygon set built directly from rings: each polygon one outer ring and optional holes, each
@@ -67,15 +66,15 @@ std::string LogOf(const PolygonSet& set) { return set.log.handle == nullptr ? ""
 class PolygonSetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        topotest::InstallFakeHost();
-        baselineHandles = Host().liveHandles;
+        topotest::InstallTestHost();
+        baselineHandles = topotest::LiveHandles();
     }
     void TearDown() override {
         FreePolygonSet(set);
-        EXPECT_EQ(Host().liveHandles, baselineHandles);  // every handle of the set released
+        EXPECT_EQ(topotest::LiveHandles(), baselineHandles);  // every handle of the set released
     }
     PolygonSet set;
-    int baselineHandles = 0;
+    size_t baselineHandles = 0;
 };
 
 const Ring kSquare{{0, 0, 0}, {4, 0, 0}, {4, 4, 0}, {0, 4, 0}};
@@ -123,9 +122,9 @@ TEST_F(PolygonSetTest, ResizeTracesEveryStepAndReportsMemoryFull) {
     EXPECT_EQ(PolygonVertices(set, 0)[4].contourEnd, 1);
 
     AppendLog(set, "start");  // the log has its room already, as the driver gives it
-    Host().allocationsLeft = 0;
+    host::ArmAllocationFault(1);
     EXPECT_FALSE(InsertVertex(set, 0, 0, Coord3{1, 0, 0}));
-    Host().allocationsLeft = -1;
+    host::DisarmAllocationFault();
     EXPECT_EQ(LogOf(set), "start\nMemory full error!\n");
     EXPECT_EQ(set.errorCount, 1u);
     EXPECT_EQ(set.polygons[0].vertices, nullptr);
@@ -151,8 +150,8 @@ TEST_F(PolygonSetTest, DuplicatesAreSameSequencesOnly) {
     set = MakeSet({{kSquare}, {nearly}});
     EXPECT_TRUE(CheckDuplicates(set));
     EXPECT_EQ(LogOf(set), "Duplicated polygons found!\n");
-    EXPECT_EQ(Host().reports.back(), "msg 86");
-    EXPECT_TRUE(Host().reportDialogs.back());
+    EXPECT_EQ(topotest::LastReport().text, tevaro_test::MessageText(86));
+    EXPECT_TRUE(topotest::LastReport().withDialog);
 }
 
 TEST_F(PolygonSetTest, ContoursAreNumberedAndHolesMarked) {
@@ -382,7 +381,7 @@ TEST_F(PolygonSetTest, RidgeEndingInsideAnEaveInsertsThePointWithAMarker) {
     EXPECT_TRUE(Near(p[2], Coord3{6, 0, 0}));
     EXPECT_EQ(PointsOf(set, 1).size(), 5u);
     int insertedMarkers = 0;
-    for (const topotest::Hotspot& h : Host().hotspots) insertedMarkers += h.pen == 4;
+    for (const topotest::Hotspot& h : topotest::Hotspots()) insertedMarkers += h.pen == 4;
     EXPECT_EQ(insertedMarkers, 2);
 }
 
@@ -424,7 +423,7 @@ TEST_F(PolygonSetTest, IdenticalSharedEdgesNeedNoInsertion) {
     ASSERT_TRUE(InsertNodes(set));
     EXPECT_EQ(set.polygons[0].vertexCount, 5u);
     EXPECT_EQ(set.polygons[1].vertexCount, 5u);
-    EXPECT_TRUE(Host().hotspots.empty());
+    EXPECT_TRUE(topotest::Hotspots().empty());
 }
 
 TEST_F(PolygonSetTest, HolesNeitherGiveNorReceivePoints) {
@@ -445,7 +444,7 @@ TEST_F(PolygonSetTest, CrossingEdgesAreMarkedNotInserted) {
     EXPECT_TRUE(InsertNodes(set));
     EXPECT_EQ(set.polygons[0].vertexCount, 5u);
     bool crossingMarked = false;
-    for (const topotest::Hotspot& h : Host().hotspots)
+    for (const topotest::Hotspot& h : topotest::Hotspots())
         crossingMarked |= h.pen == 10 && std::fabs(h.x - 5) < 1e-9 && std::fabs(h.y) < 1e-9;
     EXPECT_TRUE(crossingMarked);
 }
@@ -455,9 +454,7 @@ TEST_F(PolygonSetTest, SourceEdgeStartingAtTheOriginIsReported) {
     const Ring small{{0, 0, 0}, {3, 0, 0}, {3, -2, 0}, {0, -2, 0}};  // its first edge lies inside big's
     set = MakeSet({{big}, {small}});
     ASSERT_TRUE(InsertNodes(set));
-    std::vector<std::string> withDialog;
-    for (size_t i = 0; i < Host().reports.size(); ++i)
-        if (Host().reportDialogs[i]) withDialog.push_back(Host().reports[i]);
+    const std::vector<std::string> withDialog = topotest::ReportsWithDialog();
     ASSERT_EQ(withDialog.size(), 2u);
     EXPECT_EQ(withDialog[0], "AOrigo in srcPoly:1, srcVert:0, actPoly:0, actVert:0, insPointn:2");
     EXPECT_EQ(withDialog[1], "BOrigo in srcPoly:1, srcVert:0, actPoly:0, actVert:0, insPointn:2");

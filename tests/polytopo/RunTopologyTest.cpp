@@ -12,7 +12,6 @@
 namespace {
 
 using topotest::AddPlane;
-using topotest::Host;
 using topotest::KindOf;
 using topotest::Plane;
 using topotest::Ring;
@@ -23,7 +22,7 @@ constexpr double kDeg = kPi / 180.0;
 class RunTopologyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        topotest::InstallFakeHost();
+        topotest::InstallTestHost();
         topotest::ResetModel();
         FreeTopologyLog();
     }
@@ -44,20 +43,20 @@ TEST_F(RunTopologyTest, GableRoofRidgeEavesAndVerges) {
     const uint32_t south = AddPlane({g.a, g.b, g.c, g.d});
     const uint32_t north = AddPlane({g.f, g.d, g.c, g.e});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(south, g.c, g.d), 31);
-    EXPECT_EQ(KindOf(south, g.c, g.d), 10);
-    EXPECT_EQ(StatusOf(north, g.c, g.d), 31);
-    EXPECT_EQ(StatusOf(south, g.a, g.b), 11);
-    EXPECT_EQ(KindOf(south, g.a, g.b), 2);
-    EXPECT_EQ(StatusOf(north, g.e, g.f), 11);
+    EXPECT_EQ(StatusOf(south, g.c, g.d), kStatusRidge);
+    EXPECT_EQ(KindOf(south, g.c, g.d), kKindSharedConvexHorizontal);
+    EXPECT_EQ(StatusOf(north, g.c, g.d), kStatusRidge);
+    EXPECT_EQ(StatusOf(south, g.a, g.b), kStatusEave);
+    EXPECT_EQ(KindOf(south, g.a, g.b), kKindFreeLower);
+    EXPECT_EQ(StatusOf(north, g.e, g.f), kStatusEave);
     for (const auto& [p, q] : {std::pair{g.b, g.c}, std::pair{g.d, g.a}}) {
-        EXPECT_EQ(StatusOf(south, p, q), 21);
-        EXPECT_EQ(KindOf(south, p, q), 3);
+        EXPECT_EQ(StatusOf(south, p, q), kStatusVerge);
+        EXPECT_EQ(KindOf(south, p, q), kKindFreeFallLine);
     }
-    EXPECT_EQ(StatusOf(north, g.c, g.e), 21);
-    EXPECT_EQ(StatusOf(north, g.f, g.d), 21);
+    EXPECT_EQ(StatusOf(north, g.c, g.e), kStatusVerge);
+    EXPECT_EQ(StatusOf(north, g.f, g.d), kStatusVerge);
     // The closing vertex carries no edge; the contour count and groups are written back.
-    EXPECT_EQ(Plane(south).edgeStatus[4], -1);
+    EXPECT_EQ(Plane(south).edgeStatus[4], kStatusNoEdge);
     EXPECT_EQ(Plane(south).contourCount, 1u);
     EXPECT_EQ(Plane(south).group, Plane(north).group);
     EXPECT_EQ(Log(), "");
@@ -85,15 +84,15 @@ TEST_F(RunTopologyTest, HippedRoofHipsAndRidge) {
     const uint32_t north = AddPlane({c, d, r1, r2});
     const uint32_t west = AddPlane({d, a, r1});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(south, r1, r2), 31);
-    EXPECT_EQ(StatusOf(north, r1, r2), 31);
+    EXPECT_EQ(StatusOf(south, r1, r2), kStatusRidge);
+    EXPECT_EQ(StatusOf(north, r1, r2), kStatusRidge);
     for (const auto& [plane, p, q] : {std::tuple{south, b, r2}, std::tuple{south, a, r1}, std::tuple{east, b, r2},
                                       std::tuple{east, c, r2}, std::tuple{north, c, r2}, std::tuple{west, a, r1}}) {
-        EXPECT_EQ(StatusOf(plane, p, q), 41);
-        EXPECT_EQ(KindOf(plane, p, q), 12);
+        EXPECT_EQ(StatusOf(plane, p, q), kStatusHip);
+        EXPECT_EQ(KindOf(plane, p, q), kKindSharedConvexSloped);
     }
-    EXPECT_EQ(StatusOf(east, b, c), 11);
-    EXPECT_EQ(StatusOf(west, d, a), 11);
+    EXPECT_EQ(StatusOf(east, b, c), kStatusEave);
+    EXPECT_EQ(StatusOf(west, d, a), kStatusEave);
 }
 
 // The inner corner of an L: plane z = x on x > y and plane z = y on y > x fall towards the diagonal.
@@ -102,12 +101,12 @@ TEST_F(RunTopologyTest, InnerCornerIsAValley) {
     const uint32_t a = AddPlane({o, {4, 0, 4}, top});
     const uint32_t b = AddPlane({o, top, {0, 4, 4}});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(a, o, top), 42);
-    EXPECT_EQ(KindOf(a, o, top), 13);
-    EXPECT_EQ(StatusOf(b, o, top), 42);
+    EXPECT_EQ(StatusOf(a, o, top), kStatusValley);
+    EXPECT_EQ(KindOf(a, o, top), kKindSharedConcaveSloped);
+    EXPECT_EQ(StatusOf(b, o, top), kStatusValley);
     // Their outer edges along the top are free upper edges: tops of single-slope planes.
-    EXPECT_EQ(StatusOf(a, Coord3{4, 0, 4}, top), 12);
-    EXPECT_EQ(KindOf(a, Coord3{4, 0, 4}, top), 1);
+    EXPECT_EQ(StatusOf(a, Coord3{4, 0, 4}, top), kStatusShedTop);
+    EXPECT_EQ(KindOf(a, Coord3{4, 0, 4}, top), kKindFreeUpper);
 }
 
 // Two planes facing south meet at a horizontal line y = 4, z = 3.
@@ -127,14 +126,14 @@ const Coord3 kBreakA{0, 4, 3}, kBreakB{10, 4, 3};
 TEST_F(RunTopologyTest, SlopeBreakOfFifteenDegreesIsABreakEitherWay) {
     const Break flatterBelow = AddSlopeBreak(30, 45);  // concave
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(flatterBelow.lower, kBreakA, kBreakB), 32);
-    EXPECT_EQ(KindOf(flatterBelow.lower, kBreakA, kBreakB), 11);
-    EXPECT_EQ(StatusOf(flatterBelow.upper, kBreakA, kBreakB), 32);
+    EXPECT_EQ(StatusOf(flatterBelow.lower, kBreakA, kBreakB), kStatusSlopeBreak);
+    EXPECT_EQ(KindOf(flatterBelow.lower, kBreakA, kBreakB), kKindSharedBreakHorizontal);
+    EXPECT_EQ(StatusOf(flatterBelow.upper, kBreakA, kBreakB), kStatusSlopeBreak);
     topotest::ResetModel();
     const Break steeperBelow = AddSlopeBreak(45, 30);  // convex
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(steeperBelow.lower, kBreakA, kBreakB), 32);
-    EXPECT_EQ(StatusOf(steeperBelow.upper, kBreakA, kBreakB), 32);
+    EXPECT_EQ(StatusOf(steeperBelow.lower, kBreakA, kBreakB), kStatusSlopeBreak);
+    EXPECT_EQ(StatusOf(steeperBelow.upper, kBreakA, kBreakB), kStatusSlopeBreak);
 }
 
 // Regression: a concave fold within 10 degrees of flat was read as far from flat (fold angle near
@@ -142,14 +141,14 @@ TEST_F(RunTopologyTest, SlopeBreakOfFifteenDegreesIsABreakEitherWay) {
 TEST_F(RunTopologyTest, SlopeBreakWithinTenDegreesIsNearFlatEitherWay) {
     const Break concave = AddSlopeBreak(30, 35);
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(concave.lower, kBreakA, kBreakB), 33);
-    EXPECT_EQ(KindOf(concave.lower, kBreakA, kBreakB), 11);
-    EXPECT_EQ(StatusOf(concave.upper, kBreakA, kBreakB), 33);
+    EXPECT_EQ(StatusOf(concave.lower, kBreakA, kBreakB), kStatusNearFlatHorizontal);
+    EXPECT_EQ(KindOf(concave.lower, kBreakA, kBreakB), kKindSharedBreakHorizontal);
+    EXPECT_EQ(StatusOf(concave.upper, kBreakA, kBreakB), kStatusNearFlatHorizontal);
     topotest::ResetModel();
     const Break convex = AddSlopeBreak(35, 30);
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(convex.lower, kBreakA, kBreakB), 33);
-    EXPECT_EQ(StatusOf(convex.upper, kBreakA, kBreakB), 33);
+    EXPECT_EQ(StatusOf(convex.lower, kBreakA, kBreakB), kStatusNearFlatHorizontal);
+    EXPECT_EQ(StatusOf(convex.upper, kBreakA, kBreakB), kStatusNearFlatHorizontal);
 }
 
 // Regression: a 5 degree concave fold along a sloped edge stayed a valley.
@@ -161,16 +160,16 @@ TEST_F(RunTopologyTest, SlightSlopedFoldIsNearFlatNotAValley) {
     const uint32_t left = AddPlane({{0, 0, rise}, p, q, {0, 8, 4 + rise}});
     const uint32_t right = AddPlane({p, {10, 0, 0}, {10, 8, 4}, q});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(left, p, q), 43);
-    EXPECT_EQ(KindOf(left, p, q), 14);
-    EXPECT_EQ(StatusOf(right, p, q), 43);
+    EXPECT_EQ(StatusOf(left, p, q), kStatusNearFlatSloped);
+    EXPECT_EQ(KindOf(left, p, q), kKindSharedNearFlatSloped);
+    EXPECT_EQ(StatusOf(right, p, q), kStatusNearFlatSloped);
 }
 
 TEST_F(RunTopologyTest, FlatPlaneEdgesAreFreeVerges) {
     const uint32_t flat = AddPlane({{0, 0, 3}, {6, 0, 3}, {6, 4, 3}, {0, 4, 3}});
     ASSERT_TRUE(RunTopology());
-    for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(Plane(flat).edgeStatus[i], 21) << i;
-    EXPECT_EQ(Plane(flat).edgeKind[0], 3);
+    for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(Plane(flat).edgeStatus[i], kStatusVerge) << i;
+    EXPECT_EQ(Plane(flat).edgeKind[0], kKindFreeFallLine);
 }
 
 TEST_F(RunTopologyTest, CoplanarPlanesSharingSlopedAndHorizontalEdges) {
@@ -182,13 +181,13 @@ TEST_F(RunTopologyTest, CoplanarPlanesSharingSlopedAndHorizontalEdges) {
     const uint32_t highLeft = AddPlane({{0, 4, 4}, m1, m2, {0, 8, 8}});
     const uint32_t highRight = AddPlane({m1, {10, 4, 4}, {10, 8, 8}, m2});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(lowLeft, m0, m1), 43);
-    EXPECT_EQ(KindOf(lowLeft, m0, m1), 14);
-    EXPECT_EQ(StatusOf(highRight, m1, m2), 43);
-    EXPECT_EQ(StatusOf(lowLeft, Coord3{0, 4, 4}, m1), 32);
-    EXPECT_EQ(KindOf(lowLeft, Coord3{0, 4, 4}, m1), 11);
-    EXPECT_EQ(StatusOf(highLeft, Coord3{0, 4, 4}, m1), 32);
-    EXPECT_EQ(StatusOf(lowRight, m1, Coord3{10, 4, 4}), 32);
+    EXPECT_EQ(StatusOf(lowLeft, m0, m1), kStatusNearFlatSloped);
+    EXPECT_EQ(KindOf(lowLeft, m0, m1), kKindSharedNearFlatSloped);
+    EXPECT_EQ(StatusOf(highRight, m1, m2), kStatusNearFlatSloped);
+    EXPECT_EQ(StatusOf(lowLeft, Coord3{0, 4, 4}, m1), kStatusSlopeBreak);
+    EXPECT_EQ(KindOf(lowLeft, Coord3{0, 4, 4}, m1), kKindSharedBreakHorizontal);
+    EXPECT_EQ(StatusOf(highLeft, Coord3{0, 4, 4}, m1), kStatusSlopeBreak);
+    EXPECT_EQ(StatusOf(lowRight, m1, Coord3{10, 4, 4}), kStatusSlopeBreak);
 }
 
 TEST_F(RunTopologyTest, HorizontalValleyStaysUnclassified) {
@@ -197,9 +196,9 @@ TEST_F(RunTopologyTest, HorizontalValleyStaysUnclassified) {
     const uint32_t south = AddPlane({{0, 0, 5}, a, b, {10, 0, 5}});
     const uint32_t north = AddPlane({a, {0, 8, 5}, {10, 8, 5}, b});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(south, a, b), 111);
-    EXPECT_EQ(StatusOf(north, a, b), 111);
-    EXPECT_EQ(DummyStatusOf(111), dummystatus_free);
+    EXPECT_EQ(StatusOf(south, a, b), kStatusUnclassified);
+    EXPECT_EQ(StatusOf(north, a, b), kStatusUnclassified);
+    EXPECT_EQ(DummyStatusOf(kStatusUnclassified), dummystatus_free);
 }
 
 TEST_F(RunTopologyTest, SkylightHoleEdgesFreeAndShared) {
@@ -208,22 +207,24 @@ TEST_F(RunTopologyTest, SkylightHoleEdgesFreeAndShared) {
     const Ring hole{{4, 3, 3}, {6, 3, 3}, {6, 5, 5}, {4, 5, 5}};
     const uint32_t roof = AddPlane(outer, {hole});
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(roof, hole[0], hole[1]), 51);  // lower edge of the hole
-    EXPECT_EQ(KindOf(roof, hole[0], hole[1]), 21);
-    EXPECT_EQ(StatusOf(roof, hole[2], hole[3]), 52);
-    EXPECT_EQ(KindOf(roof, hole[2], hole[3]), 20);
-    EXPECT_EQ(StatusOf(roof, hole[1], hole[2]), 53);
-    EXPECT_EQ(KindOf(roof, hole[1], hole[2]), 22);
+    EXPECT_EQ(StatusOf(roof, hole[0], hole[1]), kStatusHoleLower);  // lower edge of the hole
+    EXPECT_EQ(KindOf(roof, hole[0], hole[1]), kKindHoleLower);
+    EXPECT_EQ(StatusOf(roof, hole[2], hole[3]), kStatusHoleUpper);
+    EXPECT_EQ(KindOf(roof, hole[2], hole[3]), kKindHoleUpper);
+    EXPECT_EQ(StatusOf(roof, hole[1], hole[2]), kStatusHoleSloped);
+    EXPECT_EQ(KindOf(roof, hole[1], hole[2]), kKindHoleSloped);
     EXPECT_EQ(Plane(roof).contourCount, 2u);
-    for (int s : {51, 52, 53, 54, 55, 56}) EXPECT_EQ(DummyStatusOf(int16_t(s)), 13);
+    for (int s : {kStatusHoleLower, kStatusHoleUpper, kStatusHoleSloped, kStatusHoleSharedLower, kStatusHoleSharedUpper,
+                  kStatusHoleSharedSloped})
+        EXPECT_EQ(DummyStatusOf(int16_t(s)), dummystatus_skylight);
 
     topotest::ResetModel();
     const uint32_t holed = AddPlane(outer, {hole});
     AddPlane(hole);
     ASSERT_TRUE(RunTopology());
-    EXPECT_EQ(StatusOf(holed, hole[0], hole[1]), 54);
-    EXPECT_EQ(StatusOf(holed, hole[2], hole[3]), 55);
-    EXPECT_EQ(StatusOf(holed, hole[1], hole[2]), 56);
+    EXPECT_EQ(StatusOf(holed, hole[0], hole[1]), kStatusHoleSharedLower);
+    EXPECT_EQ(StatusOf(holed, hole[2], hole[3]), kStatusHoleSharedUpper);
+    EXPECT_EQ(StatusOf(holed, hole[1], hole[2]), kStatusHoleSharedSloped);
 }
 
 TEST_F(RunTopologyTest, ClockwiseContoursComeBackCounterClockwise) {
@@ -237,8 +238,8 @@ TEST_F(RunTopologyTest, ClockwiseContoursComeBackCounterClockwise) {
     for (uint32_t i = 0; i + 1 < p.vertexCount; ++i)
         twiceArea += p.vertices[i].x * p.vertices[i + 1].y - p.vertices[i + 1].x * p.vertices[i].y;
     EXPECT_NEAR(twiceArea / 2, 40.0, 1e-9);
-    EXPECT_EQ(StatusOf(south, g.c, g.d), 31);
-    EXPECT_EQ(StatusOf(south, g.a, g.b), 11);
+    EXPECT_EQ(StatusOf(south, g.c, g.d), kStatusRidge);
+    EXPECT_EQ(StatusOf(south, g.a, g.b), kStatusEave);
 }
 
 TEST_F(RunTopologyTest, TJunctionOfAHipOnAnEaveIsSplitBeforeMatching) {
@@ -249,8 +250,8 @@ TEST_F(RunTopologyTest, TJunctionOfAHipOnAnEaveIsSplitBeforeMatching) {
     ASSERT_TRUE(RunTopology());
     EXPECT_EQ(Plane(main).vertexCount, 7u);
     EXPECT_EQ(StatusOf(main, Coord3{3, 0, 3}, Coord3{7, 0, 3}), StatusOf(lean, Coord3{3, 0, 3}, Coord3{7, 0, 3}));
-    EXPECT_EQ(StatusOf(main, Coord3{0, 0, 3}, Coord3{3, 0, 3}), 11);
-    EXPECT_EQ(StatusOf(main, Coord3{7, 0, 3}, Coord3{10, 0, 3}), 11);
+    EXPECT_EQ(StatusOf(main, Coord3{0, 0, 3}, Coord3{3, 0, 3}), kStatusEave);
+    EXPECT_EQ(StatusOf(main, Coord3{7, 0, 3}, Coord3{10, 0, 3}), kStatusEave);
     EXPECT_EQ(Plane(main).group, Plane(lean).group);
     // Every per-vertex array still covers the grown vertex count.
     EXPECT_GE(Plane(main).ridgeGuids.count, Plane(main).vertexCount);
@@ -270,7 +271,7 @@ TEST_F(RunTopologyTest, DuplicatedPlanesAlertTheUser) {
     AddPlane({g.a, g.b, g.c, g.d});
     EXPECT_FALSE(RunTopology());
     EXPECT_EQ(Log(), "Duplicated polygons found!\n");
-    EXPECT_EQ(Host().reports.back(), "msg 86");
+    EXPECT_EQ(topotest::LastReport().text, tevaro_test::MessageText(86));
 }
 
 TEST_F(RunTopologyTest, ThreePlanesOnOneEdgeFail) {
@@ -313,12 +314,12 @@ TEST_F(RunTopologyTest, OutOfMemoryDuringPointInsertionEndsTheRun) {
     const uint32_t main = AddPlane({{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}});
     AddPlane({{3, 0, 3}, {3, -2, 2}, {7, -2, 2}, {7, 0, 3}});
     while (Plane(main).vertices.count < Plane(main).vertices.capacity) ASSERT_TRUE(InsertVertexSlot(main, 4));
-    Host().allocationsLeft = 0;
+    host::ArmAllocationFault(1);
     EXPECT_FALSE(RunTopology());
-    Host().allocationsLeft = -1;
-    ASSERT_FALSE(Host().alerts.empty());
-    EXPECT_NE(Host().alerts.back().find("msg 17"), std::string::npos);
-    EXPECT_NE(Host().alerts.back().find("APIERR_MEMFULL"), std::string::npos);
+    host::DisarmAllocationFault();
+    ASSERT_FALSE(host::gSession.alerts.empty());
+    EXPECT_NE(host::gSession.alerts.back().largeText.find(tevaro_test::MessageText(17)), std::string::npos);
+    EXPECT_NE(host::gSession.alerts.back().largeText.find("APIERR_MEMFULL"), std::string::npos);
 }
 
 TEST_F(RunTopologyTest, LogIsKeptWithThePlanesAndReplacedByTheNextRun) {

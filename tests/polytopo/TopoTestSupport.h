@@ -1,16 +1,18 @@
-// Purpose: test support for the roof geometry and topology tests: a small in-process host that
-// serves memory handles (with a failure hook), records report lines, alerts and hotspots, and
-// a builder that turns 3D rings into RoofPlane records the way the extraction fills them.
+// Purpose: test support for the roof geometry and topology tests: the stand-in host read as a test
+// needs it (live handles, report lines, marker hotspots), and a builder that turns 3D rings into
+// RoofPlane records the way the extraction fills them.
 #pragma once
 
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "Common_src/AddOnState.h"
 #include "Common_src/Api_related/HostCalls.h"
+#include "common/AddOnFixture.h"
+#include "host/Host.h"
+#include "host/MemoryHandles.h"
+#include "import/Geometry.h"
 #include "roofgeom/RoofModel.h"
 
 namespace topotest {
@@ -20,150 +22,55 @@ struct Hotspot {
     int16_t pen;
 };
 
-struct FakeHost {
-    int liveHandles = 0;
-    int allocationsLeft = -1;  // >= 0: allocations and growths that still succeed, then failures
-    std::vector<std::string> reports;        // WriteReport lines
-    std::vector<bool> reportDialogs;         // whether each report line came with a dialog
-    std::vector<std::string> alerts;         // DGAlert large texts
-    std::vector<Hotspot> hotspots;
-};
+// Starts a test on the stand-in host (its memory handles with their fault hook, its report
+// window and its element database) with nothing in its project.
+inline void InstallTestHost() { tevaro_test::InstallHostOnly(); }
 
-inline FakeHost& Host() {
-    static FakeHost host;
-    return host;
-}
+// Memory handles the host has given out and not yet had back.
+inline size_t LiveHandles() { return host::LiveHandleCount(); }
 
-// The memory block of a handle keeps its size in front of the data.
-struct Block {
-    char* data;
-    int32_t size;
-};
-
-// One more allocation is allowed, unless the failure hook says otherwise.
-inline bool AllocationAllowed() {
-    FakeHost& h = Host();
-    if (h.allocationsLeft < 0) return true;
-    if (h.allocationsLeft == 0) return false;
-    --h.allocationsLeft;
-    return true;
-}
-
-inline GSHandle FakeAllocate(int32_t size, int32_t, int32_t) {
-    if (size < 0 || !AllocationAllowed()) return nullptr;
-    Block* b = new Block{static_cast<char*>(std::calloc(size_t(size) + 1, 1)), size};
-    ++Host().liveHandles;
-    return &b->data;
-}
-
-inline GSHandle FakeRealloc(GSHandle handle, int32_t size, int32_t, int32_t) {
-    if (handle == nullptr || size < 0 || !AllocationAllowed()) return nullptr;
-    Block* b = reinterpret_cast<Block*>(handle);
-    char* grown = static_cast<char*>(std::realloc(b->data, size_t(size) + 1));
-    if (grown == nullptr) return nullptr;
-    if (size > b->size) std::memset(grown + b->size, 0, size_t(size - b->size));
-    b->data = grown;
-    b->size = size;
-    return handle;
-}
-
-inline void FakeKill(GSHandle* handle) {
-    if (handle == nullptr || *handle == nullptr) return;
-    Block* b = reinterpret_cast<Block*>(*handle);
-    std::free(b->data);
-    delete b;
-    --Host().liveHandles;
-    *handle = nullptr;
-}
-
-inline int32_t FakeHandleSize(GSConstHandle handle) {
-    return handle == nullptr ? 0 : reinterpret_cast<const Block*>(handle)->size;
-}
-
-inline GSErrCode FakeWriteReport(const char* text, bool withDialog) {
-    Host().reports.emplace_back(text);
-    Host().reportDialogs.push_back(withDialog);
-    return NoError;
-}
-
-inline void FakeDBPrint(const char*) {}
-
-// Message rows come back as "msg N", so a test can tell which row was shown.
-inline bool FakeGetIndString(char* buffer, int32_t size, int16_t, int32_t index) {
-    std::snprintf(buffer, size_t(size), "msg %d", int(index));
-    return true;
-}
-
-inline int16_t FakeAlert(int16_t, const char*, const char* large, const char*, const char*, const char*, const char*) {
-    Host().alerts.emplace_back(large);
-    return 1;
-}
-
-inline GSErrCode FakeGetDefaults(API_Element* element, API_ElementMemo*) {
-    const API_ElemTypeID type = element->header.typeID;
-    *element = API_Element{};
-    element->header.typeID = type;
-    return NoError;
-}
-
-inline GSErrCode FakeCreate(API_Element* element, API_ElementMemo*) {
-    if (element->header.typeID == API_HotspotID) {
-        const API_HotspotType& h = element->hotspot;
-        Host().hotspots.push_back(Hotspot{h.pos.x, h.pos.y, h.pos.z, h.pen});
-    }
-    return NoError;
-}
-
-inline GSErrCode FakeDisposeMemo(API_ElementMemo*) { return NoError; }
-
-// Installs the fake host's functions into the add-on's table and starts from an empty model.
-inline void InstallFakeHost() {
-    std::memset(&gHost, 0, sizeof gHost);
-    gHost.size = sizeof gHost;
-    gHost.version = 1;
-    gHost.BMAllocateHandle = FakeAllocate;
-    gHost.BMReallocHandle = FakeRealloc;
-    gHost.BMKillHandle = FakeKill;
-    gHost.BMGetHandleSize = FakeHandleSize;
-    gHost.WriteReport = FakeWriteReport;
-    gHost.DBPrint = FakeDBPrint;
-    gHost.RSGetIndString = FakeGetIndString;
-    gHost.DGAlert = FakeAlert;
-    gHost.Element_GetDefaults = FakeGetDefaults;
-    gHost.Element_Create = FakeCreate;
-    gHost.DisposeElemMemoHdls = FakeDisposeMemo;
-    gHostTableReceived = true;
-    FakeHost& h = Host();
-    h.allocationsLeft = -1;
-    h.reports.clear();
-    h.reportDialogs.clear();
-    h.alerts.clear();
-    h.hotspots.clear();
-}
-
-// True when some report line equals text.
+// True when some line of the report window equals text.
 inline bool Reported(const std::string& text) {
-    for (const std::string& line : Host().reports)
-        if (line == text) return true;
+    for (const host::ReportLine& line : host::gSession.reportLines)
+        if (line.text == text) return true;
     return false;
+}
+
+// The last line of the report window, and whether it came with a dialog.
+inline const host::ReportLine& LastReport() {
+    static const host::ReportLine kNone{};
+    return host::gSession.reportLines.empty() ? kNone : host::gSession.reportLines.back();
+}
+
+// The report lines that came with a dialog, in order.
+inline std::vector<std::string> ReportsWithDialog() {
+    std::vector<std::string> out;
+    for (const host::ReportLine& line : host::gSession.reportLines)
+        if (line.withDialog) out.push_back(line.text);
+    return out;
+}
+
+// The hotspots the add-on placed as markers, with their pens.
+inline std::vector<Hotspot> Hotspots() {
+    std::vector<Hotspot> out;
+    for (const host::Element& e : host::gSession.model.elements) {
+        if (e.rec.header.typeID != API_HotspotID) continue;
+        const API_Coord3D& p = e.rec.hotspot.pos;
+        out.push_back(Hotspot{p.x, p.y, p.z, e.rec.hotspot.pen});
+    }
+    return out;
 }
 
 using Ring = std::vector<Coord3>;
 
-// Upward unit normal of a ring (Newell's sum), as the host's top polygon gives it.
+// Upward unit normal of a ring, as the host's top polygon gives it (the import's area normal).
 inline Coord3 UpwardNormal(const Ring& ring) {
-    Coord3 n;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const Coord3& a = ring[i];
-        const Coord3& b = ring[(i + 1) % ring.size()];
-        n.x += (a.y - b.y) * (a.z + b.z);
-        n.y += (a.z - b.z) * (a.x + b.x);
-        n.z += (a.x - b.x) * (a.y + b.y);
-    }
-    const double l = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-    n = Coord3{n.x / l, n.y / l, n.z / l};
-    if (n.z < 0) n = Coord3{-n.x, -n.y, -n.z};
-    return n;
+    import::Ring points;
+    for (const Coord3& p : ring) points.push_back(import::Vec3{p.x, p.y, p.z});
+    const import::Vec3 n = import::RingNormal(points);
+    const double up = n.z < 0 ? -1.0 : 1.0;
+    const double l = import::Length(n) * up;
+    return Coord3{n.x / l, n.y / l, n.z / l};
 }
 
 // Appends one RoofPlane built from an outer ring and hole rings (not closed; each contour gets its

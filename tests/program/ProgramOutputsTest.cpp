@@ -16,20 +16,15 @@
 #include <unistd.h>
 
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 #include "edges/EdgeSetterPart.h"
+#include "polytopo/EdgeCodes.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using tevaro_test::ReadFile;
 constexpr double kPi = 3.14159265358979323846;
-
-// The text of a file ("" when it is missing).
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // How often `needle` occurs in `text`.
 size_t Count(const std::string& text, const std::string& needle) {
@@ -38,33 +33,16 @@ size_t Count(const std::string& text, const std::string& needle) {
     return n;
 }
 
-// A fresh output folder of this test process (ctest runs the tests side by side).
-fs::path OutFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("tevaro-program-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-// Runs the program with these arguments; its exit status, its standard output in `out`.
-int RunProgram(const std::string& args, const fs::path& folder, std::string& out) {
-    const fs::path stdoutFile = folder / "stdout.txt";
-    const std::string command = "\"" + tevaro_test::BuildPath("tevaro") + "\" " + args + " > \"" + stdoutFile.string() +
-                                "\" 2> \"" + (folder / "stderr.txt").string() + "\"";
-    const int status = std::system(command.c_str());
-    out = ReadFile(stdoutFile);
-    return status;
-}
-
 // The sample house run through its session once for every test of this file.
 class SampleHouse : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = OutFolder("house");
-        std::string out;
-        status_ = RunProgram("run \"" + tevaro_test::SourcePath("tests/sessions/sample_house_plan.session") + "\" --out \"" +
-                                 folder_.string() + "\"",
-                             folder_, out);
+        folder_ = tevaro_test::FreshFolder("program-house");
+        status_ =
+            tevaro_test::RunProgram("run \"" + tevaro_test::SourcePath("tests/sessions/sample_house_plan.session") +
+                                        "\" --out \"" + folder_.string() + "\"",
+                                    folder_)
+                .exitCode;
     }
     static void TearDownTestSuite() { fs::remove_all(folder_); }
     static fs::path folder_;
@@ -89,17 +67,20 @@ TEST_F(SampleHouse, RoofModelHoldsEveryKindOfEdgeTheHouseWasDrawnFor) {
     }
     EXPECT_EQ(groups.size(), 3u);  // house, garage, porch: no shared edges between them
     // The L-shaped hip roof: six eaves, a valley seen from both its planes, ridges and hips.
-    EXPECT_EQ(statuses["HAZ"].count(11), 6u);
-    EXPECT_EQ(statuses["HAZ"].count(42), 2u);
-    EXPECT_GE(statuses["HAZ"].count(31), 2u);
-    EXPECT_GE(statuses["HAZ"].count(41), 8u);
+    EXPECT_EQ(statuses["HAZ"].count(kStatusEave), 6u);
+    EXPECT_EQ(statuses["HAZ"].count(kStatusValley), 2u);
+    EXPECT_GE(statuses["HAZ"].count(kStatusRidge), 2u);
+    EXPECT_GE(statuses["HAZ"].count(kStatusHip), 8u);
     // The garage: verges against its higher gable walls, the chimney's wall junctions all round,
     // the skylight's hole edges (lower, upper, sloped).
-    for (int s : {141, 142, 231, 232, 241, 242, 51, 52, 53}) EXPECT_GE(statuses["GARAZS"].count(s), 1u) << s;
-    EXPECT_EQ(statuses["GARAZS"].count(21), 0u);  // no free verge left: both gables stand against walls
+    for (int s :
+         {kStatusWallVerge, kStatusWallVergeSide, kStatusWallHoleLower, kStatusWallHoleUpper, kStatusWallHoleSloped,
+          kStatusWallHoleSlopedSide, kStatusHoleLower, kStatusHoleUpper, kStatusHoleSloped})
+        EXPECT_GE(statuses["GARAZS"].count(s), 1u) << s;
+    EXPECT_EQ(statuses["GARAZS"].count(kStatusVerge), 0u);  // no free verge left: both gables stand against walls
     // The porch: its top against the house wall, its low edge an eave.
-    EXPECT_EQ(statuses["TORNAC"].count(132), 1u);
-    EXPECT_EQ(statuses["TORNAC"].count(11), 1u);
+    EXPECT_EQ(statuses["TORNAC"].count(kStatusWallTop), 1u);
+    EXPECT_EQ(statuses["TORNAC"].count(kStatusEave), 1u);
     // Areas on the slope: plan area over cos(pitch); the garage without its skylight and chimney.
     EXPECT_NEAR(area["HAZ"], (14 * 8 + 6 * 6) / std::cos(35 * kPi / 180), 0.01);
     EXPECT_NEAR(area["GARAZS"], (6 * 9 - 1 * 1.5 - 0.6 * 0.6) / std::cos(30 * kPi / 180), 0.01);
@@ -151,10 +132,11 @@ std::map<std::string, double> QuantityTotals(const std::string& csv) {
 }
 
 TEST(Demo, WritesTheThreeFilesAndItsSummaryAgreesWithTheQuantities) {
-    const fs::path folder = OutFolder("demo");
-    std::string out;
-    ASSERT_EQ(RunProgram("demo --out \"" + (folder / "out").string() + "\"", folder, out), 0)
-        << ReadFile(folder / "stderr.txt");
+    const fs::path folder = tevaro_test::FreshFolder("program-demo");
+    const tevaro_test::ProgramRun demo =
+        tevaro_test::RunProgram("demo --out \"" + (folder / "out").string() + "\"", folder);
+    const std::string& out = demo.out;
+    ASSERT_EQ(demo.exitCode, 0) << demo.err;
     for (const char* file : {"model.json", "plan.svg", "quantities.csv"})
         EXPECT_TRUE(fs::exists(folder / "out" / file)) << file;
     EXPECT_NE(out.find("Read: 3 roofs, 9 roof planes"), std::string::npos) << out;

@@ -2,7 +2,6 @@
 // what it wrote (files, CSV rows).
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -10,41 +9,26 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 
 namespace program_test {
 
 namespace fs = std::filesystem;
 
 // The text of a file ("" when it is missing).
-inline std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+inline std::string ReadText(const fs::path& path) { return tevaro_test::ReadFile(path); }
 
 // A fresh folder of this test process (ctest runs the tests side by side).
-inline fs::path FreshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("tevaro-orderlist-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
+inline fs::path FreshFolder(const std::string& name) { return tevaro_test::FreshFolder("orderlist-" + name); }
 
 // Writes `lines` as a session script into `folder` and runs it there (outputs land in the same
-// folder); the program's exit status, its standard output in `out`. `options` go to `tevaro run`.
+// folder); the program's exit code, its standard output and error in `out`. `options` go to `tevaro run`.
 inline int RunSession(const fs::path& folder, const std::string& lines, std::string& out,
                       const std::string& options = "") {
-    std::ofstream(folder / "test.session") << lines;
-    const std::string command = "\"" + tevaro_test::BuildPath("tevaro") + "\" run \"" + (folder / "test.session").string() +
-                                "\" " + options + " --out \"" + folder.string() + "\" > \"" + (folder / "stdout.txt").string() +
-                                "\" 2> \"" + (folder / "stderr.txt").string() + "\"";
-    const int status = std::system(command.c_str());
-    out = ReadText(folder / "stdout.txt") + ReadText(folder / "stderr.txt");
-    return status;
+    tevaro_test::WriteFile(folder / "test.session", lines);
+    return tevaro_test::RunProgram(
+        "run \"" + (folder / "test.session").string() + "\" " + options + " --out \"" + folder.string() + "\"", folder, out);
 }
 
 // The fields of one CSV line (quoted fields unquoted).

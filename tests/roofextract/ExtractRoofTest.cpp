@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <cstring>
 
 #include "common/AddOnFixture.h"
@@ -190,28 +192,35 @@ TEST_F(ExtractRoofTest, HorizontalPlaneHasNoSlopeAndNoTurn) {
     }
 }
 
-TEST_F(ExtractRoofTest, PlanesFacingTheFourWaysTurnByQuarterTurns) {
-    // The plane frame turns with the downhill direction: azimuth = direction of (n.y, -n.x) + pi.
-    struct Case {
-        const char* planes;
-        double azimuth;
-    };
-    const Case cases[] = {
-        {R"("planes": [{"outer": [[0,0,0],[4,0,0],[4,4,2],[0,4,2]]}])", 2 * kPi},      // faces south
-        {R"("planes": [{"outer": [[0,0,2],[4,0,0],[4,4,0],[0,4,2]]}])", 0.5 * kPi},    // faces east
-        {R"("planes": [{"outer": [[0,0,2],[4,0,2],[4,4,0],[0,4,0]]}])", kPi},          // faces north
-        {R"("planes": [{"outer": [[0,0,0],[4,0,2],[4,4,2],[0,4,0]]}])", 1.5 * kPi},    // faces west
-    };
-    for (const Case& c : cases) {
-        FreeRoofPlanes();
-        tevaro_test::LoadModel(RoofModel(c.planes));
-        ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError) << c.planes;
-        ASSERT_EQ(PlaneCount(), 1u);
-        EXPECT_NEAR(Plane(0).azimuth, c.azimuth, 1e-12) << c.planes;
-        EXPECT_NEAR(Plane(0).slope, std::atan(0.5), 1e-12) << c.planes;
-        EXPECT_EQ(Plane(0).flipped, 1);
-    }
+// A plane facing one way, and the azimuth its frame turns to.
+struct FacingCase {
+    const char* name;
+    const char* planes;
+    double azimuth;
+};
+
+// Names a case in test output.
+void PrintTo(const FacingCase& c, std::ostream* os) { *os << c.name; }
+
+class PlaneFacing : public ExtractRoofTest, public ::testing::WithParamInterface<FacingCase> {};
+
+// The plane frame turns with the downhill direction: azimuth = direction of (n.y, -n.x) + pi.
+TEST_P(PlaneFacing, TurnsItsFrameByQuarterTurns) {
+    tevaro_test::LoadModel(RoofModel(GetParam().planes));
+    ASSERT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), NoError);
+    ASSERT_EQ(PlaneCount(), 1u);
+    EXPECT_NEAR(Plane(0).azimuth, GetParam().azimuth, 1e-12);
+    EXPECT_NEAR(Plane(0).slope, std::atan(0.5), 1e-12);
+    EXPECT_EQ(Plane(0).flipped, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    FourWays, PlaneFacing,
+    ::testing::Values(FacingCase{"South", R"("planes": [{"outer": [[0,0,0],[4,0,0],[4,4,2],[0,4,2]]}])", 2 * kPi},
+                      FacingCase{"East", R"("planes": [{"outer": [[0,0,2],[4,0,0],[4,4,0],[0,4,2]]}])", 0.5 * kPi},
+                      FacingCase{"North", R"("planes": [{"outer": [[0,0,2],[4,0,2],[4,4,0],[0,4,0]]}])", kPi},
+                      FacingCase{"West", R"("planes": [{"outer": [[0,0,0],[4,0,2],[4,4,2],[0,4,0]]}])", 1.5 * kPi}),
+    [](const ::testing::TestParamInfo<FacingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ExtractRoofTest, HipRoofGivesOnePlanePerFaceCoveringTheFootprintOnTheSlope) {
     tevaro_test::LoadModel(RoofModel(R"("shape": "hip", "footprint": [[0,0],[12,0],[12,8],[0,8]], "pitch": 35, "eaveLevel": 3)"));
@@ -355,31 +364,42 @@ TEST_F(ExtractRoofTest, FaultDialogButtonTwoLeavesTheSelectionAlone) {
     EXPECT_EQ(host::gSession.model.selection[0], host::FindElementByText("F")->rec.header.guid);
 }
 
-TEST_F(ExtractRoofTest, FaultDialogAfterTheRoofWasChangedGivesTheRoofBack) {
-    // The regression: a fault after the roof was unchained or given materials left it changed.
-    struct Case {
-        const char* op;
-        int nth;
-        const char* what;
-    };
-    const Case cases[] = {
-        {"Element_Change", 2, "unchained, then the three materials cannot be set"},
-        {"Element_Change", 1, "unchaining fails, the three materials are set"},
-        {"Attribute_Get", 5, "materials set, the top material cannot be read"},  // after the building material and three materials
-    };
-    for (const Case& c : cases) {
-        FreeRoofPlanes();
-        tevaro_test::LoadModel(RoofModel(R"("topOverride": true, "topMaterial": 2, "sideOverride": true, "sideMaterial": 2,
-            "bottomOverride": true, "bottomMaterial": 2, "materialsChained": true, )" + kSouthPlane));
-        const API_RoofType before = Roof().rec.roof;
-        host::ArmHostFault(c.op, APIERR_GENERAL, c.nth);
-        QueueButton(2);
-        EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_GENERAL) << c.what;
-        host::DisarmHostFaults();
-        ExpectSameSurfaces(Roof().rec.roof, before);
-        EXPECT_EQ(PlaneCount(), 0u) << c.what;
-    }
+// A host call failing after the extraction changed the roof, and what had been done by then.
+struct LateFault {
+    const char* name;
+    const char* op;
+    int nth;
+};
+
+// Names a case in test output.
+void PrintTo(const LateFault& c, std::ostream* os) { *os << c.name; }
+
+class FaultAfterTheRoofChanged : public ExtractRoofTest, public ::testing::WithParamInterface<LateFault> {};
+
+// The regression: a fault after the roof was unchained or given materials left it changed.
+TEST_P(FaultAfterTheRoofChanged, TheFaultDialogGivesTheRoofBack) {
+    tevaro_test::LoadModel(RoofModel(R"("topOverride": true, "topMaterial": 2, "sideOverride": true, "sideMaterial": 2,
+            "bottomOverride": true, "bottomMaterial": 2, "materialsChained": true, )" +
+                                     kSouthPlane));
+    const API_RoofType before = Roof().rec.roof;
+    host::ArmHostFault(GetParam().op, APIERR_GENERAL, GetParam().nth);
+    QueueButton(2);
+    EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_GENERAL);
+    host::DisarmHostFaults();
+    ExpectSameSurfaces(Roof().rec.roof, before);
+    EXPECT_EQ(PlaneCount(), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ExtractRoof, FaultAfterTheRoofChanged,
+    ::testing::Values(
+        // unchained, then the three materials cannot be set
+        LateFault{"MaterialsNotSetAfterUnchaining", "Element_Change", 2},
+        // unchaining fails, the three materials are set
+        LateFault{"UnchainingFails", "Element_Change", 1},
+        // materials set, the top material cannot be read (after the building material and three materials)
+        LateFault{"TopMaterialUnreadable", "Attribute_Get", 5}),
+    [](const ::testing::TestParamInfo<LateFault>& info) { return std::string(info.param.name); });
 
 // ---- Bodies, host errors and memory ------------------------------------------------------------
 
@@ -401,43 +421,63 @@ TEST_F(ExtractRoofTest, RoofWhoseOnlyBodyIsDroppedReportsAFaultyElement) {
     ExpectSameSurfaces(Roof().rec.roof, before);
 }
 
-TEST_F(ExtractRoofTest, HostErrorsBeforeAnyChangeAreReturnedQuietly) {
-    const char* ops[] = {"Element_Get", "Attribute_GetNum"};
-    for (const char* op : ops) {
-        FreeRoofPlanes();
-        tevaro_test::LoadModel(RoofModel(kSouthPlane));
-        host::ArmHostFault(op, APIERR_BADID);
-        EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_BADID) << op;
-        EXPECT_FALSE(AnythingShown()) << op;
-        host::DisarmHostFaults();
-    }
-    // Reading the building material of a roof with a top override.
+class EarlyHostError : public ExtractRoofTest, public ::testing::WithParamInterface<const char*> {};
+
+// A host call failing before the extraction changed anything: its error comes back, nothing shown.
+TEST_P(EarlyHostError, IsReturnedQuietly) {
+    tevaro_test::LoadModel(RoofModel(kSouthPlane));
+    host::ArmHostFault(GetParam(), APIERR_BADID);
+    EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_BADID);
+    EXPECT_FALSE(AnythingShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(ExtractRoof, EarlyHostError, ::testing::Values("Element_Get", "Attribute_GetNum"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;
+                             for (char& ch : name)
+                                 if (ch == '/') ch = '_';
+                             return name;
+                         });
+
+TEST_F(ExtractRoofTest, AnUnreadableBuildingMaterialUnderATopOverrideIsReturnedQuietly) {
     tevaro_test::LoadModel(RoofModel(R"("topOverride": true, "topMaterial": 4, )" + kSouthPlane));
     host::ArmHostFault("Attribute_Get", APIERR_BADINDEX);
     EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_BADINDEX);
     EXPECT_FALSE(AnythingShown());
 }
 
-TEST_F(ExtractRoofTest, HostErrorsWhileReadingThe3DModelReportTheFailureAndGiveTheRoofBack) {
-    struct Case {
-        const char* op;
-        int nth;
-    };
-    const Case cases[] = {{"Element_Get3DInfo", 1}, {"Component3D_Get", 1}, {"Component3D_Get", 7},
-                          {"Environment/GSTO", 1}};
-    for (const Case& c : cases) {
-        FreeRoofPlanes();
-        host::gSession.reportLines.clear();
-        tevaro_test::LoadModel(RoofModel(R"("materialsChained": true, )" + kSouthPlane));
-        const API_RoofType before = Roof().rec.roof;
-        host::ArmHostFault(c.op, APIERR_NO3D, c.nth);
-        EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_NO3D) << c.op << " " << c.nth;
-        host::DisarmHostFaults();
-        EXPECT_TRUE(Shown(kMsgEngineFailed)) << c.op << " " << c.nth;
-        ExpectSameSurfaces(Roof().rec.roof, before);
-        ExpectArraysInStep();
-    }
+// A host call of the 3D model reading that fails, and which of its calls.
+struct ModelReadFault {
+    const char* name;
+    const char* op;
+    int nth;
+};
+
+// Names a case in test output.
+void PrintTo(const ModelReadFault& c, std::ostream* os) { *os << c.name; }
+
+class FaultReadingThe3DModel : public ExtractRoofTest, public ::testing::WithParamInterface<ModelReadFault> {};
+
+TEST_P(FaultReadingThe3DModel, ReportsTheFailureAndGivesTheRoofBack) {
+    host::gSession.reportLines.clear();
+    tevaro_test::LoadModel(RoofModel(R"("materialsChained": true, )" + kSouthPlane));
+    const API_RoofType before = Roof().rec.roof;
+    host::ArmHostFault(GetParam().op, APIERR_NO3D, GetParam().nth);
+    EXPECT_EQ(ExtractRoof(RoofGuid(), APINULLGuid), APIERR_NO3D);
+    host::DisarmHostFaults();
+    EXPECT_TRUE(Shown(kMsgEngineFailed));
+    ExpectSameSurfaces(Roof().rec.roof, before);
+    ExpectArraysInStep();
 }
+
+INSTANTIATE_TEST_SUITE_P(ExtractRoof, FaultReadingThe3DModel,
+                         ::testing::Values(ModelReadFault{"Info", "Element_Get3DInfo", 1},
+                                           ModelReadFault{"FirstComponent", "Component3D_Get", 1},
+                                           ModelReadFault{"SeventhComponent", "Component3D_Get", 7},
+                                           ModelReadFault{"StoryLevel", "Environment/GSTO", 1}),
+                         [](const ::testing::TestParamInfo<ModelReadFault>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(ExtractRoofTest, MemoryRunningOutEndsWithMemFullAndArraysInStep) {
     // Fail each allocation in turn until the extraction gets through without a failure.

@@ -9,19 +9,18 @@
 namespace {
 
 using topotest::AddPlane;
-using topotest::Host;
 using topotest::Plane;
 using topotest::Ring;
 
 class RoofModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        topotest::InstallFakeHost();
+        topotest::InstallTestHost();
         topotest::ResetModel();
-        baselineHandles = Host().liveHandles;
+        baselineHandles = topotest::LiveHandles();
     }
     void TearDown() override { topotest::ResetModel(); }
-    int baselineHandles = 0;
+    size_t baselineHandles = 0;
 };
 
 // Plane A: 10 m of eave along y = 0 at z = 0, rising to z = 2 at y = 4 (south-facing).
@@ -66,9 +65,9 @@ TEST_F(RoofModelTest, InsertVertexSlotThatCannotGrowLeavesThePlaneAsItWas) {
     const uint32_t before = Plane(r).vertexCount;
     const Coord3 first = Plane(r).vertices[0];
     const Coord3 second = Plane(r).vertices[1];
-    Host().allocationsLeft = 2;  // two arrays grow, the third fails
+    host::ArmAllocationFault(3);  // two arrays grow, the third fails
     EXPECT_FALSE(InsertVertexSlot(r, 0));
-    Host().allocationsLeft = -1;
+    host::DisarmAllocationFault();
     EXPECT_EQ(Plane(r).vertexCount, before);
     EXPECT_TRUE(Near(Plane(r).vertices[0], first));
     EXPECT_TRUE(Near(Plane(r).vertices[1], second));
@@ -93,9 +92,9 @@ TEST_F(RoofModelTest, FreeRoofPlanesReleasesEverythingAndResetsTheCounters) {
     AddPlane(SouthPlane());
     AddPlane(SouthPlane(), {{{2, 1, 0.5}, {2, 2, 1}, {4, 2, 1}}});
     gState.roofPlanes.nextGroupId = 5;
-    EXPECT_GT(Host().liveHandles, baselineHandles);
+    EXPECT_GT(topotest::LiveHandles(), baselineHandles);
     FreeRoofPlanes();
-    EXPECT_EQ(Host().liveHandles, baselineHandles);
+    EXPECT_EQ(topotest::LiveHandles(), baselineHandles);
     EXPECT_EQ(gState.roofPlanes.planes.count, 0u);
     EXPECT_EQ(gState.roofPlanes.nextGroupId, 0u);
 }
@@ -217,9 +216,9 @@ TEST_F(RoofModelTest, PointInsertionWithoutMemoryStopsWithArraysInStep) {
     AddPlane({{3, 0, 0}, {3, -2, 1}, {7, -2, 1}, {7, 0, 0}});
     while (Plane(a).vertices.count < Plane(a).vertices.capacity) ASSERT_TRUE(InsertVertexSlot(a, 4));
     const uint32_t before = Plane(a).vertexCount;
-    Host().allocationsLeft = 0;
+    host::ArmAllocationFault(1);
     EXPECT_FALSE(InsertPlanePoints(a));
-    Host().allocationsLeft = -1;
+    host::DisarmAllocationFault();
     EXPECT_EQ(Plane(a).vertexCount, before);
     EXPECT_LE(Plane(a).vertexCount, Plane(a).vertices.capacity);
     EXPECT_LE(Plane(a).vertexCount, Plane(a).edgeKind.capacity);
