@@ -419,7 +419,9 @@ std::string AssetType(const std::string& path) {
 
 // A file of the page's assets; 404 for anything else (no path leaves the asset folder).
 Reply AssetReply(const std::string& urlPath) {
-    const std::string rel = urlPath == "/" ? "index.html" : urlPath.substr(1);
+    // an asset's path is absolute (a request line may carry none at all)
+    const bool absolute = !urlPath.empty() && urlPath[0] == '/';
+    const std::string rel = !absolute ? "" : urlPath == "/" ? "index.html" : urlPath.substr(1);
     bool plain = !rel.empty() && rel.find("..") == std::string::npos && rel[0] != '/';
     for (char c : rel) plain = plain && (std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == '_' || c == '/');
     Reply r;
