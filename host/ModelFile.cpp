@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/InputLimits.h"
+#include "host/RoofShapesRings.h"
 #include "host/JsonInput.h"
 #include "host/ParamLists.h"
 #include "host/RoofShapes.h"
@@ -255,17 +256,10 @@ Ring3 OpenRing3(const Json& v, const std::string& where) {
 
 // The vertical part of a ring's unit normal (Newell), and its area (0 for a degenerate ring).
 void RingNormalZ(const Ring3& ring, double& normalZ, double& area) {
-    double nx = 0, ny = 0, nz = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        nx += (p.y - q.y) * (p.z + q.z);
-        ny += (p.z - q.z) * (p.x + q.x);
-        nz += (p.x - q.x) * (p.y + q.y);
-    }
-    const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+    const RingNormalVector n = NewellNormal(ring);
+    const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     area = len / 2;
-    normalZ = len > 0 ? nz / len : 0;
+    normalZ = len > 0 ? n.z / len : 0;
 }
 
 // One explicit top plane: a planar outer ring and optional hole rings.

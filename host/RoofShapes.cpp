@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "host/InputLimits.h"
+#include "host/RoofShapesRings.h"
 
 namespace host {
 namespace {
@@ -51,15 +52,7 @@ Ring2 OpenRing(const Ring2& ring) {
 }
 
 // Twice the signed plan area of a ring (positive when counter-clockwise).
-double SignedArea2(const Ring2& ring) {
-    double sum = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord& p = ring[i];
-        const API_Coord& q = ring[(i + 1) % ring.size()];
-        sum += p.x * q.y - q.x * p.y;
-    }
-    return sum;
-}
+double SignedArea2(const Ring2& ring) { return PlanSignedArea2(ring); }
 
 // The ring turned to run counter-clockwise (ccw = true) or clockwise seen from above.
 Ring2 Oriented(const Ring2& ring, bool ccw) {
@@ -69,13 +62,7 @@ Ring2 Oriented(const Ring2& ring, bool ccw) {
 
 // A 3D ring turned to run counter-clockwise seen from above.
 Ring3 OrientedUp(const Ring3& ring) {
-    double sum = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        sum += p.x * q.y - q.x * p.y;
-    }
-    if (sum >= 0) return ring;
+    if (PlanSignedArea2(ring) >= 0) return ring;
     return Ring3(ring.rbegin(), ring.rend());
 }
 
@@ -233,17 +220,10 @@ bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>
         }
         // The plane's height over a plan point, from its normal (Newell) and its first point.
         const Ring3& o = host->outer;
-        double nx = 0, ny = 0, nz = 0;
-        for (size_t i = 0; i < o.size(); ++i) {
-            const API_Coord3D& p = o[i];
-            const API_Coord3D& q = o[(i + 1) % o.size()];
-            nx += (p.y - q.y) * (p.z + q.z);
-            ny += (p.z - q.z) * (p.x + q.x);
-            nz += (p.x - q.x) * (p.y + q.y);
-        }
+        const RingNormalVector n = NewellNormal(o);
         Ring3 hole;
         for (const API_Coord& p : Oriented(openings[k], false))
-            hole.push_back({p.x, p.y, o[0].z - (nx * (p.x - o[0].x) + ny * (p.y - o[0].y)) / nz});
+            hole.push_back({p.x, p.y, o[0].z - (n.x * (p.x - o[0].x) + n.y * (p.y - o[0].y)) / n.z});
         host->holes.push_back(hole);
     }
     return true;
@@ -252,27 +232,14 @@ bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>
 }  // namespace
 
 // True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
-bool PlanInside(const API_Coord& p, const Ring3& ring) {
-    bool inside = false;
-    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const API_Coord3D& a = ring[i];
-        const API_Coord3D& b = ring[j];
-        // the edge straddles the point's horizontal line and crosses it right of the point
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
-    }
-    return inside;
-}
+bool PlanInside(const API_Coord& p, const Ring3& ring) { return PlanInsideRing(p, ring); }
 
 double PlaneFlatness(const RoofPlaneShape& plane) {
     const Ring3& outer = plane.outer;
     if (outer.size() < 3) return 0;
-    API_Coord3D n, c;
-    for (size_t i = 0; i < outer.size(); ++i) {
-        const API_Coord3D& p = outer[i];
-        const API_Coord3D& q = outer[(i + 1) % outer.size()];
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
+    const RingNormalVector n = NewellNormal(outer);
+    API_Coord3D c;
+    for (const API_Coord3D& p : outer) {
         c.x += p.x / double(outer.size());
         c.y += p.y / double(outer.size());
         c.z += p.z / double(outer.size());
