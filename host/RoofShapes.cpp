@@ -1,6 +1,7 @@
 // Purpose: generated roofs: gable, shed and hip roofs on a rectangle, and hip roofs on any simple
 // footprint with holes through the straight skeleton (the only place the skeleton is used).
 #include "host/RoofShapes.h"
+#include "host/RoofShapesCompound.h"
 
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 #include <CGAL/Polygon_2.h>
@@ -61,10 +62,7 @@ Ring2 Oriented(const Ring2& ring, bool ccw) {
 }
 
 // A 3D ring turned to run counter-clockwise seen from above.
-Ring3 OrientedUp(const Ring3& ring) {
-    if (PlanSignedArea2(ring) >= 0) return ring;
-    return Ring3(ring.rbegin(), ring.rend());
-}
+Ring3 OrientedUp(const Ring3& ring) { return OrientedUpRing(ring); }
 
 double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
@@ -229,10 +227,62 @@ bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>
     return true;
 }
 
+// The shape handlers: each builds its planes from the cleaned footprint.
+bool BuildGable(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string&) {
+    planes = GableRoof(fp, in.pitchDegrees * kPi / 180, in.eaveLevel);
+    return true;
+}
+
+bool BuildShed(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string&) {
+    planes = ShedRoof(fp, in.pitchDegrees * kPi / 180, in.eaveLevel);
+    return true;
+}
+
+bool BuildHip(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string& error) {
+    // The skeleton's work grows much faster than its points: a large footprint is refused at once.
+    size_t points = fp.size();
+    for (const Ring2& hole : in.holes) points += hole.size();
+    if (points > kMaxSkeletonPoints) {
+        error = "a \"hip\" roof's footprint and holes have " + std::to_string(points) + " points, more than the " +
+                std::to_string(kMaxSkeletonPoints) + " a generated roof takes (give its \"planes\" instead)";
+        return false;
+    }
+    std::vector<Ring2> holes;
+    for (size_t h = 0; h < in.holes.size(); ++h) {
+        Ring2 hole = OpenRing(in.holes[h]);
+        if (hole.size() < 3 || std::fabs(SignedArea2(hole)) < kShortestFootprintEdge) {
+            error = "hole " + std::to_string(h + 1) + " needs at least 3 points enclosing an area";
+            return false;
+        }
+        holes.push_back(hole);
+    }
+    return HipRoof(fp, holes, in.pitchDegrees * kPi / 180, in.eaveLevel, planes, error);
+}
+
+// What footprint a shape takes.
+enum class FootprintKind { Rectangle, Any, LOrT };
+
+struct RoofShapeDef {
+    const char* name;
+    FootprintKind footprint;
+    bool (*build)(const RoofShapeInput&, const Ring2&, std::vector<RoofPlaneShape>&, std::string&);
+};
+
+const RoofShapeDef kRoofShapeDefs[] = {
+    {"gable", FootprintKind::Rectangle, BuildGable},     {"shed", FootprintKind::Rectangle, BuildShed},
+    {"hip", FootprintKind::Any, BuildHip},               {"halfHip", FootprintKind::Rectangle, HalfHipRoof},
+    {"mansard", FootprintKind::Rectangle, MansardRoof},  {"crossGable", FootprintKind::LOrT, CrossGableRoof},
+};
+
 }  // namespace
 
 // True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
 bool PlanInside(const API_Coord& p, const Ring3& ring) { return PlanInsideRing(p, ring); }
+
+Ring3 OrientedUpRing(const Ring3& ring) {
+    if (PlanSignedArea2(ring) >= 0) return ring;
+    return Ring3(ring.rbegin(), ring.rend());
+}
 
 double PlaneFlatness(const RoofPlaneShape& plane) {
     const Ring3& outer = plane.outer;
@@ -267,47 +317,30 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
         error = "\"eaveLevel\" must be a finite number";
         return false;
     }
-    const double slope = input.pitchDegrees * kPi / 180;
     const Ring2 footprint = WithoutCollinearPoints(OpenRing(input.footprint));
     if (footprint.size() < 3 || std::fabs(SignedArea2(footprint)) < kShortestFootprintEdge) {
         error = "\"footprint\" needs at least 3 points enclosing an area";
         return false;
     }
-    std::vector<RoofPlaneShape> result;
-    if (input.shape == "gable" || input.shape == "shed") {
-        if (!input.holes.empty()) {
-            error = "a \"" + input.shape + "\" roof cannot have holes (only \"hip\" can)";
-            return false;
-        }
-        if (!IsRectangle(footprint)) {
-            error = "a \"" + input.shape + "\" roof needs a rectangle footprint of 4 points";
-            return false;
-        }
-        result = input.shape == "gable" ? GableRoof(footprint, slope, input.eaveLevel)
-                                        : ShedRoof(footprint, slope, input.eaveLevel);
-    } else if (input.shape == "hip") {
-        // The skeleton's work grows much faster than its points: a large footprint is refused at once.
-        size_t points = footprint.size();
-        for (const Ring2& hole : input.holes) points += hole.size();
-        if (points > kMaxSkeletonPoints) {
-            error = "a \"hip\" roof's footprint and holes have " + std::to_string(points) + " points, more than the " +
-                    std::to_string(kMaxSkeletonPoints) + " a generated roof takes (give its \"planes\" instead)";
-            return false;
-        }
-        std::vector<Ring2> holes;
-        for (size_t h = 0; h < input.holes.size(); ++h) {
-            Ring2 hole = OpenRing(input.holes[h]);
-            if (hole.size() < 3 || std::fabs(SignedArea2(hole)) < kShortestFootprintEdge) {
-                error = "hole " + std::to_string(h + 1) + " needs at least 3 points enclosing an area";
-                return false;
-            }
-            holes.push_back(hole);
-        }
-        if (!HipRoof(footprint, holes, slope, input.eaveLevel, result, error)) return false;
-    } else {
-        error = "unknown roof shape \"" + input.shape + "\" (known: \"gable\", \"shed\", \"hip\")";
+    const RoofShapeDef* def = nullptr;
+    for (const RoofShapeDef& d : kRoofShapeDefs)
+        if (input.shape == d.name) def = &d;
+    if (def == nullptr) {
+        error = "unknown roof shape \"" + input.shape + "\" (known:";
+        for (const RoofShapeDef& d : kRoofShapeDefs) error += std::string(&d == kRoofShapeDefs ? " \"" : ", \"") + d.name + "\"";
+        error += ")";
         return false;
     }
+    if (def->footprint != FootprintKind::Any && !input.holes.empty()) {
+        error = "a \"" + input.shape + "\" roof cannot have holes (only \"hip\" can)";
+        return false;
+    }
+    if (def->footprint == FootprintKind::Rectangle && !IsRectangle(footprint)) {
+        error = "a \"" + input.shape + "\" roof needs a rectangle footprint of 4 points";
+        return false;
+    }
+    std::vector<RoofPlaneShape> result;
+    if (!def->build(input, footprint, result, error)) return false;
     std::vector<Ring2> openings;
     for (size_t k = 0; k < input.openings.size(); ++k) {
         openings.push_back(OpenRing(input.openings[k]));

@@ -85,6 +85,11 @@ bool GeneratedFaces(const Json& e, std::vector<Face>& faces) {
         }
     shape.pitchDegrees = NumberOr(e, "pitch", 30);
     shape.eaveLevel = NumberOr(e, "eaveLevel", 0);
+    shape.hipHeight = NumberOr(e, "hipHeight", 0);
+    shape.hipFraction = NumberOr(e, "hipFraction", 0);
+    shape.hipPitchDegrees = NumberOr(e, "hipPitch", 0);
+    shape.upperPitchDegrees = NumberOr(e, "upperPitch", 0);
+    shape.breakHeight = NumberOr(e, "breakHeight", 0);
     std::vector<host::RoofPlaneShape> planes;
     std::string error;
     if (!host::GenerateRoofPlanes(shape, planes, error)) return false;
@@ -216,7 +221,9 @@ void WriteHealedRoofs(const Scene& scene, Json& doc) {
         }
         Json& e = doc["elements"][size_t(roof.element - 1)];
         // a generated roof that healing cut is written as explicit planes
-        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel"}) e.erase(key);
+        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel", "hipHeight", "hipFraction", "hipPitch",
+                                "upperPitch", "breakHeight"})
+            e.erase(key);
         e["planes"] = planes;
     }
 }
@@ -259,7 +266,8 @@ void ScaleDoc(Json& doc, double factor) {
     if (!doc.contains("elements") || !doc["elements"].is_array()) return;
     for (Json& e : doc["elements"]) {
         if (!e.is_object()) continue;
-        ScaleKeys(e, {"thickness", "footprint", "holes", "openings", "eaveLevel", "bottomOffset", "height", "polygon", "position", "level"},
+        ScaleKeys(e, {"thickness", "footprint", "holes", "openings", "eaveLevel", "hipHeight", "breakHeight", "bottomOffset", "height",
+                      "polygon", "position", "level"},
                   factor);
         if (e.contains("planes") && e["planes"].is_array())
             for (Json& p : e["planes"])

@@ -7,12 +7,11 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "common/AddOnFixture.h"
+#include "common/ProgramRun.h"
 #include "host/ModelFile.h"
 #include "import/Check.h"
 #include "import/Geometry.h"
@@ -24,24 +23,16 @@ namespace {
 namespace fs = std::filesystem;
 using import::Json;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using tevaro_test::ReadText;
 
 // Imports `input` into `output` with the program; the exit code.
 int Import(const fs::path& input, const fs::path& output) {
-    const std::string cmd = "\"" + tevaro_test::BuildPath("tevaro") + "\" import \"" + input.string() + "\" --out \"" +
-                            output.string() + "\" > \"" + output.string() + ".out\" 2>&1";
-    const int status = std::system(cmd.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return tevaro_test::RunProgram("import \"" + input.string() + "\" --out \"" + output.string() + "\"", output.string() + ".out");
 }
 
 // The lines of an import's report that say what healing changed (they start with the change word).
 int ChangeLines(const fs::path& report) {
-    std::istringstream lines(ReadFile(report));
+    std::istringstream lines(ReadText(report));
     int n = 0;
     for (std::string line; std::getline(lines, line);) n += line.rfind("javítás:", 0) == 0 ? 1 : 0;
     return n;
@@ -81,13 +72,13 @@ TEST(HealAgain, EverySampleFileSavedAndOpenedAgainNeedsNoHealing) {
         SCOPED_TRACE(file.filename().string());
         const fs::path once = dir / (file.filename().string() + ".once.json");
         const fs::path twice = dir / (file.filename().string() + ".twice.json");
-        ASSERT_LE(Import(file, once), 1) << ReadFile(once.string() + ".out");
-        ASSERT_LE(Import(once, twice), 1) << ReadFile(twice.string() + ".out");
+        ASSERT_LE(Import(file, once), 1) << ReadText(once.string() + ".out");
+        ASSERT_LE(Import(once, twice), 1) << ReadText(twice.string() + ".out");
         healedFirst += ChangeLines(dir / (file.filename().string() + ".once.report.txt"));
         EXPECT_EQ(ChangeLines(dir / (file.filename().string() + ".twice.report.txt")), 0)
-            << ReadFile(dir / (file.filename().string() + ".twice.report.txt"));
+            << ReadText(dir / (file.filename().string() + ".twice.report.txt"));
         // Nothing to heal, nothing moved: the roofs come out as they went in.
-        const Json a = Json::parse(ReadFile(once)), b = Json::parse(ReadFile(twice));
+        const Json a = Json::parse(ReadText(once)), b = Json::parse(ReadText(twice));
         ASSERT_EQ(a["elements"].size(), b["elements"].size());
         for (size_t e = 0; e < a["elements"].size(); ++e)
             if (a["elements"][e]["type"] == "roof") EXPECT_EQ(a["elements"][e]["planes"], b["elements"][e]["planes"]);
