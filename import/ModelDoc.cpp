@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "Common_src/LibPartIds.h"
 #include "host/RoofShapes.h"
 
 namespace import {
@@ -157,6 +158,13 @@ Scene SceneFromDoc(const Json& doc) {
                 if (!GeneratedFaces(e, roof.faces)) continue;
             }
             scene.roofs.push_back(roof);
+        } else if (type == "object") {
+            Vec3 at;
+            // a tile surface (by its library part's main identifier) with a readable position
+            const bool surface = e.contains("libPart") && e["libPart"].is_string() &&
+                                 e["libPart"].get<std::string>().compare(0, kMainIdLength, kTileSurfaceMainId) == 0;
+            if (surface && e.contains("position") && ReadPoint(e["position"], at))
+                scene.tileSurfaces.push_back({at, NumberOr(e, "angle", 0)});
         } else if (type == "wall") {
             Wall w;
             w.id = id;
@@ -191,6 +199,8 @@ Scene SceneFromModel(const host::Model& model) {
                 roof.faces.push_back(f);
             }
             scene.roofs.push_back(roof);
+        } else if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, kMainIdLength, kTileSurfaceMainId) == 0) {
+            scene.tileSurfaces.push_back({{e.rec.object.pos.x, e.rec.object.pos.y, 0}, e.rec.object.angle});
         } else if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 4) {
             Wall w;
             w.id = e.elementId;
