@@ -23,15 +23,17 @@ namespace {
 // are different points (a step between two planes at one plan place). A point this close to
 // another plane's edge lies on it.
 constexpr double kSharedPointDistance = kNegligibleMove;
-// Rounds of the two rules at most; a plane this flat counts as settled (half what the loader takes).
+// Rounds of the two rules at most; a plane this flat counts as settled (half of what the loader
+// takes: the last levelling of shared points moves a point by at most half the gap it closes).
 constexpr int kSettleRounds = 5000;
 constexpr double kSettledFlatness = kLoaderFlatness / 2;
 
-// A point of another plane's edge: the vertex `at` lies on the edge from `from` to `to` of a ring,
-// `t` of the way.
+// A point of another plane's edge: the vertex `at` (and every copy of it, `copies`) lies on the
+// edge from `from` to `to` of a ring, `t` of the way.
 struct OnEdge {
     VertexRef at, from, to;
     double t = 0;
+    std::vector<VertexRef> copies;
 };
 
 // The copies of each point the roof's planes share: groups of vertices of different planes.
@@ -75,11 +77,14 @@ std::vector<OnEdge> PointsOnEdges(const Roof& roof) {
                     // on the edge, and not at one of its ends (shared points are kept together apart)
                     if (Distance(p, q) <= kSharedPointDistance && Distance(p, ring[i]) > kSharedPointDistance &&
                         Distance(p, ring[j]) > kSharedPointDistance)
-                        out.push_back({v, {f, r, i}, {f, r, j}, t});
+                        out.push_back({v, {f, r, i}, {f, r, j}, t, {}});
                 }
             }
         }
     }
+    for (OnEdge& e : out)
+        for (const VertexRef& v : verts)
+            if (Distance(PointOf(roof, v), PointOf(roof, e.at)) <= kSharedPointDistance) e.copies.push_back(v);
     return out;
 }
 
@@ -113,7 +118,7 @@ void JoinLevels(Roof& roof, const std::vector<std::vector<VertexRef>>& shared, c
     for (const OnEdge& e : onEdges) {
         const double z = PointOf(roof, e.from).z * (1 - e.t) + PointOf(roof, e.to).z * e.t;
         // the point may be shared itself: all its copies follow
-        MoveSharedPoint(roof, PointOf(roof, e.at), {PointOf(roof, e.at).x, PointOf(roof, e.at).y, z});
+        for (const VertexRef& v : e.copies) PointOf(roof, v).z = z;
     }
 }
 
@@ -126,11 +131,15 @@ void SettleChangedPlanes(Scene& scene, Report& report) {
         const std::vector<Face> before = roof.faces;
         const std::vector<std::vector<VertexRef>> shared = SharedPoints(roof);
         const std::vector<OnEdge> onEdges = PointsOnEdges(roof);
-        for (int round = 0; round < kSettleRounds; ++round) {
+        bool settled = false;
+        for (int round = 0; round < kSettleRounds && !settled; ++round) {
             const double off = FlattenFaces(roof);
             JoinLevels(roof, shared, onEdges);
-            if (off <= kSettledFlatness && round > 0) break;
+            settled = off <= kSettledFlatness && round > 0;
         }
+        // Planes that would not settle (shared points the planes cannot all hold) are flattened on
+        // their own: the model loads, and the next load joins what is left apart.
+        if (!settled) FlattenFaces(roof);
         // One note per plane that moved more than rounding.
         for (size_t f = 0; f < roof.faces.size(); ++f) {
             const Ring was = FacePoints(before[f]), now = FacePoints(roof.faces[f]);
