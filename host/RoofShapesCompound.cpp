@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
 #include <set>
+#include <sstream>
 
 namespace host {
 namespace {
@@ -69,6 +71,16 @@ Frame RectangleFrame(const std::vector<API_Coord>& fp, double& length, double& w
 }
 
 double Tan(double degrees) { return std::tan(degrees * kPi / 180); }
+
+// A number for a message: up to three decimals, without trailing zeros.
+std::string Decimal(double v) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(3) << v;
+    std::string s = text.str();
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s;
+}
 
 // An axis-parallel rectangle of the footprint's own frame.
 struct Box {
@@ -273,7 +285,7 @@ bool HalfHipRoof(const RoofShapeInput& in, const std::vector<API_Coord>& fp, std
     const double fraction = in.hipHeight != 0 ? in.hipHeight / top : in.hipFraction != 0 ? in.hipFraction : kHalfHipDefaultFraction;
     if (!(fraction > 0 && fraction < 1)) {
         error = in.hipHeight != 0 ? "\"hipHeight\" must be above 0 and below the rise from eaves to ridge (" +
-                                        std::to_string(top) + " m)"
+                                        Decimal(top) + " m)"
                                   : "\"hipFraction\" must be between 0 and 1 (both excluded)";
         return false;
     }
@@ -309,7 +321,7 @@ bool MansardRoof(const RoofShapeInput& in, const std::vector<API_Coord>& fp, std
     const double upperPitch = in.upperPitchDegrees != 0 ? in.upperPitchDegrees : in.pitchDegrees / 2;
     if (!(upperPitch > 0 && upperPitch < in.pitchDegrees)) {
         error = "\"upperPitch\" must be above 0 and flatter than \"pitch\" (the lower planes' pitch, " +
-                std::to_string(in.pitchDegrees) + " degrees)";
+                Decimal(in.pitchDegrees) + " degrees)";
         return false;
     }
     const double lower = Tan(in.pitchDegrees), e = in.eaveLevel;
@@ -317,7 +329,7 @@ bool MansardRoof(const RoofShapeInput& in, const std::vector<API_Coord>& fp, std
     const double inset = breakHeight / lower;
     if (!(breakHeight > 0) || 2 * inset >= width) {
         error = "\"breakHeight\" must be above 0 and low enough that the lower planes stay apart (below " +
-                std::to_string(width / 2 * lower) + " m at this pitch)";
+                Decimal(width / 2 * lower) + " m at this pitch)";
         return false;
     }
     const double l = length, w = width, d = inset, zb = e + breakHeight;
