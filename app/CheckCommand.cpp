@@ -12,6 +12,9 @@
 
 #include "app/AppHost.h"
 #include "app/Commands.h"
+#include "catalogue/Catalogue.h"
+#include "Common_src/AddOnEntry.h"
+#include "host/AddOnLoader.h"
 #include "host/Host.h"
 #include "host/ModelFile.h"
 #include "import/Texts.h"
@@ -82,11 +85,32 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The check's limit for flat planes: the lowest minimum pitch the tile types of the catalogue
+// beside the loaded add-on give, else the fixed limit. Read once, through the program's own copy
+// of the add-on's catalogue loader; what that loader reports the add-on has said already at its
+// start, so its report lines are taken back.
+double FlatPlaneLimit() {
+    static bool read = false;
+    static double limit = import::kDefaultMinPitchDegrees;
+    const std::string& addOn = host::gSession.ownLocation;
+    const size_t slash = addOn.rfind('/');
+    if (read || slash == std::string::npos) return limit;
+    read = true;
+    const size_t lines = host::gSession.reportLines.size();
+    host::InstallFunctionTable(SetImportedFuncAddrs);
+    LoadCatalogueFile((addOn.substr(0, slash + 1) + "Tevaro.ini").c_str());
+    const double lowest = LowestTileTypeMinPitch();
+    if (lowest > 0) limit = lowest;
+    if (host::gSession.reportLines.size() > lines) host::gSession.reportLines.resize(lines);
+    return limit;
+}
+
 // Reads any format, then judges units, heals and checks; the report is kept as the last one.
 bool ReadHealCheck(const std::string& text, const std::string& sourceName, import::Json& doc, std::string& error,
                    size_t& roofs, size_t& walls) {
     gLastReport = import::Report{};
     if (!import::ReadModelDoc(text, sourceName, gReadOptions, doc, gLastReport, error)) return false;
+    gLoadOptions.minPitchDegrees = FlatPlaneLimit();
     const bool ok = import::PrepareModelDoc(doc, gLoadOptions, gLastReport);
     CountElements(doc, roofs, walls);
     if (!ok) {
@@ -185,7 +209,7 @@ bool RunCheckLine(std::ostream* out, std::string&) {
     import::Report report;
     for (const import::Note& n : gLastReport.notes)
         if (n.severity == import::Severity::Change) report.notes.push_back(n);
-    import::CheckScene(import::SceneFromModel(host::gSession.model), gLoadOptions.minPitchDegrees, report);
+    import::CheckScene(import::SceneFromModel(host::gSession.model), FlatPlaneLimit(), report);
     if (out == nullptr) return true;
     for (const std::string& line : gLastReport.readerLines) *out << line << "\n";
     for (const import::Note& n : report.notes) *out << NoteText(n) << "\n";

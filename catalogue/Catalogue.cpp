@@ -577,6 +577,17 @@ const ColouredKind* FindColouredKind(const ColouredKind* kinds, int32_t count, c
     return nullptr;
 }
 
+double LowestTileTypeMinPitch() {
+    double lowest = 0;
+    for (int f = 0; f < kMaxFamilies; ++f)
+        for (int t = 0; t < gCatalogue.families[f].typeCount && t < kTypeSlotsPerFamily; ++t) {
+            const double pitch = gCatalogue.typeMinPitchDeg[f][t];
+            // a pitch the line gives, lower than any found so far
+            if (pitch > 0 && (lowest == 0 || pitch < lowest)) lowest = pitch;
+        }
+    return lowest;
+}
+
 double TileTypeMinPitch(const char* code) {
     int family = 0, type = 0;
     if (FindTileType(code, &family, &type) == nullptr) return 0;

@@ -169,5 +169,8 @@ const TileType* FindTileType(const char* code, int* familyIndex = nullptr, int* 
 // the catalogue gives none or holds no such type.
 double TileTypeMinPitch(const char* code);
 
+// The lowest of the minimum pitches (degrees) the stored tile types give; 0 when none gives one.
+double LowestTileTypeMinPitch();
+
 // The first kind of a ridge / valley / accessory type list with this code; null when none.
 const ColouredKind* FindColouredKind(const ColouredKind* kinds, int32_t count, const char* code);

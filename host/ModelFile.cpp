@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/InputLimits.h"
+#include "host/RoofShapesRings.h"
 #include "host/JsonInput.h"
 #include "host/ParamLists.h"
 #include "host/RoofShapes.h"
@@ -255,17 +256,10 @@ Ring3 OpenRing3(const Json& v, const std::string& where) {
 
 // The vertical part of a ring's unit normal (Newell), and its area (0 for a degenerate ring).
 void RingNormalZ(const Ring3& ring, double& normalZ, double& area) {
-    double nx = 0, ny = 0, nz = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        nx += (p.y - q.y) * (p.z + q.z);
-        ny += (p.z - q.z) * (p.x + q.x);
-        nz += (p.x - q.x) * (p.y + q.y);
-    }
-    const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
+    const RingNormalVector n = NewellNormal(ring);
+    const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     area = len / 2;
-    normalZ = len > 0 ? nz / len : 0;
+    normalZ = len > 0 ? n.z / len : 0;
 }
 
 // One explicit top plane: a planar outer ring and optional hole rings.
@@ -429,6 +423,22 @@ struct PartDefault {
 // The defaults of the library parts a file holds ("libParts"), by unique identifier.
 using PartDefaults = std::map<std::string, PartDefault>;
 
+// The keys that shape one kind of generated roof: the key, its shape, whether it is a length
+// (checked against the coordinate limit) and the record's field it fills.
+struct ShapeKeyDef {
+    const char* key;
+    const char* shape;
+    bool length;
+    double RoofShapeInput::*field;
+};
+const ShapeKeyDef kShapeKeyDefs[] = {
+    {"hipHeight", "halfHip", true, &RoofShapeInput::hipHeight},
+    {"hipFraction", "halfHip", false, &RoofShapeInput::hipFraction},
+    {"hipPitch", "halfHip", false, &RoofShapeInput::hipPitchDegrees},
+    {"upperPitch", "mansard", false, &RoofShapeInput::upperPitchDegrees},
+    {"breakHeight", "mansard", true, &RoofShapeInput::breakHeight},
+};
+
 // A generated roof: its shape, footprint, holes, pitch and eave level turned into top planes.
 void ReadGeneratedRoof(const Json& v, const std::string& at, Element& e) {
     RoofShapeInput shape;
@@ -453,6 +463,14 @@ void ReadGeneratedRoof(const Json& v, const std::string& at, Element& e) {
     }
     shape.pitchDegrees = Number(v, "pitch", 30, at);
     shape.eaveLevel = v.contains("eaveLevel") ? Coordinate(v["eaveLevel"], at + " key \"eaveLevel\"") : 0.0;
+    // The keys of one shape only, each above 0 when given (0 in the record: not given).
+    for (const ShapeKeyDef& k : kShapeKeyDefs) {
+        if (!v.contains(k.key)) continue;
+        if (shape.shape != k.shape) Fail(at + " key " + Quoted(k.key), "belongs to a \"" + std::string(k.shape) + "\" roof");
+        const double value = k.length ? Coordinate(v[k.key], at + " key " + Quoted(k.key)) : Number(v, k.key, 0, at);
+        if (!(value > 0)) Fail(at + " key " + Quoted(k.key), "must be above 0");
+        shape.*(k.field) = value;
+    }
     std::vector<Ring3> planHoles;
     for (const std::vector<API_Coord>& hole : shape.holes) planHoles.push_back(Flat(hole));
     const std::string holeProblem = HolesProblem(Flat(shape.footprint), planHoles, "the footprint");
@@ -474,6 +492,8 @@ void ReadRoof(const Json& v, const Model& m, const PartDefaults&, const std::str
     if (hasShape) return ReadGeneratedRoof(v, at, e);
     for (const char* key : {"footprint", "holes", "openings", "pitch", "eaveLevel"})
         if (v.contains(key)) Fail(at + " key " + Quoted(key), "belongs to a generated \"shape\"");
+    for (const ShapeKeyDef& k : kShapeKeyDefs)
+        if (v.contains(k.key)) Fail(at + " key " + Quoted(k.key), "belongs to a generated \"shape\"");
     const Json& planes = v["planes"];
     if (!planes.is_array() || planes.empty()) Fail(at + " key \"planes\"", "expected a list of at least one plane");
     if (planes.size() > kMaxPlanesPerRoof)
@@ -609,7 +629,7 @@ const ElementKindDef kElementKindDefs[] = {
     {"roof", API_RoofID,
      {"thickness", "structure", "buildingMaterial", "composite", "topOverride", "sideOverride", "bottomOverride",
       "topMaterial", "sideMaterial", "bottomMaterial", "materialsChained", "planes", "shape", "footprint", "holes",
-      "openings", "pitch", "eaveLevel"},
+      "openings", "pitch", "eaveLevel", "hipHeight", "hipFraction", "hipPitch", "upperPitch", "breakHeight"},
      ReadRoof},
     {"wall", API_WallID, {"footprint", "bottomOffset", "height", "arcs"}, ReadWall},
     {"fill", API_HatchID, {"polygon"}, ReadFill},

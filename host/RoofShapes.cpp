@@ -1,6 +1,7 @@
 // Purpose: generated roofs: gable, shed and hip roofs on a rectangle, and hip roofs on any simple
 // footprint with holes through the straight skeleton (the only place the skeleton is used).
 #include "host/RoofShapes.h"
+#include "host/RoofShapesCompound.h"
 
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 #include <CGAL/Polygon_2.h>
@@ -11,6 +12,7 @@
 #include <sstream>
 
 #include "host/InputLimits.h"
+#include "host/RoofShapesRings.h"
 
 namespace host {
 namespace {
@@ -51,15 +53,7 @@ Ring2 OpenRing(const Ring2& ring) {
 }
 
 // Twice the signed plan area of a ring (positive when counter-clockwise).
-double SignedArea2(const Ring2& ring) {
-    double sum = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord& p = ring[i];
-        const API_Coord& q = ring[(i + 1) % ring.size()];
-        sum += p.x * q.y - q.x * p.y;
-    }
-    return sum;
-}
+double SignedArea2(const Ring2& ring) { return PlanSignedArea2(ring); }
 
 // The ring turned to run counter-clockwise (ccw = true) or clockwise seen from above.
 Ring2 Oriented(const Ring2& ring, bool ccw) {
@@ -68,16 +62,7 @@ Ring2 Oriented(const Ring2& ring, bool ccw) {
 }
 
 // A 3D ring turned to run counter-clockwise seen from above.
-Ring3 OrientedUp(const Ring3& ring) {
-    double sum = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        sum += p.x * q.y - q.x * p.y;
-    }
-    if (sum >= 0) return ring;
-    return Ring3(ring.rbegin(), ring.rend());
-}
+Ring3 OrientedUp(const Ring3& ring) { return OrientedUpRing(ring); }
 
 double Length(double dx, double dy) { return std::sqrt(dx * dx + dy * dy); }
 
@@ -233,46 +218,78 @@ bool CutOpenings(const std::vector<Ring2>& openings, std::vector<RoofPlaneShape>
         }
         // The plane's height over a plan point, from its normal (Newell) and its first point.
         const Ring3& o = host->outer;
-        double nx = 0, ny = 0, nz = 0;
-        for (size_t i = 0; i < o.size(); ++i) {
-            const API_Coord3D& p = o[i];
-            const API_Coord3D& q = o[(i + 1) % o.size()];
-            nx += (p.y - q.y) * (p.z + q.z);
-            ny += (p.z - q.z) * (p.x + q.x);
-            nz += (p.x - q.x) * (p.y + q.y);
-        }
+        const RingNormalVector n = NewellNormal(o);
         Ring3 hole;
         for (const API_Coord& p : Oriented(openings[k], false))
-            hole.push_back({p.x, p.y, o[0].z - (nx * (p.x - o[0].x) + ny * (p.y - o[0].y)) / nz});
+            hole.push_back({p.x, p.y, o[0].z - (n.x * (p.x - o[0].x) + n.y * (p.y - o[0].y)) / n.z});
         host->holes.push_back(hole);
     }
     return true;
 }
 
+// The shape handlers: each builds its planes from the cleaned footprint.
+bool BuildGable(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string&) {
+    planes = GableRoof(fp, in.pitchDegrees * kPi / 180, in.eaveLevel);
+    return true;
+}
+
+bool BuildShed(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string&) {
+    planes = ShedRoof(fp, in.pitchDegrees * kPi / 180, in.eaveLevel);
+    return true;
+}
+
+bool BuildHip(const RoofShapeInput& in, const Ring2& fp, std::vector<RoofPlaneShape>& planes, std::string& error) {
+    // The skeleton's work grows much faster than its points: a large footprint is refused at once.
+    size_t points = fp.size();
+    for (const Ring2& hole : in.holes) points += hole.size();
+    if (points > kMaxSkeletonPoints) {
+        error = "a \"hip\" roof's footprint and holes have " + std::to_string(points) + " points, more than the " +
+                std::to_string(kMaxSkeletonPoints) + " a generated roof takes (give its \"planes\" instead)";
+        return false;
+    }
+    std::vector<Ring2> holes;
+    for (size_t h = 0; h < in.holes.size(); ++h) {
+        Ring2 hole = OpenRing(in.holes[h]);
+        if (hole.size() < 3 || std::fabs(SignedArea2(hole)) < kShortestFootprintEdge) {
+            error = "hole " + std::to_string(h + 1) + " needs at least 3 points enclosing an area";
+            return false;
+        }
+        holes.push_back(hole);
+    }
+    return HipRoof(fp, holes, in.pitchDegrees * kPi / 180, in.eaveLevel, planes, error);
+}
+
+// What footprint a shape takes.
+enum class FootprintKind { Rectangle, Any, LOrT };
+
+struct RoofShapeDef {
+    const char* name;
+    FootprintKind footprint;
+    bool (*build)(const RoofShapeInput&, const Ring2&, std::vector<RoofPlaneShape>&, std::string&);
+};
+
+const RoofShapeDef kRoofShapeDefs[] = {
+    {"gable", FootprintKind::Rectangle, BuildGable},     {"shed", FootprintKind::Rectangle, BuildShed},
+    {"hip", FootprintKind::Any, BuildHip},               {"halfHip", FootprintKind::Rectangle, HalfHipRoof},
+    {"mansard", FootprintKind::Rectangle, MansardRoof},  {"crossGable", FootprintKind::LOrT, CrossGableRoof},
+};
+
 }  // namespace
 
 // True when the plan point lies strictly inside the plan outline of a 3D ring (even-odd rule).
-bool PlanInside(const API_Coord& p, const Ring3& ring) {
-    bool inside = false;
-    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const API_Coord3D& a = ring[i];
-        const API_Coord3D& b = ring[j];
-        // the edge straddles the point's horizontal line and crosses it right of the point
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
-    }
-    return inside;
+bool PlanInside(const API_Coord& p, const Ring3& ring) { return PlanInsideRing(p, ring); }
+
+Ring3 OrientedUpRing(const Ring3& ring) {
+    if (PlanSignedArea2(ring) >= 0) return ring;
+    return Ring3(ring.rbegin(), ring.rend());
 }
 
 double PlaneFlatness(const RoofPlaneShape& plane) {
     const Ring3& outer = plane.outer;
     if (outer.size() < 3) return 0;
-    API_Coord3D n, c;
-    for (size_t i = 0; i < outer.size(); ++i) {
-        const API_Coord3D& p = outer[i];
-        const API_Coord3D& q = outer[(i + 1) % outer.size()];
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
+    const RingNormalVector n = NewellNormal(outer);
+    API_Coord3D c;
+    for (const API_Coord3D& p : outer) {
         c.x += p.x / double(outer.size());
         c.y += p.y / double(outer.size());
         c.z += p.z / double(outer.size());
@@ -300,47 +317,30 @@ bool GenerateRoofPlanes(const RoofShapeInput& input, std::vector<RoofPlaneShape>
         error = "\"eaveLevel\" must be a finite number";
         return false;
     }
-    const double slope = input.pitchDegrees * kPi / 180;
     const Ring2 footprint = WithoutCollinearPoints(OpenRing(input.footprint));
     if (footprint.size() < 3 || std::fabs(SignedArea2(footprint)) < kShortestFootprintEdge) {
         error = "\"footprint\" needs at least 3 points enclosing an area";
         return false;
     }
-    std::vector<RoofPlaneShape> result;
-    if (input.shape == "gable" || input.shape == "shed") {
-        if (!input.holes.empty()) {
-            error = "a \"" + input.shape + "\" roof cannot have holes (only \"hip\" can)";
-            return false;
-        }
-        if (!IsRectangle(footprint)) {
-            error = "a \"" + input.shape + "\" roof needs a rectangle footprint of 4 points";
-            return false;
-        }
-        result = input.shape == "gable" ? GableRoof(footprint, slope, input.eaveLevel)
-                                        : ShedRoof(footprint, slope, input.eaveLevel);
-    } else if (input.shape == "hip") {
-        // The skeleton's work grows much faster than its points: a large footprint is refused at once.
-        size_t points = footprint.size();
-        for (const Ring2& hole : input.holes) points += hole.size();
-        if (points > kMaxSkeletonPoints) {
-            error = "a \"hip\" roof's footprint and holes have " + std::to_string(points) + " points, more than the " +
-                    std::to_string(kMaxSkeletonPoints) + " a generated roof takes (give its \"planes\" instead)";
-            return false;
-        }
-        std::vector<Ring2> holes;
-        for (size_t h = 0; h < input.holes.size(); ++h) {
-            Ring2 hole = OpenRing(input.holes[h]);
-            if (hole.size() < 3 || std::fabs(SignedArea2(hole)) < kShortestFootprintEdge) {
-                error = "hole " + std::to_string(h + 1) + " needs at least 3 points enclosing an area";
-                return false;
-            }
-            holes.push_back(hole);
-        }
-        if (!HipRoof(footprint, holes, slope, input.eaveLevel, result, error)) return false;
-    } else {
-        error = "unknown roof shape \"" + input.shape + "\" (known: \"gable\", \"shed\", \"hip\")";
+    const RoofShapeDef* def = nullptr;
+    for (const RoofShapeDef& d : kRoofShapeDefs)
+        if (input.shape == d.name) def = &d;
+    if (def == nullptr) {
+        error = "unknown roof shape \"" + input.shape + "\" (known:";
+        for (const RoofShapeDef& d : kRoofShapeDefs) error += std::string(&d == kRoofShapeDefs ? " \"" : ", \"") + d.name + "\"";
+        error += ")";
         return false;
     }
+    if (def->footprint != FootprintKind::Any && !input.holes.empty()) {
+        error = "a \"" + input.shape + "\" roof cannot have holes (only \"hip\" can)";
+        return false;
+    }
+    if (def->footprint == FootprintKind::Rectangle && !IsRectangle(footprint)) {
+        error = "a \"" + input.shape + "\" roof needs a rectangle footprint of 4 points";
+        return false;
+    }
+    std::vector<RoofPlaneShape> result;
+    if (!def->build(input, footprint, result, error)) return false;
     std::vector<Ring2> openings;
     for (size_t k = 0; k < input.openings.size(); ++k) {
         openings.push_back(OpenRing(input.openings[k]));

@@ -1,5 +1,5 @@
-// Purpose: the model check: what healing did not or could not repair, listed with element,
-// plane and position, and the pipeline that judges units, heals and checks a model document.
+// Purpose: the model check: what healing did not or could not repair, and roofs that already
+// carry tile surfaces, listed with element, plane and position, and the pipeline that judges units, heals and checks a model document.
 #include "import/Check.h"
 
 #include <algorithm>
@@ -19,6 +19,12 @@ constexpr double kCrossingDepth = 0.01;
 // curved roof given as facets.
 constexpr double kSmallFacetArea = 2.0;
 constexpr size_t kFacetCount = 8;
+// A tile surface stands on a plane's corner when it is nearer than this to it in plan (metres),
+// turned along the plane's level line within this angle (radians); a plane whose normal leans
+// less than this share of its length from upright is level (any turn stands on it).
+constexpr double kTileSurfaceStand = 0.01;
+constexpr double kTileSurfaceTurn = 1e-4;
+constexpr double kLevelPlaneNormal = 1e-9;
 
 // True when the two points follow each other on some ring of the roof (they are an edge).
 bool AreEdge(const Roof& roof, const Vec3& p, const Vec3& q) {
@@ -185,6 +191,30 @@ void CheckShapes(const Roof& roof, Report& report) {
     }
 }
 
+// True when a tile surface stands on the plane: on a corner of its outline, turned along its
+// level line (either way along it); on a level plane the corner alone decides.
+bool StandsOn(const PlacedTileSurface& t, const Face& f) {
+    const bool onCorner = std::any_of(f.outer.begin(), f.outer.end(), [&](const Vec3& p) { return PlanDistance(p, t.at) <= kTileSurfaceStand; });
+    if (!onCorner) return false;
+    const Vec3 n = RingNormal(f.outer);
+    if (std::hypot(n.x, n.y) <= kLevelPlaneNormal * Length(n)) return true;
+    // the level line runs along (n.y, -n.x); an angle along it differs by a whole number of half turns
+    const double turn = std::remainder(t.angle - std::atan2(-n.x, n.y), kPi);
+    return std::fabs(turn) <= kTileSurfaceTurn;
+}
+
+// Roofs that already carry tile surfaces from an earlier tiling.
+void CheckTiled(const Scene& scene, Report& report) {
+    for (const Roof& roof : scene.roofs) {
+        if (roof.faces.empty()) continue;
+        int surfaces = 0;
+        for (const PlacedTileSurface& t : scene.tileSurfaces)
+            surfaces += std::any_of(roof.faces.begin(), roof.faces.end(), [&](const Face& f) { return StandsOn(t, f); }) ? 1 : 0;
+        if (surfaces > 0)
+            AddNote(report, Severity::Warning, kRowAlreadyTiled, roof.id, 0, &roof.faces.front().outer.front(), double(surfaces));
+    }
+}
+
 }  // namespace
 
 void CheckScene(const Scene& scene, double minPitchDegrees, Report& report) {
@@ -196,6 +226,7 @@ void CheckScene(const Scene& scene, double minPitchDegrees, Report& report) {
         CheckFacets(roof, report);
     }
     CheckCrossings(scene, report);
+    CheckTiled(scene, report);
 }
 
 bool ParseUnits(const std::string& text, LoadOptions& options) {

@@ -1,7 +1,7 @@
 // Purpose: the model check: what healing did not or could not repair, listed with element,
 // plane and position (near misses, flat and steep planes, crossing roofs, curved roofs given as
-// facets, planes too far from flat, rings that cross themselves), and the pipeline that judges
-// units, heals and checks a model document before the host reads it.
+// facets, planes too far from flat, rings that cross themselves, roofs already tiled), and the
+// pipeline that judges units, heals and checks a model document before the host reads it.
 #pragma once
 
 #include <string>

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "host/RoofShapesRings.h"
+
 namespace import {
 namespace {
 
@@ -24,37 +26,13 @@ Vec3 NearestOnSegment(const Vec3& p, const Vec3& a, const Vec3& b, double& t) {
 }
 
 Vec3 RingNormal(const Ring& ring) {
-    Vec3 n;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const Vec3& p = ring[i];
-        const Vec3& q = ring[(i + 1) % ring.size()];
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
-    return n;
+    const host::RingNormalVector n = host::NewellNormal(ring);
+    return {n.x, n.y, n.z};
 }
 
-double PlanSignedArea(const Ring& ring) {
-    double twice = 0;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const Vec3& p = ring[i];
-        const Vec3& q = ring[(i + 1) % ring.size()];
-        twice += p.x * q.y - q.x * p.y;
-    }
-    return twice / 2;
-}
+double PlanSignedArea(const Ring& ring) { return host::PlanSignedArea2(ring) / 2; }
 
-bool PlanInside(const Vec3& p, const Ring& ring) {
-    bool inside = false;
-    for (size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const Vec3& a = ring[i];
-        const Vec3& b = ring[j];
-        // the edge straddles the point's horizontal line and crosses it right of the point
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) inside = !inside;
-    }
-    return inside;
-}
+bool PlanInside(const Vec3& p, const Ring& ring) { return host::PlanInsideRing(p, ring); }
 
 bool FitPlane(const Ring& points, double& a, double& b, double& c) {
     if (points.size() < 3) return false;

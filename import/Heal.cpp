@@ -11,7 +11,7 @@ struct HealStep {
 
 // Clean rings first (so later steps see real corners), then flatten planes, then close gaps
 // between planes and to walls, then merge what became one plane; a last flattening takes up
-// what moving shared points did to a plane.
+// what moving shared points did to a plane, keeping the shared points together.
 const HealStep kHealSteps[] = {
     {"drop duplicate and collinear points", DropDuplicateAndCollinearPoints},
     {"split self-touching rings", SplitSelfTouchingRings},
@@ -22,7 +22,7 @@ const HealStep kHealSteps[] = {
     {"trim crossing roofs", TrimCrossingRoofs},
     {"merge coplanar pieces", MergeCoplanarFaces},
     {"drop points left on straight runs", DropDuplicateAndCollinearPoints},
-    {"planarize after the moves", PlanarizeFaces},
+    {"flatten after the moves, shared points kept", SettleChangedPlanes},
 };
 
 }  // namespace

@@ -38,6 +38,9 @@ void MergeCoplanarFaces(Scene& scene, Report& report);
 // Cuts away the part of every plane that lies under another roof's plane (generated roofs that
 // are trimmed become roofs with explicit planes).
 void TrimCrossingRoofs(Scene& scene, Report& report);
+// Makes the planes of every roof healing changed flat again, moving points only up or down and
+// keeping every point the planes share in one place (healing a healed model changes nothing).
+void SettleChangedPlanes(Scene& scene, Report& report);
 
 // Runs every step in order.
 void HealScene(Scene& scene, Report& report);

@@ -38,9 +38,17 @@ struct Wall {
     double bottom = 0, top = 0;
 };
 
+// A tile surface placed in the model: where it stands in plan and the direction it is turned to.
+// A tiling run puts each on a corner of its roof plane, turned along the plane's level line.
+struct PlacedTileSurface {
+    Vec3 at;
+    double angle = 0;  // radians
+};
+
 struct Scene {
     std::vector<Roof> roofs;
     std::vector<Wall> walls;
+    std::vector<PlacedTileSurface> tileSurfaces;
 };
 
 // Info: what an import read (no repair); Change: what healing repaired.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "Common_src/LibPartIds.h"
 #include "host/RoofShapes.h"
 
 namespace import {
@@ -85,6 +86,11 @@ bool GeneratedFaces(const Json& e, std::vector<Face>& faces) {
         }
     shape.pitchDegrees = NumberOr(e, "pitch", 30);
     shape.eaveLevel = NumberOr(e, "eaveLevel", 0);
+    shape.hipHeight = NumberOr(e, "hipHeight", 0);
+    shape.hipFraction = NumberOr(e, "hipFraction", 0);
+    shape.hipPitchDegrees = NumberOr(e, "hipPitch", 0);
+    shape.upperPitchDegrees = NumberOr(e, "upperPitch", 0);
+    shape.breakHeight = NumberOr(e, "breakHeight", 0);
     std::vector<host::RoofPlaneShape> planes;
     std::string error;
     if (!host::GenerateRoofPlanes(shape, planes, error)) return false;
@@ -152,6 +158,13 @@ Scene SceneFromDoc(const Json& doc) {
                 if (!GeneratedFaces(e, roof.faces)) continue;
             }
             scene.roofs.push_back(roof);
+        } else if (type == "object") {
+            Vec3 at;
+            // a tile surface (by its library part's main identifier) with a readable position
+            const bool surface = e.contains("libPart") && e["libPart"].is_string() &&
+                                 e["libPart"].get<std::string>().compare(0, kMainIdLength, kTileSurfaceMainId) == 0;
+            if (surface && e.contains("position") && ReadPoint(e["position"], at))
+                scene.tileSurfaces.push_back({at, NumberOr(e, "angle", 0)});
         } else if (type == "wall") {
             Wall w;
             w.id = id;
@@ -186,6 +199,8 @@ Scene SceneFromModel(const host::Model& model) {
                 roof.faces.push_back(f);
             }
             scene.roofs.push_back(roof);
+        } else if (e.rec.header.typeID == API_ObjectID && e.libPartUnId.compare(0, kMainIdLength, kTileSurfaceMainId) == 0) {
+            scene.tileSurfaces.push_back({{e.rec.object.pos.x, e.rec.object.pos.y, 0}, e.rec.object.angle});
         } else if (e.rec.header.typeID == API_WallID && e.polygon.size() >= 4) {
             Wall w;
             w.id = e.elementId;
@@ -216,7 +231,9 @@ void WriteHealedRoofs(const Scene& scene, Json& doc) {
         }
         Json& e = doc["elements"][size_t(roof.element - 1)];
         // a generated roof that healing cut is written as explicit planes
-        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel"}) e.erase(key);
+        for (const char* key : {"shape", "footprint", "holes", "openings", "pitch", "eaveLevel", "hipHeight", "hipFraction", "hipPitch",
+                                "upperPitch", "breakHeight"})
+            e.erase(key);
         e["planes"] = planes;
     }
 }
@@ -259,7 +276,8 @@ void ScaleDoc(Json& doc, double factor) {
     if (!doc.contains("elements") || !doc["elements"].is_array()) return;
     for (Json& e : doc["elements"]) {
         if (!e.is_object()) continue;
-        ScaleKeys(e, {"thickness", "footprint", "holes", "openings", "eaveLevel", "bottomOffset", "height", "polygon", "position", "level"},
+        ScaleKeys(e, {"thickness", "footprint", "holes", "openings", "eaveLevel", "hipHeight", "breakHeight", "bottomOffset", "height",
+                      "polygon", "position", "level"},
                   factor);
         if (e.contains("planes") && e["planes"].is_array())
             for (Json& p : e["planes"])

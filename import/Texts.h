@@ -39,5 +39,6 @@ constexpr int kRowImported = 148;         // import summary
 constexpr int kRowNoRoofs = 149;          // a building without roof surfaces
 constexpr int kRowUnknownFormat = 150;    // file format not recognised
 constexpr int kRowWallAdded = 151;        // wall surface above a roof edge kept as a wall
+constexpr int kRowAlreadyTiled = 152;     // roof already carries tile surfaces
 
 }  // namespace import

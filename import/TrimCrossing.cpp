@@ -77,6 +77,14 @@ Poly HalfPlaneBox(const Face& f, const Face& g, double a, double b, double c) {
     return out;
 }
 
+// True when the plan boxes of two faces' outlines overlap (touching counts).
+bool PlanBoxesMeet(const Face& f, const Face& g) {
+    double fx0 = 1e300, fy0 = 1e300, fx1 = -1e300, fy1 = -1e300, gx0 = 1e300, gy0 = 1e300, gx1 = -1e300, gy1 = -1e300;
+    for (const Vec3& p : f.outer) fx0 = std::min(fx0, p.x), fy0 = std::min(fy0, p.y), fx1 = std::max(fx1, p.x), fy1 = std::max(fy1, p.y);
+    for (const Vec3& p : g.outer) gx0 = std::min(gx0, p.x), gy0 = std::min(gy0, p.y), gx1 = std::max(gx1, p.x), gy1 = std::max(gy1, p.y);
+    return fx0 <= gx1 && gx0 <= fx1 && fy0 <= gy1 && gy0 <= fy1;
+}
+
 // The plan area of a polygon set.
 double Area(const PolySet& set) {
     std::list<PolyWithHoles> parts;
@@ -107,10 +115,13 @@ bool TrimUnder(const Face& f, const Face& g, std::vector<Face>& pieces, double& 
     // (nearly) one plane: neighbours of one slope, such as the two halves of a semi-detached
     // roof, that overlap a little along their shared verge are not crossing roofs
     if (std::hypot(fa - ga, fb - gb) < std::tan(kCoplanarAngleDegrees * kPi / 180.0)) return false;
+    // Where f's plane is lower than g's, within reach of both; none there: nothing lies under g.
+    const Poly lower = HalfPlaneBox(f, g, fa - ga, fb - gb, fc - gc);
+    if (lower.size() < 3 || !PlanBoxesMeet(f, g)) return false;
     PolySet fs, gs;
     if (!ToSet(f, fs) || !ToSet(g, gs)) return false;
     // under g: inside g's plan area, where f's plane is lower than g's
-    gs.intersection(HalfPlaneBox(f, g, fa - ga, fb - gb, fc - gc));
+    gs.intersection(lower);
     const double before = Area(fs);
     fs.difference(gs);
     const double after = Area(fs);

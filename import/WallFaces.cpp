@@ -11,6 +11,10 @@
 namespace import {
 namespace {
 
+// Two face lines whose directions' sine is below this run parallel: a corner between them is not
+// moved to where they cross.
+constexpr double kParallelSine = 1e-3;
+
 // A wall face seen in plan: the footprint edge p-q and the levels the wall spans.
 struct WallFace {
     Vec3 p, q;
@@ -43,6 +47,16 @@ Vec3 OntoFaceLine(const WallFace& f, const Vec3& a) {
     return {f.p.x + dx * t, f.p.y + dy * t, a.z};
 }
 
+// Where the lines of two faces cross in plan, at level z; false when they run parallel.
+bool LinesCross(const WallFace& f, const WallFace& g, double z, Vec3& at) {
+    const double ux = f.q.x - f.p.x, uy = f.q.y - f.p.y, vx = g.q.x - g.p.x, vy = g.q.y - g.p.y;
+    const double den = ux * vy - uy * vx;
+    if (std::fabs(den) <= kParallelSine * std::hypot(ux, uy) * std::hypot(vx, vy)) return false;
+    const double s = ((g.p.x - f.p.x) * vy - (g.p.y - f.p.y) * vx) / den;
+    at = {f.p.x + ux * s, f.p.y + uy * s, z};
+    return true;
+}
+
 // True when the level z lies within the wall's height, give or take the join distance.
 bool WithinWallHeight(const WallFace& f, double z) { return z >= f.bottom - kJoinDistance && z <= f.top + kJoinDistance; }
 
@@ -55,6 +69,9 @@ void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
         if (!roof.explicitPlanes) continue;
         for (size_t fi = 0; fi < roof.faces.size(); ++fi) {
             Ring& ring = roof.faces[fi].outer;
+            // The face each corner was put onto by the edge before it: a corner between two edges
+            // moved onto two faces goes where the faces' lines cross, so neither edge is pulled off.
+            std::vector<const WallFace*> placedOn(ring.size(), nullptr);
             for (size_t i = 0; i < ring.size(); ++i) {
                 const Vec3 a = ring[i], b = ring[(i + 1) % ring.size()];
                 const WallFace* best = nullptr;
@@ -71,8 +88,15 @@ void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
                     const bool level = WithinWallHeight(f, a.z) && WithinWallHeight(f, b.z);
                     if (nearLine && overlaps && level && PlanDistance(a, b) > kJoinDistance) best = &f, bestOff = off;
                 }
-                if (best == nullptr || bestOff <= kNegligibleMove) continue;
-                const Vec3 na = OntoFaceLine(*best, a), nb = OntoFaceLine(*best, b);
+                if (best == nullptr) continue;
+                const size_t j = (i + 1) % ring.size();
+                const WallFace* before = placedOn[i];
+                const WallFace* after = placedOn[j];
+                placedOn[i] = placedOn[j] = best;
+                if (bestOff <= kNegligibleMove) continue;
+                Vec3 na = OntoFaceLine(*best, a), nb = OntoFaceLine(*best, b);
+                if (before != nullptr && before != best) LinesCross(*before, *best, a.z, na);
+                if (after != nullptr && after != best) LinesCross(*after, *best, b.z, nb);
                 MoveSharedPoint(roof, a, na);
                 MoveSharedPoint(roof, b, nb);
                 AddNote(report, Severity::Change, kRowOntoWall, roof.id, roof.faces[fi].source, &na, bestOff * 100, 0,

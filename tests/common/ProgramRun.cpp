@@ -63,4 +63,10 @@ int RunProgram(const std::string& args, const fs::path& folder, std::string& bot
     return run.exitCode;
 }
 
+int RunProgramInto(const std::string& args, const fs::path& output) {
+    const std::string command = "\"" + BuildPath("tevaro") + "\" " + args + " > \"" + output.string() + "\" 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 }  // namespace tevaro_test

@@ -35,4 +35,8 @@ ProgramRun RunProgram(const std::string& args, const std::filesystem::path& fold
 // The same run; its exit code, and its standard output followed by its standard error in `both`.
 int RunProgram(const std::string& args, const std::filesystem::path& folder, std::string& both);
 
+// Runs the program from the current folder with both its streams written to the file `output`; the
+// exit code.
+int RunProgramInto(const std::string& args, const std::filesystem::path& output);
+
 }  // namespace tevaro_test

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "host/RoofShapes.h"
+#include "host/RoofShapesRings.h"
 
 namespace {
 
@@ -17,15 +18,8 @@ constexpr double kCornerTol = 1e-9;
 
 // The true (sloped) area of a 3D ring, from its Newell normal.
 double RingArea3D(const Ring3& r) {
-    double nx = 0, ny = 0, nz = 0;
-    for (size_t i = 0; i < r.size(); ++i) {
-        const API_Coord3D& p = r[i];
-        const API_Coord3D& q = r[(i + 1) % r.size()];
-        nx += (p.y - q.y) * (p.z + q.z);
-        ny += (p.z - q.z) * (p.x + q.x);
-        nz += (p.x - q.x) * (p.y + q.y);
-    }
-    return std::sqrt(nx * nx + ny * ny + nz * nz) / 2;
+    const host::RingNormalVector n = host::NewellNormal(r);
+    return std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z) / 2;
 }
 
 // The plan area of a 3D ring (shoelace on x, y).
