@@ -52,7 +52,7 @@ bool ToSet(const Face& f, PolySet& set) {
 }
 
 // The plan box of two faces, grown by a margin, as a convex polygon clipped to the side of the
-// line a x + b y + c < 0.
+// line a x + b y + c < 0; empty when no area of the box lies on that side.
 Poly HalfPlaneBox(const Face& f, const Face& g, double a, double b, double c) {
     double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
     for (const Face* face : {&f, &g})
@@ -72,8 +72,14 @@ Poly HalfPlaneBox(const Face& f, const Face& g, double a, double b, double c) {
             kept.push_back({p.first + (q.first - p.first) * t, p.second + (q.second - p.second) * t});
         }
     }
+    // A box corner on the line is met twice (as a crossing of both its edges); the polygon
+    // library takes only simple polygons of three or more distinct corners.
     Poly out;
-    for (const auto& p : kept) out.push_back(Exact::Point_2(p.first, p.second));
+    for (const auto& p : kept) {
+        const Exact::Point_2 point(p.first, p.second);
+        if (out.is_empty() || (point != *(out.vertices_end() - 1) && point != *out.vertices_begin())) out.push_back(point);
+    }
+    if (out.size() < 3 || !out.is_simple() || out.orientation() != CGAL::COUNTERCLOCKWISE) out.clear();
     return out;
 }
 
@@ -148,7 +154,8 @@ void TrimCrossingRoofs(Scene& scene, Report& report) {
             if (r1 == r2) continue;
             Roof& roof = scene.roofs[r1];
             const Roof& other = scene.roofs[r2];
-            for (size_t i = 0; i < roof.faces.size(); ++i)
+            for (size_t i = 0; i < roof.faces.size();) {
+                bool buried = false;  // face i lay wholly under the other roof and is gone
                 for (const Face& g : other.faces) {
                     std::vector<Face> pieces;
                     double cut = 0;
@@ -166,7 +173,13 @@ void TrimCrossingRoofs(Scene& scene, Report& report) {
                     roof.faces.insert(roof.faces.begin() + long(i), pieces.begin(), pieces.end());
                     roof.changed = true;
                     roof.explicitPlanes = true;
+                    if (pieces.empty()) {
+                        buried = true;
+                        break;
+                    }
                 }
+                if (!buried) ++i;
+            }
         }
 }
 

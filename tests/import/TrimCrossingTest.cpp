@@ -63,3 +63,22 @@ TEST(TrimCrossing, PushedInWingMeetsTheMainRoofOnItsValleys) {
     import::TrimCrossingRoofs(s, again);
     EXPECT_EQ(again.notes.size(), 0u);
 }
+
+// A plane lying wholly under another roof (a lean-to drawn inside the main roof's space) is cut
+// away whole; its roof keeps its other planes, and the planes after it are still trimmed.
+TEST(TrimCrossing, APlaneWhollyUnderAnotherRoofIsRemoved) {
+    import::Scene s;
+    // main plane 10 m square, rising 0.5 per metre along x, and a second plane beside it
+    s.roofs.push_back({"MAIN", 1, {{{{0, 0, 5}, {10, 0, 10}, {10, 10, 10}, {0, 10, 5}}, {}, 1},
+                                   {{{10, 0, 10}, {20, 0, 5}, {20, 10, 5}, {10, 10, 10}}, {}, 2}}});
+    // a plane far away, then a steep plane lower than the main plane everywhere over it (their
+    // difference, x + y - 42, is zero only at a corner of the box the trimming works in)
+    s.roofs.push_back({"LOW", 2, {{{{50, 0, 3}, {60, 0, 3}, {60, 5, 6}, {50, 5, 6}}, {}, 1},
+                                  {{{0, 0, -34}, {10, 0, -19}, {10, 10, -9}, {0, 10, -24}}, {}, 2}}});
+    import::Report r;
+    import::TrimCrossingRoofs(s, r);
+    ASSERT_EQ(s.roofs[1].faces.size(), 1u);
+    EXPECT_EQ(s.roofs[1].faces[0].source, 1);
+    EXPECT_EQ(s.roofs[0].faces.size(), 2u);  // the main roof is above: nothing of it is cut
+    EXPECT_EQ(r.Count(import::Severity::Change), 1);
+}
