@@ -57,7 +57,7 @@ bool AppendOutlineSegments(HostArray<WallSegment>& segments, API_Coord** coords,
 void ReportHostFailure(int32_t textRow, GSErrCode err) { ErrorAlert(GetUserText(textRow).c_str(), err); }
 
 // Reads a straight wall's footprint edges into wallSegments; curved walls give none. False after
-// reporting a failure.
+// a failure, reported here or by the growth.
 bool CollectWall(const API_Element& wall) {
     if (wall.wall.polyArcCount != 0) return true;
     API_StoryInfo storyInfo{};
@@ -76,11 +76,10 @@ bool CollectWall(const API_Element& wall) {
     }
     const bool appended = AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height);
     ACAPI_DisposeElemMemoHdls(&memo);
-    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
     return appended;
 }
 
-// Reads a fill's outline into fillSegments; false after reporting a failure.
+// Reads a fill's outline into fillSegments; false after a failure, reported here or by the growth.
 bool CollectFill(const API_Element& fill) {
     API_ElementMemo memo{};
     const GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
@@ -90,7 +89,6 @@ bool CollectFill(const API_Element& fill) {
     }
     const bool appended = AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop);
     ACAPI_DisposeElemMemoHdls(&memo);
-    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
     return appended;
 }
 
@@ -118,10 +116,7 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
             if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;
-            if (!HostArrayAppend(groupList, head)) {
-                ReportMessage(GetMessage(kMsgOutOfMemory));
-                return false;
-            }
+            if (!HostArrayAppend(groupList, head)) return false;
             ++gState.collectedRoofCount;
         } else if (type == API_WallID) {
             if (!CollectWall(element)) return false;
@@ -207,7 +202,6 @@ void DoTiles() {
     HostArray<API_Elem_Head> groupList;
     if (!HostArrayReserve(groupList, uint32_t(selectedCount > 0 ? selectedCount : 1))) {
         BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
-        ReportMessage(GetMessage(kMsgOutOfMemory));
         return;
     }
 
@@ -243,9 +237,8 @@ void DoTiles() {
         CleanUpRun();
         return;
     }
-    // 11. Classify every edge.
+    // 11. Classify every edge (a failure is reported there).
     if (!RunTopology()) {
-        ReportMessage(GetMessage(kMsgEngineFailed));
         CleanUpRun();
         return;
     }

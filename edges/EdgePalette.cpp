@@ -114,8 +114,7 @@ void FinalizeEdges() {
     } else if (!RunRoofsUnchanged()) {
         DeleteDummies();  // a roof was deleted or moved meanwhile: nothing is placed (reported there)
     } else if (!FinalizeDummies()) {
-        DeleteDummies();
-        ReportMessage(GetMessage(kMsgSettersChanged));
+        DeleteDummies();  // reported there
     } else {
         char trace[64];
         std::snprintf(trace, sizeof trace, "veglegesites %u tetosikon", unsigned(gState.roofPlanes.planes.count));

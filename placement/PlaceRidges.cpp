@@ -288,8 +288,7 @@ void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
 
     ParamRow rows[kRidgeRowCount];
     RidgeRows(rows, beta, LossMultiplierValue(gTileSettings.vesztesegszorzo), lowerEnd, upperEnd, dz);
-    if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
+    if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {  // without memory: reported by the growth
         ACAPI_DisposeElemMemoHdls(&memo);
         return;
     }

@@ -245,7 +245,8 @@ bool InsertNodes(PolygonSet& set) {
                 return false;
             }
             if (r.count == 0) continue;
-            if (insPoints.handle == nullptr && !HostArrayReserve(insPoints, set.totalVertexCount)) {
+            // The engine tells of its own want of memory (its log, then its failure message).
+            if (insPoints.handle == nullptr && !HostArrayTryReserve(insPoints, set.totalVertexCount)) {
                 DropPolygonGrid();
                 LogProblem(set, "Memory full error: can't allocate insPoints!");
                 return false;
