@@ -127,16 +127,6 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
     return true;
 }
 
-// Releases everything a failed run filled.
-void CleanUpRun() {
-    FreeRoofPlanes();
-    HostArrayFree(gState.wallSegments);
-    HostArrayFree(gState.fillSegments);
-    // Setter records placed before a failure would outlive the run otherwise.
-    HostArrayFree(gState.edgeSetterRecords);
-    HostArrayFree(gState.runRoofs);
-}
-
 // Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.
 bool UngroupRoofs(HostArray<API_Elem_Head>& groupList, bool suspended) {
     if (suspended && ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups) != NoError) {
@@ -214,39 +204,39 @@ void DoTiles() {
     BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
     if (!collected) {
         HostArrayFree(groupList);
-        CleanUpRun();
+        ReleaseRunState();  // everything the failed run filled
         return;
     }
     // 7. Nothing to tile without a roof.
     if (gState.collectedRoofCount == 0) {
         HostArrayFree(groupList);
         ReportMessage(GetMessage(kMsgNoRoofSelected));
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 8.-9. Tiles will be grouped with their roof: take the roofs out of their old groups.
     const bool ungrouped = UngroupRoofs(groupList, suspended);
     HostArrayFree(groupList);
     if (!ungrouped) {
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 10.
     if (const GSErrCode err = ACAPI_Automate(APIDo_RedrawID); err != NoError) {
         ReportHostFailure(kTextRedrawFailed, err);
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 11. Classify every edge (a failure is reported there).
     if (!RunTopology()) {
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 12. Edges along walls and fills; cutting an edge fails only for want of memory (reported there).
     if (!ApplyWallJunctions() || !ApplyFillJunctions()) {
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 13. The user checks the edges on the setters; the tables stay for the finalization.
-    if (!HandOverToEdgePalette(suspended)) CleanUpRun();
+    if (!HandOverToEdgePalette(suspended)) ReleaseRunState();
 }

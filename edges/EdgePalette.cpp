@@ -38,21 +38,11 @@ void RestoreGroupSuspension(bool wasOff) {
     if (wasOff) ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups);
 }
 
-// Empties every table of the finished tiling run.
-void ReleaseEdgeRunTables() {
-    HostArrayFree(gState.edgeSetterRecords);
-    HostArrayFree(gState.runRoofs);
-    FreeRoofPlanes();
-    gState.collectedRoofCount = 0;
-    HostArrayFree(gState.wallSegments);
-    HostArrayFree(gState.fillSegments);
-}
-
 // Ends an action the standard library stopped for want of memory: the setters go, the run
 // tables are released, and the user is told.
 void EndActionWithoutMemory() {
     DeleteDummies();
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     ReportMessage(GetMessage(kMsgOutOfMemory));
 }
 
@@ -121,7 +111,7 @@ void FinalizeEdges() {
         ReportTrace(trace);
         RoofPlaceAll();
     }
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     RestoreGroupSuspension(wasOff);
 }
 
@@ -129,6 +119,10 @@ void AbortEdges() {
     bool wasOff = false;
     if (!SuspendGroupsForAction(wasOff)) return;
     DeleteDummies();
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     RestoreGroupSuspension(wasOff);
 }
+
+void ResetPaletteClosing() { gClosingUnused = false; }
+
+bool PaletteClosingReset() { return !gClosingUnused; }

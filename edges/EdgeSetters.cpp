@@ -529,3 +529,7 @@ bool DeleteDummies() {
     HostArrayFree(doomed);
     return ok;
 }
+
+void ReleaseGroupPlanes() { std::vector<std::vector<uint32_t>>().swap(gGroupPlanes); }
+
+bool GroupPlanesReleased() { return gGroupPlanes.empty() && gGroupPlanes.capacity() == 0; }

@@ -25,3 +25,8 @@ bool FinalizeDummies();
 
 // Deletes every edge setter in the model; false after reporting a failure.
 bool DeleteDummies();
+
+// Releases the planes-per-group lists the setters are placed and read back with; true when none
+// are held.
+void ReleaseGroupPlanes();
+bool GroupPlanesReleased();

@@ -254,3 +254,10 @@ void FreeTopologyLog() {
     HostArrayFree(gKeptLog);
     gKeptErrorCount = 0;
 }
+
+void ForgetTopologyLog() {
+    gKeptLog = HostArray<char>{};
+    gKeptErrorCount = 0;
+}
+
+bool TopologyLogReleased() { return gKeptLog.handle == nullptr && gKeptLog.count == 0 && gKeptErrorCount == 0; }

@@ -19,3 +19,9 @@ uint32_t TopologyErrorCount();
 
 // Releases the kept log.
 void FreeTopologyLog();
+
+// Forgets the kept log without a host call (a fresh load: the handle went with the old host).
+void ForgetTopologyLog();
+
+// True when no log is kept (no handle, no count).
+bool TopologyLogReleased();

@@ -128,6 +128,8 @@ void DropRoofPlaneGrid() {
     gRoofPlaneGrid = EdgeGrid{};
 }
 
+bool RoofPlaneGridDropped() { return !gRoofPlaneGridBuilt && gRoofPlaneGrid.cells.empty() && gRoofPlaneGrid.stamp.empty(); }
+
 bool RoofPlanesNear(const PlanBox& box, double margin, std::vector<uint32_t>& out) {
     if (!gRoofPlaneGridBuilt || gAllPairsEdgeSearch) return false;
     EdgeGridQuery(gRoofPlaneGrid, box, margin, out);
@@ -163,6 +165,8 @@ void DropSegmentGrid() {
     gSegmentGridList = nullptr;
     gSegmentGrid = EdgeGrid{};
 }
+
+bool SegmentGridDropped() { return gSegmentGridList == nullptr && gSegmentGrid.cells.empty() && gSegmentGrid.stamp.empty(); }
 
 bool SegmentsNear(const HostArray<WallSegment>& segments, const PlanBox& box, double margin, std::vector<uint32_t>& out) {
     if (gSegmentGridList != &segments || gAllPairsEdgeSearch) return false;

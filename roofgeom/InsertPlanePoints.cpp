@@ -77,9 +77,6 @@ bool InsertPointAfter(uint32_t a, uint32_t i, const Coord3& x) {
 
 enum class ScanResult { NoInsertion, Inserted, OutOfMemory };
 
-// The planes near the edge being scanned (planes far from it can neither share it nor give it a point).
-std::vector<uint32_t> gNearPlanes;
-
 // Compares edge i (P->Q) of plane a with every edge of every other plane; inserts the first point
 // found strictly inside it and stops there, joining groups of planes found sharing on the way.
 ScanResult ScanEdge(uint32_t a, uint32_t i) {
@@ -87,11 +84,13 @@ ScanResult ScanEdge(uint32_t a, uint32_t i) {
     const Coord3 p = table.planes[a].vertices[i];
     const Coord3 q = table.planes[a].vertices[i + 1];
     const Coord3 dA = Direction(p, q);
-    // The planes to compare, in table order: all of them, or those the grid finds near the edge.
-    const bool indexed = RoofPlanesNear(SegmentPlanBox(p, q), NeighbourSearchMargin(Distance3(p, q)), gNearPlanes);
-    const uint32_t candidates = indexed ? uint32_t(gNearPlanes.size()) : table.planes.count;
+    // The planes to compare, in table order: all of them, or those the grid finds near the edge
+    // (planes far from it can neither share it nor give it a point).
+    std::vector<uint32_t> near;
+    const bool indexed = RoofPlanesNear(SegmentPlanBox(p, q), NeighbourSearchMargin(Distance3(p, q)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : table.planes.count;
     for (uint32_t c = 0; c < candidates; ++c) {
-        const uint32_t j = indexed ? gNearPlanes[c] : c;
+        const uint32_t j = indexed ? near[c] : c;
         if (j == a) continue;
         bool sharing = false;
         const RoofPlane& other = table.planes[j];

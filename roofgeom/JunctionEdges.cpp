@@ -102,7 +102,7 @@ bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& s
                          bool markEdgeOnSegment) {
     // Segments far from the edge bear no relation to it (nor to a piece cut from it): with the
     // segment grid, only those near the edge are tested, in list order.
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const RoofPlane& edgePlane = gState.roofPlanes.planes[a];
     const Coord3 edgeP = edgePlane.vertices[i];
     const Coord3 edgeQ = edgePlane.vertices[EdgeEndIndex(edgePlane, i)];
