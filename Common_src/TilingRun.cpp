@@ -228,7 +228,7 @@ void DoTiles() {
         return;
     }
     // 11. Classify every edge (a failure is reported there).
-    if (!RunTopology()) {
+    if (!RunTopology(gState.roofPlanes)) {
         ReleaseRunState();
         return;
     }

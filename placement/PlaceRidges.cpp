@@ -129,7 +129,7 @@ TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) 
         const uint32_t q = near.At(c);
         if (planes[q].vertexCount == 1) continue;
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
-            if (EdgesCoincide(p, e, q, j)) continue;
+            if (EdgesCoincide(gState.roofPlanes, p, e, q, j)) continue;
             const int16_t status = planes[q].edgeStatus[j];
             if (!IsRidgeType(status) || !Touches(EdgeOf(planes[q], j), point)) continue;
             ++counts.ridgeType;
@@ -158,7 +158,7 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
         if (planes[q].vertexCount == 1) continue;
         int32_t repeat = 0;  // d: set when a plane repeats the segment just stored
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
-            if (EdgesCoincide(p, e, q, j)) continue;
+            if (EdgesCoincide(gState.roofPlanes, p, e, q, j)) continue;
             const int16_t status = planes[q].edgeStatus[j];
             const Segment3 segment = EdgeOf(planes[q], j);
             if (!Touches(segment, point)) continue;

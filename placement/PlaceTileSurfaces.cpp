@@ -124,7 +124,7 @@ void GroupRoofsWithTheirObjects() {
 
 void RoofPlaceAll() {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    BuildRoofPlaneGrid();  // the ridges' searches look only at the planes near an edge
+    BuildRoofPlaneGrid(gState.roofPlanes);  // the ridges' searches look only at the planes near an edge
     for (uint32_t i = 0; i < planes.count; ++i) {
         if (planes[i].inRun == 1 && IsNullGuid(planes[i].tileSurfaceGuid)) RoofPlaceOne(i);
         planes[i].inRun = 0;  // from here on: not yet grouped

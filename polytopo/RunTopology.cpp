@@ -188,17 +188,16 @@ bool FinishRun(PolygonSet& set, bool result) {
 
 }  // namespace
 
-bool RunTopology() {
-    RoofPlaneTable& table = gState.roofPlanes;
+bool RunTopology(RoofPlaneTable& table) {
     HostArrayFree(gKeptLog);
     gKeptErrorCount = 0;
 
     uint32_t runCount = 0;
-    BuildRoofPlaneGrid();
+    BuildRoofPlaneGrid(table);
     for (uint32_t r = 0; r < table.planes.count; ++r) {
         if (table.planes[r].inRun != 1) continue;
         ++runCount;
-        if (!InsertPlanePoints(r)) {  // without memory: reported by the growth
+        if (!InsertPlanePoints(table, r)) {  // without memory: reported by the growth
             DropRoofPlaneGrid();
             return false;
         }

@@ -3,12 +3,13 @@
 
 #include <cstdint>
 
-// Runs the point insertion on every plane of the run, builds the polygon set from the roof model,
+// Runs the point insertion on every plane of the run, builds the polygon set from the table,
 // validates it, flags every edge and writes vertices, plane coordinates, contour counts, edge
 // statuses and edge kinds back into the planes. False when the engine could not finish (nothing
 // is written back then), after reporting it: the engine's failure with its message, a want of
 // memory by the growth.
-bool RunTopology();
+struct RoofPlaneTable;
+bool RunTopology(RoofPlaneTable& table);
 
 // The engine's problem log of the last run, one line per problem ("" when there were none). It is
 // kept for diagnostics with the run's tables: until the next run, FreeRoofPlanes or FreeTopologyLog.

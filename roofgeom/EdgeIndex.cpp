@@ -102,8 +102,7 @@ EdgeGrid gRoofPlaneGrid;
 bool gRoofPlaneGridBuilt = false;
 }  // namespace
 
-void BuildRoofPlaneGrid() {
-    const RoofPlaneTable& table = gState.roofPlanes;
+void BuildRoofPlaneGrid(const RoofPlaneTable& table) {
     const uint32_t count = table.planes.count;
     PlanBox bounds{0, 0, 0, 0};
     double extentSum = 0;

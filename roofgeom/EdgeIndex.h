@@ -45,10 +45,10 @@ PlanBox RoofPlanePlanBox(const RoofPlane& plane);
 // long edge within which an angle-tolerant "strictly inside" or "on the segment" test holds.
 double NeighbourSearchMargin(double edgeLength);
 
-// The roof model's planes in a plan grid, for the searches of one step of the run (the point
+// The planes of a table in a plan grid, for the searches of one step of the run (the point
 // insertion, the ridge placement). The planes may gain points on their edges meanwhile, but no
 // plane may be added or removed before the grid is dropped.
-void BuildRoofPlaneGrid();
+void BuildRoofPlaneGrid(const RoofPlaneTable& table);
 void DropRoofPlaneGrid();
 // True when no plane grid is held (its cells released).
 bool RoofPlaneGridDropped();

@@ -28,7 +28,7 @@ bool InsertEdgeVertex(uint32_t a, uint32_t i, const Coord3& x3, double t) {
     RoofPlane& before = gState.roofPlanes.planes[a];
     const Coord2 cP = before.planeCoords[i];
     const Coord2 cQ = before.planeCoords[EdgeEndIndex(before, i)];
-    if (!InsertVertexSlot(a, i + 1)) return false;  // without memory: reported by the growth
+    if (!InsertVertexSlot(gState.roofPlanes, a, i + 1)) return false;  // without memory: reported by the growth
     RoofPlane& plane = gState.roofPlanes.planes[a];
     plane.vertices[i + 1] = x3;
     plane.planeCoords[i + 1] = Coord2{cP.x + (cQ.x - cP.x) * t, cP.y + (cQ.y - cP.y) * t};

@@ -43,7 +43,7 @@ TEST_F(RunTopologyTest, GableRoofRidgeEavesAndVerges) {
     const Gable g;
     const uint32_t south = AddPlane({g.a, g.b, g.c, g.d});
     const uint32_t north = AddPlane({g.f, g.d, g.c, g.e});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(south, g.c, g.d), 31);
     EXPECT_EQ(KindOf(south, g.c, g.d), 10);
     EXPECT_EQ(StatusOf(north, g.c, g.d), 31);
@@ -67,7 +67,7 @@ TEST_F(RunTopologyTest, WriteBackRecomputesPlaneCoordsInTrueLength) {
     const Gable g;
     const uint32_t south = AddPlane({g.a, g.b, g.c, g.d});
     AddPlane({g.f, g.d, g.c, g.e});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     const RoofPlane& p = Plane(south);
     // The eave is 10 m long; the verge rises 2 m over 4 m of plan: sqrt(20) on the slope.
     const Coord2 a = p.planeCoords[0], b = p.planeCoords[1], c = p.planeCoords[2];
@@ -84,7 +84,7 @@ TEST_F(RunTopologyTest, HippedRoofHipsAndRidge) {
     const uint32_t east = AddPlane({b, c, r2});
     const uint32_t north = AddPlane({c, d, r1, r2});
     const uint32_t west = AddPlane({d, a, r1});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(south, r1, r2), 31);
     EXPECT_EQ(StatusOf(north, r1, r2), 31);
     for (const auto& [plane, p, q] : {std::tuple{south, b, r2}, std::tuple{south, a, r1}, std::tuple{east, b, r2},
@@ -101,7 +101,7 @@ TEST_F(RunTopologyTest, InnerCornerIsAValley) {
     const Coord3 o{0, 0, 0}, top{4, 4, 4};
     const uint32_t a = AddPlane({o, {4, 0, 4}, top});
     const uint32_t b = AddPlane({o, top, {0, 4, 4}});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(a, o, top), 42);
     EXPECT_EQ(KindOf(a, o, top), 13);
     EXPECT_EQ(StatusOf(b, o, top), 42);
@@ -126,13 +126,13 @@ const Coord3 kBreakA{0, 4, 3}, kBreakB{10, 4, 3};
 
 TEST_F(RunTopologyTest, SlopeBreakOfFifteenDegreesIsABreakEitherWay) {
     const Break flatterBelow = AddSlopeBreak(30, 45);  // concave
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(flatterBelow.lower, kBreakA, kBreakB), 32);
     EXPECT_EQ(KindOf(flatterBelow.lower, kBreakA, kBreakB), 11);
     EXPECT_EQ(StatusOf(flatterBelow.upper, kBreakA, kBreakB), 32);
     topotest::ResetModel();
     const Break steeperBelow = AddSlopeBreak(45, 30);  // convex
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(steeperBelow.lower, kBreakA, kBreakB), 32);
     EXPECT_EQ(StatusOf(steeperBelow.upper, kBreakA, kBreakB), 32);
 }
@@ -141,13 +141,13 @@ TEST_F(RunTopologyTest, SlopeBreakOfFifteenDegreesIsABreakEitherWay) {
 // 0, compared against 170..190 degrees) and stayed a plain break.
 TEST_F(RunTopologyTest, SlopeBreakWithinTenDegreesIsNearFlatEitherWay) {
     const Break concave = AddSlopeBreak(30, 35);
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(concave.lower, kBreakA, kBreakB), 33);
     EXPECT_EQ(KindOf(concave.lower, kBreakA, kBreakB), 11);
     EXPECT_EQ(StatusOf(concave.upper, kBreakA, kBreakB), 33);
     topotest::ResetModel();
     const Break convex = AddSlopeBreak(35, 30);
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(convex.lower, kBreakA, kBreakB), 33);
     EXPECT_EQ(StatusOf(convex.upper, kBreakA, kBreakB), 33);
 }
@@ -160,7 +160,7 @@ TEST_F(RunTopologyTest, SlightSlopedFoldIsNearFlatNotAValley) {
     const Coord3 p{5, 0, 0}, q{5, 8, 4};
     const uint32_t left = AddPlane({{0, 0, rise}, p, q, {0, 8, 4 + rise}});
     const uint32_t right = AddPlane({p, {10, 0, 0}, {10, 8, 4}, q});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(left, p, q), 43);
     EXPECT_EQ(KindOf(left, p, q), 14);
     EXPECT_EQ(StatusOf(right, p, q), 43);
@@ -168,7 +168,7 @@ TEST_F(RunTopologyTest, SlightSlopedFoldIsNearFlatNotAValley) {
 
 TEST_F(RunTopologyTest, FlatPlaneEdgesAreFreeVerges) {
     const uint32_t flat = AddPlane({{0, 0, 3}, {6, 0, 3}, {6, 4, 3}, {0, 4, 3}});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(Plane(flat).edgeStatus[i], 21) << i;
     EXPECT_EQ(Plane(flat).edgeKind[0], 3);
 }
@@ -181,7 +181,7 @@ TEST_F(RunTopologyTest, CoplanarPlanesSharingSlopedAndHorizontalEdges) {
     const uint32_t lowRight = AddPlane({m0, {10, 0, 0}, {10, 4, 4}, m1});
     const uint32_t highLeft = AddPlane({{0, 4, 4}, m1, m2, {0, 8, 8}});
     const uint32_t highRight = AddPlane({m1, {10, 4, 4}, {10, 8, 8}, m2});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(lowLeft, m0, m1), 43);
     EXPECT_EQ(KindOf(lowLeft, m0, m1), 14);
     EXPECT_EQ(StatusOf(highRight, m1, m2), 43);
@@ -196,7 +196,7 @@ TEST_F(RunTopologyTest, HorizontalValleyStaysUnclassified) {
     const Coord3 a{0, 4, 3}, b{10, 4, 3};
     const uint32_t south = AddPlane({{0, 0, 5}, a, b, {10, 0, 5}});
     const uint32_t north = AddPlane({a, {0, 8, 5}, {10, 8, 5}, b});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(south, a, b), 111);
     EXPECT_EQ(StatusOf(north, a, b), 111);
     EXPECT_EQ(DummyStatusOf(111), dummystatus_free);
@@ -207,7 +207,7 @@ TEST_F(RunTopologyTest, SkylightHoleEdgesFreeAndShared) {
     const Ring outer{{0, 0, 0}, {10, 0, 0}, {10, 8, 8}, {0, 8, 8}};
     const Ring hole{{4, 3, 3}, {6, 3, 3}, {6, 5, 5}, {4, 5, 5}};
     const uint32_t roof = AddPlane(outer, {hole});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(roof, hole[0], hole[1]), 51);  // lower edge of the hole
     EXPECT_EQ(KindOf(roof, hole[0], hole[1]), 21);
     EXPECT_EQ(StatusOf(roof, hole[2], hole[3]), 52);
@@ -220,7 +220,7 @@ TEST_F(RunTopologyTest, SkylightHoleEdgesFreeAndShared) {
     topotest::ResetModel();
     const uint32_t holed = AddPlane(outer, {hole});
     AddPlane(hole);
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(StatusOf(holed, hole[0], hole[1]), 54);
     EXPECT_EQ(StatusOf(holed, hole[2], hole[3]), 55);
     EXPECT_EQ(StatusOf(holed, hole[1], hole[2]), 56);
@@ -231,7 +231,7 @@ TEST_F(RunTopologyTest, ClockwiseContoursComeBackCounterClockwise) {
     const Gable g;
     const uint32_t south = AddPlane({g.a, g.d, g.c, g.b});
     AddPlane({g.f, g.d, g.c, g.e});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     const RoofPlane& p = Plane(south);
     double twiceArea = 0;
     for (uint32_t i = 0; i + 1 < p.vertexCount; ++i)
@@ -246,7 +246,7 @@ TEST_F(RunTopologyTest, TJunctionOfAHipOnAnEaveIsSplitBeforeMatching) {
     // eave (0..10) carries a neighbour that shares only its middle (3..7).
     const uint32_t main = AddPlane({{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}});
     const uint32_t lean = AddPlane({{3, 0, 3}, {3, -2, 2}, {7, -2, 2}, {7, 0, 3}});
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(Plane(main).vertexCount, 7u);
     EXPECT_EQ(StatusOf(main, Coord3{3, 0, 3}, Coord3{7, 0, 3}), StatusOf(lean, Coord3{3, 0, 3}, Coord3{7, 0, 3}));
     EXPECT_EQ(StatusOf(main, Coord3{0, 0, 3}, Coord3{3, 0, 3}), 11);
@@ -260,7 +260,7 @@ TEST_F(RunTopologyTest, TJunctionOfAHipOnAnEaveIsSplitBeforeMatching) {
 // ----- Failures -----
 
 TEST_F(RunTopologyTest, EmptyRunFails) {
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(Log(), "Invalid or not enough input polygons!\n");
 }
 
@@ -268,7 +268,7 @@ TEST_F(RunTopologyTest, DuplicatedPlanesAlertTheUser) {
     const Gable g;
     AddPlane({g.a, g.b, g.c, g.d});
     AddPlane({g.a, g.b, g.c, g.d});
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(Log(), "Duplicated polygons found!\n");
     EXPECT_EQ(Host().reports.back(), "msg 86");
 }
@@ -278,7 +278,7 @@ TEST_F(RunTopologyTest, ThreePlanesOnOneEdgeFail) {
     AddPlane({g.a, g.b, g.c, g.d});
     AddPlane({g.f, g.d, g.c, g.e});
     AddPlane({g.d, g.c, {10, 6, 9}, {0, 6, 9}});  // a steep plane rising from the ridge
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_NE(Log().find("Multiple (morer than 2) connecting polygon edges found at polygon 0, edge 2\n"),
               std::string::npos)
         << Log();
@@ -286,7 +286,7 @@ TEST_F(RunTopologyTest, ThreePlanesOnOneEdgeFail) {
 
 TEST_F(RunTopologyTest, SelfCrossingPolygonFails) {
     AddPlane({{0, 0, 0}, {10, 0, 0}, {0, 6, 0}, {8, 10, 0}});
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_NE(Log().find("Intersecting polygon edges found at polygon 0, edge 3\n"), std::string::npos) << Log();
     EXPECT_GT(TopologyErrorCount(), 0u);
 }
@@ -296,7 +296,7 @@ TEST_F(RunTopologyTest, UnclosedOutlineFailsWithoutWritingBack) {
     const uint32_t r = AddPlane({g.a, g.b, g.c, g.d});
     Plane(r).vertices[4] = Coord3{0.5, 0.5, 3};  // the closing repeat no longer closes
     Plane(r).edgeStatus[0] = 99;
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_NE(Log().find("Polygon no.0 subpolynum is incorrect!\n"), std::string::npos);
     EXPECT_EQ(Plane(r).edgeStatus[0], 99);
 }
@@ -305,16 +305,16 @@ TEST_F(RunTopologyTest, ContourClosedWithinAMillimetreIsClosed) {
     const Gable g;
     const uint32_t r = AddPlane({g.a, g.b, g.c, g.d});
     Plane(r).vertices[4] = Coord3{0.0009, -0.0009, 3.0009};
-    ASSERT_TRUE(RunTopology());
+    ASSERT_TRUE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(Plane(r).contourCount, 1u);
 }
 
 TEST_F(RunTopologyTest, OutOfMemoryDuringPointInsertionEndsTheRun) {
     const uint32_t main = AddPlane({{0, 0, 3}, {10, 0, 3}, {10, 4, 5}, {0, 4, 5}});
     AddPlane({{3, 0, 3}, {3, -2, 2}, {7, -2, 2}, {7, 0, 3}});
-    while (Plane(main).vertices.count < Plane(main).vertices.capacity) ASSERT_TRUE(InsertVertexSlot(main, 4));
+    while (Plane(main).vertices.count < Plane(main).vertices.capacity) ASSERT_TRUE(InsertVertexSlot(gState.roofPlanes, main, 4));
     Host().allocationsLeft = 0;
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     Host().allocationsLeft = -1;
     // Told once, as a want of memory, and not again as a failure of the engine.
     EXPECT_TRUE(Host().alerts.empty());
@@ -324,16 +324,16 @@ TEST_F(RunTopologyTest, OutOfMemoryDuringPointInsertionEndsTheRun) {
 
 TEST_F(RunTopologyTest, LogIsKeptWithThePlanesAndReplacedByTheNextRun) {
     AddPlane({{0, 0, 0}, {10, 0, 0}, {0, 6, 0}, {8, 10, 0}});
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_NE(Log(), "");
     EXPECT_NE(Log(), "");  // reading it does not consume it
     topotest::ResetModel();  // the run's tables are released: the log goes with them
     EXPECT_EQ(Log(), "");
     AddPlane({{0, 0, 0}, {10, 0, 0}, {0, 6, 0}, {8, 10, 0}});
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     Plane(0).vertices[2] = Coord3{10, 6, 0};
     Plane(0).vertices[3] = Coord3{0, 6, 0};
-    EXPECT_TRUE(RunTopology());  // a clean run leaves a clean log
+    EXPECT_TRUE(RunTopology(gState.roofPlanes));  // a clean run leaves a clean log
     EXPECT_EQ(Log(), "");
 }
 
