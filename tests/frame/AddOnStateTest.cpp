@@ -15,6 +15,7 @@
 #include "dialogs/TileSettings.h"
 #include "host/DialogManager.h"
 #include "host/Host.h"
+#include "host/MemoryHandles.h"
 #include "host/PointInput.h"
 #include "polytopo/RunTopology.h"
 
@@ -169,17 +170,32 @@ TEST_F(AddOnStateTest, AnAccessoryCommandsStateIsEmptiedByTheOneRelease) {
     EXPECT_EQ(PiecesNotEmpty(true), "");
 }
 
+// Memory of an earlier load that the add-on still points at: a handle the test owns, put where
+// the run tables keep theirs, as a crash or a host that never called FreeData leaves them.
+GSHandle PlantEarlierLoadsMemory() {
+    GSHandle earlier = host::NewHostHandle(int32_t(sizeof(WallSegment)));
+    gState.fillSegments.handle = earlier;
+    gState.fillSegments.count = gState.fillSegments.capacity = 1;
+    gState.collectedRoofCount = 1;
+    gState.finalizationPending = true;
+    return earlier;
+}
+
 TEST_F(AddOnStateTest, ALoadResetsEveryPieceTheLoadsOwnToo) {
     TileUpToThePalette();
-    // The load's own pieces hold something now: the folders, the catalogue, the user's settings.
-    EXPECT_NE(PiecesNotEmpty(false), PiecesNotEmpty(true));
-    // The host that gave the run's memory is gone; a reset must not hand any of it back.
+    ClickOnPalette(DG_CLOSEBOX);
+    GSHandle earlier = PlantEarlierLoadsMemory();
+    // The load's own pieces hold something too: the folders, the catalogue, the user's settings.
+    EXPECT_NE(PiecesNotEmpty(false), "");
+    EXPECT_NE(gTileSettings.tile_x, 0.0);
     ResetAddOnForLoad();
     EXPECT_EQ(PiecesNotEmpty(false), "");
-    EXPECT_EQ(gState.roofPlanes.planes.handle, nullptr);
+    EXPECT_EQ(gState.fillSegments.handle, nullptr);
     EXPECT_FALSE(gState.finalizationPending);
-    // The palette the old state belonged to is the test's to close; the add-on knows none now.
     EXPECT_EQ(gTileSettings.tile_x, 0.0);
+    // The memory belonged to the earlier load's host: the reset does not hand it back.
+    EXPECT_TRUE(host::IsLiveHandle(earlier));
+    host::KillHandle(&earlier);
 }
 
 TEST_F(AddOnStateTest, ASecondLoadInOneProcessStartsCleanAndTilesAlike) {
@@ -190,13 +206,15 @@ TEST_F(AddOnStateTest, ASecondLoadInOneProcessStartsCleanAndTilesAlike) {
 
     // A new project in the same process: the host starts afresh and loads the add-on again,
     // the first load's state left as a crash or a missing FreeData would leave it.
-    TileUpToThePalette();
+    GSHandle earlier = PlantEarlierLoadsMemory();
     host::ResetSession();
     host::gSession.shellLaunch = false;
     tevaro_test::LoadModel(InitialModel());
     StartAddOn();
     EXPECT_EQ(PiecesNotEmpty(true), "");
     EXPECT_FALSE(gState.finalizationPending);
+    EXPECT_TRUE(host::IsLiveHandle(earlier));
+    host::KillHandle(&earlier);
     TileUpToThePalette();
     ClickOnPalette(kFinalizeButton);
     EXPECT_EQ(TileSurfaceIds(), firstTiling);
