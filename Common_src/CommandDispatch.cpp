@@ -55,16 +55,6 @@ GSErrCode RunCommandBody(void* context) {
     return NoError;
 }
 
-// Releases the tables a tiling run fills and empties their counts.
-void ReleaseRunTables() {
-    FreeRoofPlanes();
-    gState.collectedRoofCount = 0;
-    HostArrayFree(gState.wallSegments);
-    HostArrayFree(gState.fillSegments);
-    HostArrayFree(gState.edgeSetterRecords);
-    HostArrayFree(gState.runRoofs);
-}
-
 // Copies the folder part of a file path (up to and including the last separator).
 void FolderOf(const char* path, char* folder, size_t size) {
     std::snprintf(folder, size, "%s", path);
@@ -100,10 +90,7 @@ void RunPlaceTiles(bool& storyFailed) {
 
 }  // namespace
 
-void ResetAddOnForLoad() {
-    gState = AddOnState{};
-    gTileSettings = TileSettings{};
-}
+void ResetAddOnForLoad() { ResetEveryStatePiece(); }
 
 API_AddonType CheckEnvironment(API_EnvirParams* envir) {
     RSGetIndString(envir->addOnName, sizeof envir->addOnName, kAddOnNameResId, 1);
@@ -121,10 +108,9 @@ namespace {
 
 // The body of Initialize; Initialize keeps any exception from reaching the host.
 GSErrCode InitializeBody() {
-    ReleaseRunTables();
+    ReleaseRunState();
     gState.finalizationPending = false;
     gState.firstCommandPending = true;
-    gState.roofPlanes = RoofPlaneTable{};
     gState.tileSurfaceIdCounter = 0;
 
     char ownPath[API_PathLen] = {};
@@ -151,7 +137,7 @@ GSErrCode Initialize() {
 }
 
 GSErrCode FreeData() {
-    ReleaseRunTables();
+    ReleaseRunState();
     return NoError;
 }
 

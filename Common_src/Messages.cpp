@@ -133,3 +133,15 @@ void ReportTrace(const char* text) {
 int16_t FaultyElementDialog(const char* elementId) {
     return DGModalDialog(kFaultyElementDialogId, FaultyElementHandler, reinterpret_cast<intptr_t>(elementId));
 }
+
+void ResetMessageBuffers() {
+    std::memset(gMessageSlots, 0, sizeof gMessageSlots);
+    gMessageSlot = 0;
+    std::memset(gApiErrorNameBuffer, 0, sizeof gApiErrorNameBuffer);
+}
+
+bool MessageBuffersReset() {
+    bool empty = gMessageSlot == 0 && gApiErrorNameBuffer[0] == '\0';
+    for (const char* slot : gMessageSlots) empty = empty && slot[0] == '\0';
+    return empty;
+}

@@ -31,6 +31,10 @@ enum MessageRow : int32_t {
 // The text of a row, in one of ten rotating 255-byte buffers: valid until ten further lookups.
 const char* GetMessage(int32_t row);
 
+// Empties the rotating message buffers and the error-name buffer; true when they are empty.
+void ResetMessageBuffers();
+bool MessageBuffersReset();
+
 // Shows a text in the report window with a dialog.
 void ReportMessage(const char* text);
 

@@ -117,8 +117,8 @@ bool FindRoofTiling(const API_Guid& roofGuid, HostArray<API_Elem_Head>& objects,
         if (!surface && !ridge) continue;
         surfaces += surface ? 1 : 0;
         if (!HostArrayAppend(objects, element.header)) {
-            ReportMessage(GetMessage(kMsgOutOfMemory));
-            ok = false;
+            ok = false;  // reported by the growth
+            break;
         }
     }
     if (guids != nullptr) BMKillHandle(&guids);

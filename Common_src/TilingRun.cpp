@@ -57,7 +57,7 @@ bool AppendOutlineSegments(HostArray<WallSegment>& segments, API_Coord** coords,
 void ReportHostFailure(int32_t textRow, GSErrCode err) { ErrorAlert(GetUserText(textRow).c_str(), err); }
 
 // Reads a straight wall's footprint edges into wallSegments; curved walls give none. False after
-// reporting a failure.
+// a failure, reported here or by the growth.
 bool CollectWall(const API_Element& wall) {
     if (wall.wall.polyArcCount != 0) return true;
     API_StoryInfo storyInfo{};
@@ -76,11 +76,10 @@ bool CollectWall(const API_Element& wall) {
     }
     const bool appended = AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height);
     ACAPI_DisposeElemMemoHdls(&memo);
-    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
     return appended;
 }
 
-// Reads a fill's outline into fillSegments; false after reporting a failure.
+// Reads a fill's outline into fillSegments; false after a failure, reported here or by the growth.
 bool CollectFill(const API_Element& fill) {
     API_ElementMemo memo{};
     const GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
@@ -90,7 +89,6 @@ bool CollectFill(const API_Element& fill) {
     }
     const bool appended = AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop);
     ACAPI_DisposeElemMemoHdls(&memo);
-    if (!appended) ReportMessage(GetMessage(kMsgOutOfMemory));
     return appended;
 }
 
@@ -118,10 +116,7 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
             if (!RememberRunRoof(element.header.guid)) return false;
             API_Elem_Head head{};
             head.guid = element.header.guid;
-            if (!HostArrayAppend(groupList, head)) {
-                ReportMessage(GetMessage(kMsgOutOfMemory));
-                return false;
-            }
+            if (!HostArrayAppend(groupList, head)) return false;
             ++gState.collectedRoofCount;
         } else if (type == API_WallID) {
             if (!CollectWall(element)) return false;
@@ -130,16 +125,6 @@ bool CollectSelection(API_Neig** neigs, int32_t count, HostArray<API_Elem_Head>&
         }
     }
     return true;
-}
-
-// Releases everything a failed run filled.
-void CleanUpRun() {
-    FreeRoofPlanes();
-    HostArrayFree(gState.wallSegments);
-    HostArrayFree(gState.fillSegments);
-    // Setter records placed before a failure would outlive the run otherwise.
-    HostArrayFree(gState.edgeSetterRecords);
-    HostArrayFree(gState.runRoofs);
 }
 
 // Ungroups the collected roofs with group suspension off, as the host groups roofs with tiles.
@@ -207,7 +192,6 @@ void DoTiles() {
     HostArray<API_Elem_Head> groupList;
     if (!HostArrayReserve(groupList, uint32_t(selectedCount > 0 ? selectedCount : 1))) {
         BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
-        ReportMessage(GetMessage(kMsgOutOfMemory));
         return;
     }
 
@@ -220,40 +204,39 @@ void DoTiles() {
     BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
     if (!collected) {
         HostArrayFree(groupList);
-        CleanUpRun();
+        ReleaseRunState();  // everything the failed run filled
         return;
     }
     // 7. Nothing to tile without a roof.
     if (gState.collectedRoofCount == 0) {
         HostArrayFree(groupList);
         ReportMessage(GetMessage(kMsgNoRoofSelected));
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 8.-9. Tiles will be grouped with their roof: take the roofs out of their old groups.
     const bool ungrouped = UngroupRoofs(groupList, suspended);
     HostArrayFree(groupList);
     if (!ungrouped) {
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 10.
     if (const GSErrCode err = ACAPI_Automate(APIDo_RedrawID); err != NoError) {
         ReportHostFailure(kTextRedrawFailed, err);
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
-    // 11. Classify every edge.
-    if (!RunTopology()) {
-        ReportMessage(GetMessage(kMsgEngineFailed));
-        CleanUpRun();
+    // 11. Classify every edge (a failure is reported there).
+    if (!RunTopology(gState.roofPlanes)) {
+        ReleaseRunState();
         return;
     }
     // 12. Edges along walls and fills; cutting an edge fails only for want of memory (reported there).
     if (!ApplyWallJunctions() || !ApplyFillJunctions()) {
-        CleanUpRun();
+        ReleaseRunState();
         return;
     }
     // 13. The user checks the edges on the setters; the tables stay for the finalization.
-    if (!HandOverToEdgePalette(suspended)) CleanUpRun();
+    if (!HandOverToEdgePalette(suspended)) ReleaseRunState();
 }

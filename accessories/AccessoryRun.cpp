@@ -63,17 +63,14 @@ bool ReadTileSurface(const API_Guid& guid, TileSurfaceRead& surface) {
 // Writes the table onto the object, lets the host change its parameters and run its parameter
 // script; releases the memo. The host's code when it refuses the change.
 GSErrCode WriteBackAccessories(TileSurfaceRead& surface) {
-    if (!WriteAccessoryParams(surface.memo.params, surface.paramCount, gAccessoryTable)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
+    // Without memory (reported by the growth) the memo goes and the failure is passed up.
+    GSHandle headHandle = nullptr;
+    if (!WriteAccessoryParams(surface.memo.params, surface.paramCount, gAccessoryTable) ||
+        !HostHandleGrow(headHandle, sizeof(API_Elem_Head))) {
         ACAPI_DisposeElemMemoHdls(&surface.memo);
         return APIERR_MEMFULL;
     }
-    auto heads = reinterpret_cast<API_Elem_Head**>(BMAllocateHandle(int32_t(sizeof(API_Elem_Head)), ALLOCATE_CLEAR, 0));
-    if (heads == nullptr) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
-        return APIERR_MEMFULL;
-    }
+    auto heads = reinterpret_cast<API_Elem_Head**>(headHandle);
     (*heads)[0] = surface.element.header;
     API_Element mask;
     ACAPI_ELEMENT_MASK_SETFULL(mask);

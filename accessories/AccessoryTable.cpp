@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Common_src/Api_related/HostArray.h"
 #include "Common_src/Api_related/HostCalls.h"
 #include "placement/LibraryObjects.h"
 
@@ -77,14 +78,7 @@ void ReadTextList(const API_AddParType& param, char* list, size_t listSize) {
 
 // Gives an array parameter new dimensions and exactly `bytes` of storage; false without memory.
 bool ResizeArrayParam(API_AddParType& param, int32_t rows, int32_t cols, int32_t bytes) {
-    GSHandle storage = param.array;
-    if (storage == nullptr) {
-        storage = BMAllocateHandle(bytes, ALLOCATE_CLEAR, 0);
-    } else if (BMGetHandleSize(storage) != bytes) {
-        storage = BMReallocHandle(storage, bytes, ALLOCATE_CLEAR, 0);
-    }
-    if (storage == nullptr) return false;
-    param.array = storage;
+    if (!HostHandleResizeTo(param.array, uint64_t(bytes))) return false;
     param.typeMod = API_ParArray;
     param.dim1 = rows;
     param.dim2 = cols;

@@ -86,3 +86,17 @@ GSErrCode PickAccessoryRow(double angle, double tileX, double tileY) {
     gAccessoryPick.sigma = rowEnd.sigma;
     return NoError;
 }
+
+void ResetAccessoryPick() {
+    gAccessoryPick = AccessoryPick{};
+    gRubberBand = RubberBandSettings{};
+}
+
+bool AccessoryPickReset() {
+    const AccessoryPick none;
+    const bool pickNone = gAccessoryPick.start.x == none.start.x && gAccessoryPick.start.y == none.start.y &&
+                          gAccessoryPick.end.x == none.end.x && gAccessoryPick.end.y == none.end.y &&
+                          gAccessoryPick.sigma == none.sigma;
+    const bool bandNone = gRubberBand.angle == 0 && gRubberBand.width == 0 && gRubberBand.height == 0;
+    return pickNone && bandNone;
+}

@@ -18,6 +18,10 @@ extern AccessoryPick gAccessoryPick;
 // cancelled input returns the host's code.
 GSErrCode PickAccessoryPoint(double angle, double width, double height);
 
+// The picked points and the rubber band's settings back to none; true when they are.
+void ResetAccessoryPick();
+bool AccessoryPickReset();
+
 // Asks for a row's start (message 49, a one-tile rectangle at the cursor) and end (message 50,
 // the row's rectangle from the start to the cursor projected onto the roof's direction). On
 // success gAccessoryPick holds the start, the projected end and the direction sign.

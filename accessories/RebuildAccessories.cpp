@@ -6,10 +6,8 @@
 int32_t gAccessoryKeepFlags[kMaxAccessoryRows];
 
 void RebuildAccessories(AccessoryTable& table, const int32_t keepFlags[kMaxAccessoryRows]) {
-    static char keptCodes[kAccessoryTextBufferSize];
-    static char keptColours[kAccessoryTextBufferSize];
-    std::memset(keptCodes, 0, sizeof keptCodes);
-    std::memset(keptColours, 0, sizeof keptColours);
+    char keptCodes[kAccessoryTextBufferSize] = {};
+    char keptColours[kAccessoryTextBufferSize] = {};
     int32_t kept = 0;
     // Only the rows the table holds can be kept: a stray flag past them adds no empty row.
     for (int32_t k = 0; k < table.count && k < kMaxAccessoryRows; ++k) {

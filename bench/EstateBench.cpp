@@ -104,7 +104,7 @@ void BM_RunTopology(benchmark::State& state) {
         ExtractAllRoofs();
         planes = gState.roofPlanes.planes.count;
         state.ResumeTiming();
-        RunTopology();
+        RunTopology(gState.roofPlanes);
         state.PauseTiming();
         FreeRoofPlanes();
         state.ResumeTiming();
@@ -123,7 +123,7 @@ void BM_WallAndFillJunctions(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ExtractAllRoofs();
-        RunTopology();
+        RunTopology(gState.roofPlanes);
         CollectSegments();
         planes = gState.roofPlanes.planes.count;
         state.ResumeTiming();

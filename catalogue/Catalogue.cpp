@@ -524,6 +524,11 @@ bool ReadRegularFile(const char* path, std::vector<char>& buffer) {
 
 void ClearCatalogue() { std::memset(&gCatalogue, 0, sizeof gCatalogue); }
 
+bool CatalogueCleared() {
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&gCatalogue);
+    return std::all_of(bytes, bytes + sizeof gCatalogue, [](unsigned char b) { return b == 0; });
+}
+
 void LoadCatalogueText(const char* text, size_t length) {
     ClearCatalogue();
     if (text == nullptr || length == 0) return;

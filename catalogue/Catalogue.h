@@ -158,6 +158,9 @@ void LoadCatalogueText(const char* text, size_t length);
 // Empties gCatalogue.
 void ClearCatalogue();
 
+// True when the catalogue holds nothing (as before the first load).
+bool CatalogueCleared();
+
 // The tile type of a family slot and type index; null when either is out of the stored range.
 const TileType* TileTypeAt(int family, int type);
 

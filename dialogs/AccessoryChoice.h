@@ -21,6 +21,10 @@ struct AccessoryChoice {
 
 extern AccessoryChoice gAccessoryChoice;
 
+// The choice and the open accessory dialog's scratch back to none; true when they are.
+void ResetAccessoryDialogs();
+bool AccessoryDialogsReset();
+
 // Dialog 32507: the accessories of the tile surface's tile type. Returns 1 (OK) or 2 (Cancel).
 int16_t AccessoryDialog(const TileType* tileType);
 

@@ -325,3 +325,18 @@ int16_t DeleteAccessoryDialog(const TileType* tileType, int32_t placedAccessoryC
     gOpen = AccessoryDialogState{};
     return result;
 }
+
+void ResetAccessoryDialogs() {
+    gAccessoryChoice = AccessoryChoice{};
+    std::vector<int32_t>().swap(gOpen.marks);
+    gOpen = AccessoryDialogState{};
+}
+
+bool AccessoryDialogsReset() {
+    const AccessoryChoice& c = gAccessoryChoice;
+    const bool noChoice = c.accessoryCode[0] == 0 && c.colourCode[0] == 0 && c.singly == 0 && c.betweenTwoPoints == 0 &&
+                          c.count == 0 && c.everyNthTile == 0 && c.accepted == 0;
+    const bool noDialog = gOpen.tileType == nullptr && gOpen.placedCodes == nullptr && gOpen.placedCount == 0 &&
+                          gOpen.keepFlags == nullptr && gOpen.marks.capacity() == 0;
+    return noChoice && noDialog;
+}

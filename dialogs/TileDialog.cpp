@@ -553,3 +553,16 @@ int16_t TileDialog(int32_t tileSurfaceLoaded) {
 const TileType* SelectedTileType(int16_t dialID) {
     return TileTypeAt(ChosenFamily(dialID), DGPopUpGetSelected(dialID, kItemTileType) - 1);
 }
+
+void ResetTileSettings() {
+    std::memset(&gTileSettings, 0, sizeof gTileSettings);  // all zero, as a fresh load has it
+    gDialog = TileDialogState{};
+}
+
+bool TileSettingsReset() {
+    TileSettings zero;
+    std::memset(&zero, 0, sizeof zero);
+    const TileDialogState freshDialog{};
+    return std::memcmp(&gTileSettings, &zero, sizeof zero) == 0 &&
+           std::memcmp(&gDialog, &freshDialog, sizeof freshDialog) == 0;
+}

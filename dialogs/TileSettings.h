@@ -34,6 +34,11 @@ extern TileSettings gTileSettings;
 // of the host's default roof element. tile_x, tile_y and typ are left as they are.
 void InitTileSettings();
 
+// The tile settings and the main dialog's open sections back to what a fresh load has; true when
+// they are.
+void ResetTileSettings();
+bool TileSettingsReset();
+
 // Opens the main tiling dialog 32501 modally; tileSurfaceLoaded is 1 when a selected tile surface's
 // settings were loaded. Returns 1 when closed with OK (gTileSettings then holds the choices).
 int16_t TileDialog(int32_t tileSurfaceLoaded);

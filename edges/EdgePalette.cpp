@@ -38,21 +38,11 @@ void RestoreGroupSuspension(bool wasOff) {
     if (wasOff) ACAPI_Element_Tool(nullptr, 0, APITool_SuspendGroups);
 }
 
-// Empties every table of the finished tiling run.
-void ReleaseEdgeRunTables() {
-    HostArrayFree(gState.edgeSetterRecords);
-    HostArrayFree(gState.runRoofs);
-    FreeRoofPlanes();
-    gState.collectedRoofCount = 0;
-    HostArrayFree(gState.wallSegments);
-    HostArrayFree(gState.fillSegments);
-}
-
 // Ends an action the standard library stopped for want of memory: the setters go, the run
 // tables are released, and the user is told.
 void EndActionWithoutMemory() {
     DeleteDummies();
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     ReportMessage(GetMessage(kMsgOutOfMemory));
 }
 
@@ -114,15 +104,14 @@ void FinalizeEdges() {
     } else if (!RunRoofsUnchanged()) {
         DeleteDummies();  // a roof was deleted or moved meanwhile: nothing is placed (reported there)
     } else if (!FinalizeDummies()) {
-        DeleteDummies();
-        ReportMessage(GetMessage(kMsgSettersChanged));
+        DeleteDummies();  // reported there
     } else {
         char trace[64];
         std::snprintf(trace, sizeof trace, "veglegesites %u tetosikon", unsigned(gState.roofPlanes.planes.count));
         ReportTrace(trace);
         RoofPlaceAll();
     }
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     RestoreGroupSuspension(wasOff);
 }
 
@@ -130,6 +119,10 @@ void AbortEdges() {
     bool wasOff = false;
     if (!SuspendGroupsForAction(wasOff)) return;
     DeleteDummies();
-    ReleaseEdgeRunTables();
+    ReleaseRunState();
     RestoreGroupSuspension(wasOff);
 }
+
+void ResetPaletteClosing() { gClosingUnused = false; }
+
+bool PaletteClosingReset() { return !gClosingUnused; }

@@ -20,6 +20,10 @@ int16_t EdgePaletteHandler(int16_t message, int16_t dialID, int16_t item, intptr
 // the close does not run the abort action.
 void CloseEdgePaletteUnused(int16_t dialID);
 
+// The flag that tells a close by the run from a user's abort: reset, and whether it is down.
+void ResetPaletteClosing();
+bool PaletteClosingReset();
+
 // Reads the setters back, tiles the roofs (or reports why not) and releases the run tables.
 void FinalizeEdges();
 

@@ -21,7 +21,7 @@ namespace {
 constexpr double kSetterPointEqualTol = 0.001;    // end points of one edge in two planes or setters
 constexpr double kSetterPositionTol = 0.01;       // a setter that moved less than this still matches
 constexpr double kSetterAngleTol = 0.001;         // a setter turned less than this still matches (radians)
-constexpr uint32_t kEdgeListStep = 20;            // setter edge lists grow by this many entries
+constexpr uint32_t kEdgeListStep = 20;            // setter edge lists start with room for this many entries
 constexpr int32_t kEdgeCoordColumns = 6;
 
 // Message rows of this module.
@@ -114,6 +114,10 @@ HostArray<API_Guid> AllObjects() {
     return list;
 }
 
+// Outcome of reading one setter back: read, changed by hand since it was placed, or a failure
+// already reported.
+enum class SetterRead { Read, Changed, Failed };
+
 // Outcome of asking whether an element is an edge setter.
 enum class SetterCheck { Setter, Other, Failed };
 
@@ -185,7 +189,7 @@ bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
                 edge.start = a;
                 edge.end = b;
                 edge.status = DummyStatusOf(v < plane.edgeStatus.count ? plane.edgeStatus[v] : int16_t(kStatusUnclassified));
-                if (!HostArrayAppend(edges, edge, kEdgeListStep)) return false;
+                if (!HostArrayAppend(edges, edge)) return false;
             }
             if (SamePoint(b, ToApi(plane.vertices[contourStart]))) {
                 // The edge closed its contour: skip the closing repeat, the next vertex starts anew.
@@ -264,10 +268,9 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
         ErrorAlert(GetMessage(kMsgPlaceDefaults), err);
         return false;
     }
-    if (!WriteSetterParams(params, edges, origin, group)) {
+    if (!WriteSetterParams(params, edges, origin, group)) {  // without memory: reported by the growth
         ACAPI_DisposeAddParHdl(&params);
         ACAPI_DisposeElemMemoHdls(&memo);
-        ReportMessage(GetMessage(kMsgOutOfMemory));
         return false;
     }
     if (memo.params != nullptr) ACAPI_DisposeAddParHdl(&memo.params);
@@ -295,11 +298,7 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
     record.elevation = origin.z - storyLevel;
     record.edgeCount = edges.count;
     record.guid = element.header.guid;
-    if (!HostArrayAppend(gState.edgeSetterRecords, record)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
-    return true;
+    return HostArrayAppend(gState.edgeSetterRecords, record);
 }
 
 // Selects every placed setter, adding to the selection; false when the list cannot be made.
@@ -307,10 +306,7 @@ bool SelectPlacedSetters() {
     const uint32_t n = gState.edgeSetterRecords.count;
     if (n == 0) return true;
     HostArray<API_Neig> neigs;
-    if (!HostArrayReserve(neigs, n)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
+    if (!HostArrayReserve(neigs, n)) return false;
     for (uint32_t i = 0; i < n; ++i) {
         API_Neig neig;
         neig.guid = gState.edgeSetterRecords[i].guid;
@@ -393,19 +389,19 @@ void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
 // Reads one setter back into the planes and lists it in `finalized` for deletion; false when it
 // does not match its record or a host call failed (reported here). Its edges are measured from its
 // own story's level, which need not be the story the user is on now.
-bool FinalizeOneSetter(const API_Element& element, RecordIndex& index, HostArray<API_Elem_Head>& finalized) {
+SetterRead FinalizeOneSetter(const API_Element& element, RecordIndex& index, HostArray<API_Elem_Head>& finalized) {
     double storyLevel = 0;
     int16_t story = element.header.floorInd;
     GSErrCode err = StoryLevel(false, storyLevel, story);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFinalizeStory), err);
-        return false;
+        return SetterRead::Failed;
     }
     API_ElementMemo memo{};
     err = ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFinalizeGetMemo), err);
-        return false;
+        return SetterRead::Failed;
     }
     const double edgeValue = SetterParamValue(memo.params, kParamEdgeCount, 0);
     const uint32_t edgeCount = edgeValue > 0 ? uint32_t(edgeValue) : 0;
@@ -413,23 +409,19 @@ bool FinalizeOneSetter(const API_Element& element, RecordIndex& index, HostArray
     const uint32_t group = groupValue > 0 ? uint32_t(groupValue) : 0;
     if (group == 0 || MatchingRecord(element, group, edgeCount, index) == nullptr) {
         ACAPI_DisposeElemMemoHdls(&memo);
-        return false;
+        return SetterRead::Changed;
     }
     HostArray<SetterEdge> edges;
     const bool read = ReadSetterEdges(element, memo.params, edgeCount, storyLevel, edges);
     ACAPI_DisposeElemMemoHdls(&memo);
-    if (!read) {
+    if (!read) {  // without memory: reported by the growth
         HostArrayFree(edges);
-        return false;
+        return SetterRead::Failed;
     }
     ApplySetterEdges(group, edges);
     HostArrayFree(edges);
 
-    if (!HostArrayAppend(finalized, element.header)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
-    return true;
+    return HostArrayAppend(finalized, element.header) ? SetterRead::Read : SetterRead::Failed;
 }
 
 }  // namespace
@@ -443,17 +435,13 @@ bool PlaceDummies() {
         return false;
     }
     HostArrayFree(gState.edgeSetterRecords);
-    if (!HostArrayReserve(gState.edgeSetterRecords, gState.roofPlanes.nextGroupId)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
+    if (!HostArrayReserve(gState.edgeSetterRecords, gState.roofPlanes.nextGroupId)) return false;
     ListGroupPlanes();
     for (uint32_t group = 1; group <= gState.roofPlanes.nextGroupId; ++group) {
         HostArray<SetterEdge> edges;
         if (!HostArrayReserve(edges, kEdgeListStep) || !CollectGroupEdges(group, edges)) {
             HostArrayFree(edges);
             gGroupPlanes.clear();
-            ReportMessage(GetMessage(kMsgOutOfMemory));
             return false;
         }
         const bool placed = edges.count == 0 || PlaceGroupSetter(group, edges, storyLevel, story);
@@ -471,10 +459,12 @@ bool FinalizeDummies() {
     HostArray<API_Guid> objects = AllObjects();
     if (objects.count == 0) {
         HostArrayFree(objects);
+        ReportMessage(GetMessage(kMsgSettersChanged));
         return false;
     }
     uint32_t matched = 0;
     bool ok = true;
+    bool reported = false;  // a failure already told (a host call's or the growth's)
     RecordIndex index;
     BuildRecordIndex(index);
     HostArray<API_Elem_Head> finalized;
@@ -482,9 +472,11 @@ bool FinalizeDummies() {
     for (uint32_t i = 0; i < objects.count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
-        if (check == SetterCheck::Failed) ok = false;
+        if (check == SetterCheck::Failed) ok = false, reported = true;
         if (check != SetterCheck::Setter) continue;
-        ok = FinalizeOneSetter(element, index, finalized);
+        const SetterRead read = FinalizeOneSetter(element, index, finalized);
+        ok = read == SetterRead::Read;
+        reported = read == SetterRead::Failed;
         if (ok) ++matched;
     }
     gGroupPlanes.clear();
@@ -497,10 +489,14 @@ bool FinalizeDummies() {
         if (deleted != NoError) {
             ErrorAlert(GetMessage(kMsgFinalizeDelete), deleted);
             ok = false;
+            reported = true;
         }
     }
     HostArrayFree(finalized);
-    return ok && matched == gState.edgeSetterRecords.count;
+    ok = ok && matched == gState.edgeSetterRecords.count;
+    // The setters on the plan no longer match the run's: say so, unless a failure was told.
+    if (!ok && !reported) ReportMessage(GetMessage(kMsgSettersChanged));
+    return ok;
 }
 
 bool DeleteDummies() {
@@ -512,7 +508,6 @@ bool DeleteDummies() {
     HostArray<API_Elem_Head> doomed;
     if (!HostArrayReserve(doomed, objects.count)) {
         HostArrayFree(objects);
-        ReportMessage(GetMessage(kMsgOutOfMemory));
         return false;
     }
     bool ok = true;
@@ -534,3 +529,7 @@ bool DeleteDummies() {
     HostArrayFree(doomed);
     return ok;
 }
+
+void ReleaseGroupPlanes() { std::vector<std::vector<uint32_t>>().swap(gGroupPlanes); }
+
+bool GroupPlanesReleased() { return gGroupPlanes.empty() && gGroupPlanes.capacity() == 0; }

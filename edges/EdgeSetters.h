@@ -19,8 +19,14 @@ struct SetterEdge {
 bool PlaceDummies();
 
 // Reads every setter back into the planes' edge statuses and deletes it; false when a setter was
-// moved, turned, mirrored, changed in edge count, deleted, placed by hand, or a host call failed.
+// moved, turned, mirrored, changed in edge count, deleted, placed by hand (message 76), or a host
+// call or a growth failed (reported there): one message either way.
 bool FinalizeDummies();
 
 // Deletes every edge setter in the model; false after reporting a failure.
 bool DeleteDummies();
+
+// Releases the planes-per-group lists the setters are placed and read back with; true when none
+// are held.
+void ReleaseGroupPlanes();
+bool GroupPlanesReleased();

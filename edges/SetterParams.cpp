@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "Common_src/Api_related/HostArray.h"
+
 namespace {
 
 // Number of doubles the array handle of a numeric parameter really holds.
@@ -19,11 +21,8 @@ bool GrowArrayRows(API_AddParType& par, int32_t rows) {
     const int32_t newRows = rows > par.dim1 ? rows : par.dim1;
     const int32_t bytes = newRows * cols * int32_t(sizeof(double));
     const int32_t oldBytes = StoredCells(par) * int32_t(sizeof(double));
-    GSHandle grown = par.array == nullptr ? BMAllocateHandle(bytes, ALLOCATE_CLEAR, 0)
-                                          : BMReallocHandle(par.array, bytes, ALLOCATE_CLEAR, 0);
-    if (grown == nullptr) return false;
-    if (bytes > oldBytes) std::memset(*grown + oldBytes, 0, size_t(bytes - oldBytes));
-    par.array = grown;
+    if (!HostHandleGrow(par.array, uint64_t(bytes))) return false;
+    if (bytes > oldBytes) std::memset(*par.array + oldBytes, 0, size_t(bytes - oldBytes));
     par.dim1 = newRows;
     par.dim2 = cols;
     par.typeMod = API_ParArray;
@@ -92,8 +91,8 @@ bool SetSetterParamArray(API_AddParType** params, const char* name, int32_t rows
     API_AddParType* par = FindSetterParam(params, name);
     if (par == nullptr || rows < 0 || cols < 1) return false;
     const int32_t cells = rows * cols;
-    GSHandle fresh = BMAllocateHandle(cells * int32_t(sizeof(double)), ALLOCATE_CLEAR, 0);
-    if (fresh == nullptr) return false;
+    GSHandle fresh = nullptr;
+    if (!HostHandleGrow(fresh, uint64_t(cells) * sizeof(double))) return false;
     if (cells > 0) std::memcpy(*fresh, values, size_t(cells) * sizeof(double));
     if (par->typeMod == API_ParArray && par->array != nullptr) BMKillHandle(&par->array);
     par->array = fresh;

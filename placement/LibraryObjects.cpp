@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Common_src/Api_related/HostArray.h"
 #include "Common_src/Api_related/HostCalls.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
@@ -32,14 +33,8 @@ const ParamRow* RowFor(const API_AddParType& param, const ParamRow* rows, size_t
 bool WriteArrayParam(API_AddParType& param, const ParamRow& row) {
     const int32_t valueCount = row.rows * row.cols;
     const int32_t bytes = valueCount * int32_t(sizeof(double));
+    if (!HostHandleResizeTo(param.array, uint64_t(bytes))) return false;
     GSHandle storage = param.array;
-    if (storage == nullptr) {
-        storage = BMAllocateHandle(bytes, ALLOCATE_CLEAR, 0);
-    } else if (BMGetHandleSize(storage) != bytes) {
-        storage = BMReallocHandle(storage, bytes, ALLOCATE_CLEAR, 0);
-    }
-    if (storage == nullptr && bytes > 0) return false;
-    param.array = storage;
     param.typeMod = API_ParArray;
     param.dim1 = row.rows;
     param.dim2 = row.cols;

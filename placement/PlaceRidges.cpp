@@ -90,23 +90,28 @@ bool Touches(const Segment3& s, const Coord3& p) { return SamePoint(s.a, p) || S
 
 // The planes a search around a point or an edge looks at: every plane of the table, or, with the
 // plane grid built, only those near it (a plane far away has no edge touching the point).
-std::vector<uint32_t> gNearPlanes;
-bool gNearPlanesIndexed = false;
+struct NearPlanes {
+    std::vector<uint32_t> list;
+    bool indexed = false;
+    uint32_t count = 0;  // planes to look at; At(c) gives them in table order
+    uint32_t At(uint32_t c) const { return indexed ? list[c] : c; }
+};
 
-// Number of planes to look at around a point; PlaneCandidate(c) gives them in table order.
-uint32_t PlanesAroundPoint(const Coord3& point) {
-    gNearPlanesIndexed = RoofPlanesNear(SegmentPlanBox(point, point), NeighbourSearchMargin(0), gNearPlanes);
-    return gNearPlanesIndexed ? uint32_t(gNearPlanes.size()) : gState.roofPlanes.planes.count;
+// The planes to look at around a point.
+NearPlanes PlanesAroundPoint(const Coord3& point) {
+    NearPlanes near;
+    near.indexed = RoofPlanesNear(SegmentPlanBox(point, point), NeighbourSearchMargin(0), near.list);
+    near.count = near.indexed ? uint32_t(near.list.size()) : gState.roofPlanes.planes.count;
+    return near;
 }
 
-// Number of planes to look at around an edge.
-uint32_t PlanesAroundSegment(const Coord3& a, const Coord3& b) {
-    gNearPlanesIndexed = RoofPlanesNear(SegmentPlanBox(a, b), NeighbourSearchMargin(0), gNearPlanes);
-    return gNearPlanesIndexed ? uint32_t(gNearPlanes.size()) : gState.roofPlanes.planes.count;
+// The planes to look at around an edge.
+NearPlanes PlanesAroundSegment(const Coord3& a, const Coord3& b) {
+    NearPlanes near;
+    near.indexed = RoofPlanesNear(SegmentPlanBox(a, b), NeighbourSearchMargin(0), near.list);
+    near.count = near.indexed ? uint32_t(near.list.size()) : gState.roofPlanes.planes.count;
+    return near;
 }
-
-// The c-th plane to look at.
-uint32_t PlaneCandidate(uint32_t c) { return gNearPlanesIndexed ? gNearPlanes[c] : c; }
 
 // How many ridge-type edges touch a point, and how many of them are hips and ridges.
 struct TouchCounts {
@@ -119,12 +124,12 @@ struct TouchCounts {
 TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) {
     TouchCounts counts;
     const HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    const uint32_t candidates = PlanesAroundPoint(point);
-    for (uint32_t c = 0; c < candidates; ++c) {
-        const uint32_t q = PlaneCandidate(c);
+    const NearPlanes near = PlanesAroundPoint(point);
+    for (uint32_t c = 0; c < near.count; ++c) {
+        const uint32_t q = near.At(c);
         if (planes[q].vertexCount == 1) continue;
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
-            if (EdgesCoincide(p, e, q, j)) continue;
+            if (EdgesCoincide(gState.roofPlanes, p, e, q, j)) continue;
             const int16_t status = planes[q].edgeStatus[j];
             if (!IsRidgeType(status) || !Touches(EdgeOf(planes[q], j), point)) continue;
             ++counts.ridgeType;
@@ -147,13 +152,13 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
     int32_t touching = 0;  // t: touching eaves, top edges, ridges and hips
     int32_t hipCount = 0;  // h
     Segment3 memory[2] = {};
-    const uint32_t candidates = PlanesAroundPoint(point);
-    for (uint32_t c = 0; c < candidates; ++c) {
-        const uint32_t q = PlaneCandidate(c);
+    const NearPlanes near = PlanesAroundPoint(point);
+    for (uint32_t c = 0; c < near.count; ++c) {
+        const uint32_t q = near.At(c);
         if (planes[q].vertexCount == 1) continue;
         int32_t repeat = 0;  // d: set when a plane repeats the segment just stored
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
-            if (EdgesCoincide(p, e, q, j)) continue;
+            if (EdgesCoincide(gState.roofPlanes, p, e, q, j)) continue;
             const int16_t status = planes[q].edgeStatus[j];
             const Segment3 segment = EdgeOf(planes[q], j);
             if (!Touches(segment, point)) continue;
@@ -210,9 +215,9 @@ constexpr size_t kRidgeRowCount = 12;
 // Writes the new ridge's identifier on every other plane's edge with the same two end points.
 void ShareWithTwinEdges(uint32_t p, const Segment3& edge, const API_Guid& ridge) {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    const uint32_t candidates = PlanesAroundSegment(edge.a, edge.b);
-    for (uint32_t c = 0; c < candidates; ++c) {
-        const uint32_t q = PlaneCandidate(c);
+    const NearPlanes near = PlanesAroundSegment(edge.a, edge.b);
+    for (uint32_t c = 0; c < near.count; ++c) {
+        const uint32_t q = near.At(c);
         if (q == p || planes[q].vertexCount == 1) continue;
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
             if (SameSegment(EdgeOf(planes[q], j), edge)) planes[q].ridgeGuids[j] = ridge;
@@ -288,8 +293,7 @@ void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
 
     ParamRow rows[kRidgeRowCount];
     RidgeRows(rows, beta, LossMultiplierValue(gTileSettings.vesztesegszorzo), lowerEnd, upperEnd, dz);
-    if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
+    if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {  // without memory: reported by the growth
         ACAPI_DisposeElemMemoHdls(&memo);
         return;
     }

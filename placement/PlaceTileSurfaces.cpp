@@ -82,11 +82,11 @@ bool AppendPlaneObjects(HostArray<API_Elem_Head>& list, const RoofPlane& plane) 
     if (IsNullGuid(plane.tileSurfaceGuid)) return true;  // no tile surface: not even its ridges
     API_Elem_Head head{};
     head.guid = plane.tileSurfaceGuid;
-    if (!HostArrayAppend(list, head, kGroupListStep)) return false;
+    if (!HostArrayAppend(list, head)) return false;
     for (uint32_t e = 0; e + 1 < plane.vertexCount; ++e) {
         if (IsNullGuid(plane.ridgeGuids[e]) || Listed(list, plane.ridgeGuids[e])) continue;
         head.guid = plane.ridgeGuids[e];
-        if (!HostArrayAppend(list, head, kGroupListStep)) return false;
+        if (!HostArrayAppend(list, head)) return false;
     }
     return true;
 }
@@ -102,7 +102,7 @@ void GroupRoofsWithTheirObjects() {
         HostArray<API_Elem_Head> list;
         API_Elem_Head roofHead{};
         roofHead.guid = planes[i].roofGuid;
-        bool listed = HostArrayReserve(list, kGroupListStep) && HostArrayAppend(list, roofHead, kGroupListStep) &&
+        bool listed = HostArrayReserve(list, kGroupListStep) && HostArrayAppend(list, roofHead) &&
                       AppendPlaneObjects(list, planes[i]);
         planes[i].inRun = 1;
         for (uint32_t k : planesOfRoof[{planes[i].roofGuid.hi, planes[i].roofGuid.lo}]) {
@@ -111,9 +111,8 @@ void GroupRoofsWithTheirObjects() {
             listed = AppendPlaneObjects(list, planes[k]);
             planes[k].inRun = 1;
         }
-        if (!listed) {
+        if (!listed) {  // reported by the growth
             HostArrayFree(list);
-            ReportMessage(GetMessage(kMsgOutOfMemory));
             return;
         }
         ACAPI_Element_Tool(reinterpret_cast<API_Elem_Head**>(list.handle), int32_t(list.count), APITool_Group);
@@ -125,7 +124,7 @@ void GroupRoofsWithTheirObjects() {
 
 void RoofPlaceAll() {
     HostArray<RoofPlane>& planes = gState.roofPlanes.planes;
-    BuildRoofPlaneGrid();  // the ridges' searches look only at the planes near an edge
+    BuildRoofPlaneGrid(gState.roofPlanes);  // the ridges' searches look only at the planes near an edge
     for (uint32_t i = 0; i < planes.count; ++i) {
         if (planes[i].inRun == 1 && IsNullGuid(planes[i].tileSurfaceGuid)) RoofPlaceOne(i);
         planes[i].inRun = 0;  // from here on: not yet grouped
@@ -155,8 +154,7 @@ void RoofPlaceOne(uint32_t planeIndex) {
     std::vector<double> nodes, stat;
     const std::vector<ParamRow> rows =
         TileSurfaceRows(plane, nodes, stat, LossMultiplierValue(gTileSettings.vesztesegszorzo));
-    if (!ApplyParamRows(memo.params, rows.data(), rows.size())) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
+    if (!ApplyParamRows(memo.params, rows.data(), rows.size())) {  // without memory: reported by the growth
         ACAPI_DisposeElemMemoHdls(&memo);
         return;
     }

@@ -157,7 +157,7 @@ bool FindNeighbourEdge(PolygonSet& set, const Coord3& a0, const Coord3& a1, uint
         return false;
     };
     // The polygons to compare, in set order: every one, or those the grid finds near the edge.
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const bool indexed = PolygonsNear(SegmentPlanBox(a0, a1), NeighbourSearchMargin(Distance3(a0, a1)), near);
     const uint32_t candidates = indexed ? uint32_t(near.size()) : set.polygonCount;
     bool testedAny = false;

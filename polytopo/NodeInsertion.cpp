@@ -188,7 +188,7 @@ bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r) {
     const Segment3 a{src[k].point, src[k + 1].point};
     // The polygons to compare, in set order: every one, or those the grid finds near the edge
     // (a polygon far from it can neither cross nor overlap it).
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const bool indexed = PolygonsNear(SegmentPlanBox(a.p0, a.p1), NeighbourSearchMargin(Distance3(a.p0, a.p1)), near);
     const uint32_t candidates = indexed ? uint32_t(near.size()) : set.polygonCount;
     for (uint32_t c = 0; c < candidates; ++c) {
@@ -245,7 +245,8 @@ bool InsertNodes(PolygonSet& set) {
                 return false;
             }
             if (r.count == 0) continue;
-            if (insPoints.handle == nullptr && !HostArrayReserve(insPoints, set.totalVertexCount)) {
+            // The engine tells of its own want of memory (its log, then its failure message).
+            if (insPoints.handle == nullptr && !HostArrayTryReserve(insPoints, set.totalVertexCount)) {
                 DropPolygonGrid();
                 LogProblem(set, "Memory full error: can't allocate insPoints!");
                 return false;

@@ -52,6 +52,8 @@ void DropPolygonGrid() {
     gPolygonGrid = EdgeGrid{};
 }
 
+bool PolygonGridDropped() { return !gPolygonGridBuilt && gPolygonGrid.cells.empty() && gPolygonGrid.stamp.empty(); }
+
 bool PolygonsNear(const PlanBox& box, double margin, std::vector<uint32_t>& out) {
     if (!gPolygonGridBuilt || gAllPairsEdgeSearch) return false;
     EdgeGridQuery(gPolygonGrid, box, margin, out);

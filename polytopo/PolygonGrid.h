@@ -12,6 +12,8 @@
 // move while the grid is in use. Polygons without vertices make the searches compare every pair.
 void BuildPolygonGrid(PolygonSet& set);
 void DropPolygonGrid();
+// True when no polygon grid is held (its cells released).
+bool PolygonGridDropped();
 
 // The polygons whose box meets the box grown by `margin`, in set order. False when there is no
 // grid (or gAllPairsEdgeSearch is set): then every polygon is to be compared.

@@ -28,7 +28,7 @@ void AppendLog(PolygonSet& set, const char* text) {
     const uint32_t wanted = used + length + 2;
     if (wanted > set.log.capacity) {
         const uint32_t grown = wanted + kLogGrowStep;
-        if (!HostArrayReserve(set.log, grown)) return;  // a log line lost is no reason to stop the engine
+        if (!HostArrayTryReserve(set.log, grown)) return;  // a log line lost is no reason to stop the engine
     }
     char* d = set.log.data();
     std::memcpy(d + used, text, length);

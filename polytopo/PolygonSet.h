@@ -58,6 +58,7 @@ struct PolygonSet {
     uint32_t totalVertexCount = 0;
     uint32_t errorCount = 0;
     HostArray<char> log;         // lines ending in "\n", zero-terminated
+    bool failureReported = false;  // the engine told the user itself why it stops (no second message)
 };
 
 // The vertex records of polygon p (null when it has none).

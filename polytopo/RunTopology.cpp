@@ -115,8 +115,8 @@ bool FillPolygon(PolygonSet& set, uint32_t i, const RoofPlane& plane) {
     polygon.groupId = 1;
     polygon.vertexCount = plane.vertexCount;
     const uint32_t records = plane.vertexCount == 0 ? 1 : plane.vertexCount;
-    polygon.vertices = BMAllocateHandle(int32_t(records * sizeof(TopoVertex)), ALLOCATE_CLEAR, 0);
-    if (polygon.vertices == nullptr) {
+    polygon.vertices = nullptr;
+    if (!HostHandleGrow(polygon.vertices, uint64_t(records) * sizeof(TopoVertex))) {
         polygon.vertexCount = 0;
         return false;
     }
@@ -188,19 +188,17 @@ bool FinishRun(PolygonSet& set, bool result) {
 
 }  // namespace
 
-bool RunTopology() {
-    RoofPlaneTable& table = gState.roofPlanes;
+bool RunTopology(RoofPlaneTable& table) {
     HostArrayFree(gKeptLog);
     gKeptErrorCount = 0;
 
     uint32_t runCount = 0;
-    BuildRoofPlaneGrid();
+    BuildRoofPlaneGrid(table);
     for (uint32_t r = 0; r < table.planes.count; ++r) {
         if (table.planes[r].inRun != 1) continue;
         ++runCount;
-        if (!InsertPlanePoints(r)) {
+        if (!InsertPlanePoints(table, r)) {  // without memory: reported by the growth
             DropRoofPlaneGrid();
-            ErrorAlert(GetMessage(kMsgOutOfMemory), APIERR_MEMFULL);
             return false;
         }
     }
@@ -228,13 +226,15 @@ bool RunTopology() {
     }
 
     if (!ValidatePolygons(set) || !FlagEdges(set)) {
+        // The engine found the planes unusable or ran out of memory within: its own message,
+        // unless it already said why.
+        if (!set.failureReported) ReportMessage(GetMessage(kMsgEngineFailed));
         HostArrayFree(planeOf);
         return FinishRun(set, false);
     }
 
     for (uint32_t i = 0; i < set.polygonCount; ++i) {
-        if (!WriteBack(set, i, table.planes[planeOf[i]])) {
-            ErrorAlert(GetMessage(kMsgOutOfMemory), APIERR_MEMFULL);
+        if (!WriteBack(set, i, table.planes[planeOf[i]])) {  // without memory: reported by the growth
             HostArrayFree(planeOf);
             return FinishRun(set, false);
         }
@@ -253,3 +253,10 @@ void FreeTopologyLog() {
     HostArrayFree(gKeptLog);
     gKeptErrorCount = 0;
 }
+
+void ForgetTopologyLog() {
+    gKeptLog = HostArray<char>{};
+    gKeptErrorCount = 0;
+}
+
+bool TopologyLogReleased() { return gKeptLog.handle == nullptr && gKeptLog.count == 0 && gKeptErrorCount == 0; }

@@ -80,6 +80,7 @@ bool CheckDuplicates(PolygonSet& set) {
             DropPolygonGrid();
             LogProblem(set, "Duplicated polygons found!");
             ReportMessage(GetMessage(kMsgDuplicatePlanes));
+            set.failureReported = true;
             return true;
         }
     }

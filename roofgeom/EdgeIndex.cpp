@@ -102,8 +102,7 @@ EdgeGrid gRoofPlaneGrid;
 bool gRoofPlaneGridBuilt = false;
 }  // namespace
 
-void BuildRoofPlaneGrid() {
-    const RoofPlaneTable& table = gState.roofPlanes;
+void BuildRoofPlaneGrid(const RoofPlaneTable& table) {
     const uint32_t count = table.planes.count;
     PlanBox bounds{0, 0, 0, 0};
     double extentSum = 0;
@@ -127,6 +126,8 @@ void DropRoofPlaneGrid() {
     gRoofPlaneGridBuilt = false;
     gRoofPlaneGrid = EdgeGrid{};
 }
+
+bool RoofPlaneGridDropped() { return !gRoofPlaneGridBuilt && gRoofPlaneGrid.cells.empty() && gRoofPlaneGrid.stamp.empty(); }
 
 bool RoofPlanesNear(const PlanBox& box, double margin, std::vector<uint32_t>& out) {
     if (!gRoofPlaneGridBuilt || gAllPairsEdgeSearch) return false;
@@ -163,6 +164,8 @@ void DropSegmentGrid() {
     gSegmentGridList = nullptr;
     gSegmentGrid = EdgeGrid{};
 }
+
+bool SegmentGridDropped() { return gSegmentGridList == nullptr && gSegmentGrid.cells.empty() && gSegmentGrid.stamp.empty(); }
 
 bool SegmentsNear(const HostArray<WallSegment>& segments, const PlanBox& box, double margin, std::vector<uint32_t>& out) {
     if (gSegmentGridList != &segments || gAllPairsEdgeSearch) return false;

@@ -45,11 +45,13 @@ PlanBox RoofPlanePlanBox(const RoofPlane& plane);
 // long edge within which an angle-tolerant "strictly inside" or "on the segment" test holds.
 double NeighbourSearchMargin(double edgeLength);
 
-// The roof model's planes in a plan grid, for the searches of one step of the run (the point
+// The planes of a table in a plan grid, for the searches of one step of the run (the point
 // insertion, the ridge placement). The planes may gain points on their edges meanwhile, but no
 // plane may be added or removed before the grid is dropped.
-void BuildRoofPlaneGrid();
+void BuildRoofPlaneGrid(const RoofPlaneTable& table);
 void DropRoofPlaneGrid();
+// True when no plane grid is held (its cells released).
+bool RoofPlaneGridDropped();
 
 // The planes whose box (grown by their own margin) meets the box grown by `margin`, in table
 // order. False when there is no grid or gAllPairsEdgeSearch is set: then compare every plane.
@@ -58,6 +60,8 @@ bool RoofPlanesNear(const PlanBox& box, double margin, std::vector<uint32_t>& ou
 // The wall or fill segments of the run in a plan grid, for the junction steps' searches.
 void BuildSegmentGrid(const HostArray<WallSegment>& segments);
 void DropSegmentGrid();
+// True when no segment grid is held (its cells released).
+bool SegmentGridDropped();
 
 // The indices of the segments of `segments` near the box grown by `margin`, in list order. False
 // when the grid was not built for this list or gAllPairsEdgeSearch is set: then test every segment.

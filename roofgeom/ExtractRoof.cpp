@@ -15,7 +15,6 @@ constexpr double kPointEqualTol3D = 0.01;        // two contour points are one p
 constexpr double kHorizontalNormalTol = 0.001;   // plan parts of a horizontal plane's normal stay within this
 constexpr double kLevelOffset = 0.001;           // baseLevel above the first vertex, ridgeLevel below the story
 constexpr int kTemporaryMaterialCount = 3;       // top, side and bottom
-constexpr uint32_t kPlaneTableOneByOne = 64;      // the plane table grows one record at a time up to this size
 constexpr int16_t kFaultSelectButton = 1;        // "Hibás elem kiválasztása"
 
 // The roof's surface settings as they were before the extraction changed them.
@@ -99,8 +98,8 @@ GSErrCode FaultDialog(const API_Guid& roofGuid, SavedRoofMaterials& saved, Conto
     if (ACAPI_Database(APIDb_GetElementInfoStringID, &guid, elementId) != NoError) elementId[0] = 0;
     if (FaultyElementDialog(elementId) != kFaultSelectButton) return APIERR_GENERAL;
     ACAPI_Element_Select(nullptr, 0, false);
-    GSHandle selection = BMAllocateHandle(int32_t(sizeof(API_Neig)), ALLOCATE_CLEAR, 0);
-    if (selection == nullptr) return APIERR_MEMFULL;
+    GSHandle selection = nullptr;
+    if (!HostHandleGrow(selection, sizeof(API_Neig))) return APIERR_MEMFULL;
     reinterpret_cast<API_Neig*>(*selection)->guid = roofGuid;
     ACAPI_Element_Select(reinterpret_cast<API_Neig**>(selection), 1, true);
     BMKillHandle(&selection);
@@ -364,10 +363,7 @@ GSErrCode AppendRoofPlane(const ContourBuffers& buffers, const Coord3& n, const 
 
     plane.baseLevel = points[0].z + kLevelOffset - storyLevel;
     plane.ridgeLevel = storyLevel - kLevelOffset;
-    // A large model's table grows by half its size at a time, not one record at a time.
-    const uint32_t capacity = gState.roofPlanes.planes.capacity;
-    const uint32_t step = capacity < kPlaneTableOneByOne ? 1 : capacity / 2;
-    if (!HostArrayAppend(gState.roofPlanes.planes, plane, step)) {
+    if (!HostArrayAppend(gState.roofPlanes.planes, plane)) {
         FreePlaneArrays(plane);
         return APIERR_MEMFULL;
     }
@@ -470,7 +466,8 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
         if (err == NoError)
             err = TakeTopPolygons(body, component.body.nPgon, topName, roofGuid, tileSurfaceGuid, buffers, taken);
         if (err != NoError) {
-            RestoreRoofMaterials(roofGuid, saved, buffers, true);
+            // A want of memory was told by the growth that met it; any other failure is told here.
+            RestoreRoofMaterials(roofGuid, saved, buffers, err != APIERR_MEMFULL);
             return err;
         }
     }

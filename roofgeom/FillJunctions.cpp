@@ -38,7 +38,7 @@ void MarkFillJunction(uint32_t a, uint32_t i) {
     const Coord2 p = EdgeStartInPlan(a, i);
     const Coord2 q = EdgeEndInPlan(a, i);
     // Only fill edges near the edge can hold it: with the segment grid, only those are tested.
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const PlanBox edgeBox{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
     const bool indexed = SegmentsNear(gState.fillSegments, edgeBox, NeighbourSearchMargin(Distance2(p, q)), near);
     const uint32_t candidates = indexed ? uint32_t(near.size()) : gState.fillSegments.count;

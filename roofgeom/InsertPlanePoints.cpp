@@ -45,8 +45,7 @@ bool StrictlyInside(const Coord3& p, const Coord3& q, const Coord3& x) {
 }
 
 // Plane j joins plane a's group: an ungrouped plane takes it, another group merges into plane j's.
-void JoinGroups(uint32_t a, uint32_t j) {
-    RoofPlaneTable& table = gState.roofPlanes;
+void JoinGroups(RoofPlaneTable& table, uint32_t a, uint32_t j) {
     const uint32_t g = table.planes[a].group;
     const uint32_t h = table.planes[j].group;
     if (h == 0) {
@@ -59,9 +58,9 @@ void JoinGroups(uint32_t a, uint32_t j) {
 }
 
 // Writes point x into the new slot after vertex i of plane a, between P (vertex i) and Q.
-bool InsertPointAfter(uint32_t a, uint32_t i, const Coord3& x) {
-    if (!InsertVertexSlot(a, i + 1)) return false;
-    RoofPlane& plane = gState.roofPlanes.planes[a];
+bool InsertPointAfter(RoofPlaneTable& table, uint32_t a, uint32_t i, const Coord3& x) {
+    if (!InsertVertexSlot(table, a, i + 1)) return false;
+    RoofPlane& plane = table.planes[a];
     const Coord3 p = plane.vertices[i];
     const Coord3 q = plane.vertices[i + 2];
     const Coord2 cp = plane.planeCoords[i];
@@ -77,21 +76,19 @@ bool InsertPointAfter(uint32_t a, uint32_t i, const Coord3& x) {
 
 enum class ScanResult { NoInsertion, Inserted, OutOfMemory };
 
-// The planes near the edge being scanned (planes far from it can neither share it nor give it a point).
-std::vector<uint32_t> gNearPlanes;
-
 // Compares edge i (P->Q) of plane a with every edge of every other plane; inserts the first point
 // found strictly inside it and stops there, joining groups of planes found sharing on the way.
-ScanResult ScanEdge(uint32_t a, uint32_t i) {
-    RoofPlaneTable& table = gState.roofPlanes;
+ScanResult ScanEdge(RoofPlaneTable& table, uint32_t a, uint32_t i) {
     const Coord3 p = table.planes[a].vertices[i];
     const Coord3 q = table.planes[a].vertices[i + 1];
     const Coord3 dA = Direction(p, q);
-    // The planes to compare, in table order: all of them, or those the grid finds near the edge.
-    const bool indexed = RoofPlanesNear(SegmentPlanBox(p, q), NeighbourSearchMargin(Distance3(p, q)), gNearPlanes);
-    const uint32_t candidates = indexed ? uint32_t(gNearPlanes.size()) : table.planes.count;
+    // The planes to compare, in table order: all of them, or those the grid finds near the edge
+    // (planes far from it can neither share it nor give it a point).
+    std::vector<uint32_t> near;
+    const bool indexed = RoofPlanesNear(SegmentPlanBox(p, q), NeighbourSearchMargin(Distance3(p, q)), near);
+    const uint32_t candidates = indexed ? uint32_t(near.size()) : table.planes.count;
     for (uint32_t c = 0; c < candidates; ++c) {
-        const uint32_t j = indexed ? gNearPlanes[c] : c;
+        const uint32_t j = indexed ? near[c] : c;
         if (j == a) continue;
         bool sharing = false;
         const RoofPlane& other = table.planes[j];
@@ -116,21 +113,20 @@ ScanResult ScanEdge(uint32_t a, uint32_t i) {
             const bool insertE = StrictlyInside(p, q, e);
             const bool insertS = !insertE && StrictlyInside(p, q, s);
             if (insertE || insertS) {
-                if (!InsertPointAfter(a, i, insertE ? e : s)) return ScanResult::OutOfMemory;
-                if (sharing) JoinGroups(a, j);
+                if (!InsertPointAfter(table, a, i, insertE ? e : s)) return ScanResult::OutOfMemory;
+                if (sharing) JoinGroups(table, a, j);
                 return ScanResult::Inserted;
             }
             if (SegmentRelation(p, q, s, e) != 0) sharing = true;
         }
-        if (sharing) JoinGroups(a, j);
+        if (sharing) JoinGroups(table, a, j);
     }
     return ScanResult::NoInsertion;
 }
 
 }  // namespace
 
-bool InsertPlanePoints(uint32_t a) {
-    RoofPlaneTable& table = gState.roofPlanes;
+bool InsertPlanePoints(RoofPlaneTable& table, uint32_t a) {
     if (a >= table.planes.count) return true;
     if (table.planes[a].group == 0) table.planes[a].group = ++table.nextGroupId;
     if (table.planes[a].vertexCount <= 1) return true;
@@ -152,7 +148,7 @@ bool InsertPlanePoints(uint32_t a) {
                 continue;
             }
         }
-        const ScanResult result = ScanEdge(a, i);
+        const ScanResult result = ScanEdge(table, a, i);
         if (result == ScanResult::OutOfMemory) return false;
         reexamine = result == ScanResult::Inserted;
         if (!reexamine) ++i;

@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-// Gives plane a of the roof model a group, inserts into each of its edges the end points of other
+// Gives plane a of the table a group, inserts into each of its edges the end points of other
 // planes' edges that lie strictly inside it on the same line, and joins the groups of the planes
 // that share an edge (or part of one) with it. False only when the host could not enlarge the
 // plane's arrays (the plane then still matches its vertexCount; the run must end).
-bool InsertPlanePoints(uint32_t a);
+struct RoofPlaneTable;
+bool InsertPlanePoints(RoofPlaneTable& table, uint32_t a);

@@ -28,10 +28,7 @@ bool InsertEdgeVertex(uint32_t a, uint32_t i, const Coord3& x3, double t) {
     RoofPlane& before = gState.roofPlanes.planes[a];
     const Coord2 cP = before.planeCoords[i];
     const Coord2 cQ = before.planeCoords[EdgeEndIndex(before, i)];
-    if (!InsertVertexSlot(a, i + 1)) {
-        ErrorAlert(GetMessage(kMsgOutOfMemory), APIERR_MEMFULL);
-        return false;
-    }
+    if (!InsertVertexSlot(gState.roofPlanes, a, i + 1)) return false;  // without memory: reported by the growth
     RoofPlane& plane = gState.roofPlanes.planes[a];
     plane.vertices[i + 1] = x3;
     plane.planeCoords[i + 1] = Coord2{cP.x + (cQ.x - cP.x) * t, cP.y + (cQ.y - cP.y) * t};
@@ -105,7 +102,7 @@ bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& s
                          bool markEdgeOnSegment) {
     // Segments far from the edge bear no relation to it (nor to a piece cut from it): with the
     // segment grid, only those near the edge are tested, in list order.
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const RoofPlane& edgePlane = gState.roofPlanes.planes[a];
     const Coord3 edgeP = edgePlane.vertices[i];
     const Coord3 edgeQ = edgePlane.vertices[EdgeEndIndex(edgePlane, i)];

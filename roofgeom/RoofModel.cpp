@@ -19,8 +19,7 @@ void OpenSlot(HostArray<T>& a, uint32_t p, uint32_t oldCount) {
 
 }  // namespace
 
-bool InsertVertexSlot(uint32_t r, uint32_t p) {
-    RoofPlaneTable& table = gState.roofPlanes;
+bool InsertVertexSlot(RoofPlaneTable& table, uint32_t r, uint32_t p) {
     if (r >= table.planes.count) return false;
     RoofPlane& plane = table.planes[r];
     const uint32_t oldCount = plane.vertexCount;
@@ -42,8 +41,7 @@ bool InsertVertexSlot(uint32_t r, uint32_t p) {
     return true;
 }
 
-bool EdgesCoincide(uint32_t a, uint32_t i, uint32_t b, uint32_t j) {
-    const RoofPlaneTable& table = gState.roofPlanes;
+bool EdgesCoincide(const RoofPlaneTable& table, uint32_t a, uint32_t i, uint32_t b, uint32_t j) {
     if (a >= table.planes.count || b >= table.planes.count) return false;
     const RoofPlane& pa = table.planes[a];
     const RoofPlane& pb = table.planes[b];

@@ -33,14 +33,16 @@ struct RoofPlaneTable {
     uint32_t nextGroupId = 0;     // last group id handed out
 };
 
+// The helpers below work on the table they are given (the run's is gState.roofPlanes).
+
 // Opens a slot at position p of plane r: vertexCount + 1, every per-vertex array enlarged and its
 // entries from p on moved up by one (entry p keeps a copy of its old value for the caller to
 // overwrite). False when the host cannot enlarge the arrays; the plane is then left unchanged.
-bool InsertVertexSlot(uint32_t r, uint32_t p);
+bool InsertVertexSlot(RoofPlaneTable& table, uint32_t r, uint32_t p);
 
 // True when edge i of plane a and edge j of plane b have the same two end points (either
 // direction, every coordinate within 0.01). An edge's second point wraps to vertex 0 at the end.
-bool EdgesCoincide(uint32_t a, uint32_t i, uint32_t b, uint32_t j);
+bool EdgesCoincide(const RoofPlaneTable& table, uint32_t a, uint32_t i, uint32_t b, uint32_t j);
 
 // Releases every plane's arrays and the table (and the topology engine's log of these planes);
 // count and nextGroupId return to 0.

@@ -90,11 +90,7 @@ bool RememberRunRoof(const API_Guid& roof) {
         ErrorAlert(GetMessage(kMsgEngineFailed), err);
         return false;
     }
-    if (!HostArrayAppend(gState.runRoofs, record)) {
-        ReportMessage(GetMessage(kMsgOutOfMemory));
-        return false;
-    }
-    return true;
+    return HostArrayAppend(gState.runRoofs, record);  // without memory: reported by the growth
 }
 
 bool RunRoofsUnchanged() {

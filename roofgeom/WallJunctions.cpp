@@ -98,7 +98,7 @@ bool MarkWallJunction(uint32_t a, uint32_t i) {
     const Coord2 p0 = EdgeStartInPlan(a, i);
     const Coord2 q0 = EdgeEndInPlan(a, i);
     // Only walls near the edge can run along it: with the segment grid, only those are tested.
-    static std::vector<uint32_t> near;
+    std::vector<uint32_t> near;
     const PlanBox edgeBox{std::min(p0.x, q0.x), std::min(p0.y, q0.y), std::max(p0.x, q0.x), std::max(p0.y, q0.y)};
     const bool indexed = SegmentsNear(gState.wallSegments, edgeBox, NeighbourSearchMargin(Distance2(p0, q0)), near);
     const uint32_t candidates = indexed ? uint32_t(near.size()) : gState.wallSegments.count;

@@ -56,14 +56,30 @@ std::string ProjectContent() {
     return host::ModelToText(content);
 }
 
+// Messages shown to the user so far in the session: report lines with a dialog (traces have
+// none) and alerts, those the session let go of included.
+int MessagesShown() {
+    int shown = int(host::gSession.alerts.size() + host::gSession.alertsReleased);
+    for (const host::ReportLine& line : host::gSession.reportLines) shown += line.withDialog ? 1 : 0;
+    return shown;
+}
+
 }  // namespace
+
+void SweepTally::Add(const SweepOutcome& o) {
+    ++runs;
+    ++byMessage[o.complete ? 0 : o.messageRow];
+    if (o.messagesShown > 1) ++doubleMessages;
+}
 
 std::string SweepTally::Summary() const {
     std::ostringstream s;
     s << runs << " runs;";
     for (const auto& [row, n] : byMessage) s << " " << (row == 0 ? std::string("complete") : "message " + std::to_string(row)) << ": " << n << ";";
+    s << " more than one message: " << doubleMessages << ";";
     return s.str();
 }
+
 
 int LastMessageRow() {
     const std::string& shown = host::gSession.lastMessage;
@@ -96,6 +112,7 @@ SweepOutcome FaultSweepFixture::RunWithFault(int nth, const std::function<GSErrC
     const std::string modelBefore = ProjectContent();
     const size_t undoBefore = host::gSession.undoSteps.size();
 
+    const int shownBefore = MessagesShown();
     host::ArmAllocationFault(nth);
     SweepOutcome o;
     o.err = command();
@@ -103,6 +120,7 @@ SweepOutcome FaultSweepFixture::RunWithFault(int nth, const std::function<GSErrC
     host::DisarmAllocationFault();
     o.lastMessage = host::gSession.lastMessage;
     o.messageRow = LastMessageRow();
+    o.messagesShown = MessagesShown() - shownBefore;
     o.complete = o.err == NoError && isComplete();
 
     // A palette left open by a failed run is closed by the user, as the session's close-palette.

@@ -17,12 +17,15 @@ struct SweepOutcome {
     bool complete = false;   // the command did all it does, nothing shown
     int messageRow = 0;      // the row of the last message shown (0: none, -1: a text of no row)
     std::string lastMessage;
+    int messagesShown = 0;   // report lines with a dialog and alerts the run showed
 };
 
 // Tallies of a sweep, for the report: runs, and outcomes by message row (0 = complete).
 struct SweepTally {
     int runs = 0;
     std::map<int, int> byMessage;
+    int doubleMessages = 0;  // runs that showed more than one message for their one failure
+    void Add(const SweepOutcome& o);
     std::string Summary() const;
 };
 

@@ -105,8 +105,7 @@ protected:
             FreshHost(model, prepare);
             uint64_t made = 0;
             const SweepOutcome o = RunWithFault(int(nth), command, isComplete, made, where);
-            ++tally.runs;
-            ++tally.byMessage[o.complete ? 0 : o.messageRow];
+            tally.Add(o);
             if (::testing::Test::HasFailure()) return tally;  // the first broken run tells enough
         }
         std::cout << house << ", " << name << ": " << total << " allocations; " << tally.Summary() << "\n";

@@ -41,7 +41,7 @@ protected:
         host::Element* roof = Element("R1");
         ASSERT_NE(roof, nullptr);
         ASSERT_EQ(ExtractRoof(roof->rec.header.guid, APINULLGuid), NoError);
-        ASSERT_TRUE(RunTopology()) << TopologyLog();
+        ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     }
 
     // The plane whose vertices all lie on the given side of y 4 (south: below).

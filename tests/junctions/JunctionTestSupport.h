@@ -45,6 +45,12 @@ protected:
     // status -1) and returns its index. The edge kind of each edge is its status divided by ten.
     uint32_t AddPlane(const std::vector<TestContour>& contours) {
         RoofPlane plane{};
+        // The arrays hold exactly the plane's vertices: the first point put in needs a growth.
+        uint32_t total = 0;
+        for (const TestContour& contour : contours) total += uint32_t(contour.points.size()) + 1;
+        EXPECT_TRUE(HostArrayReserve(plane.vertices, total) && HostArrayReserve(plane.planeCoords, total) &&
+                    HostArrayReserve(plane.edgeStatus, total) && HostArrayReserve(plane.edgeKind, total) &&
+                    HostArrayReserve(plane.ridgeGuids, total));
         uint32_t edge = 0;
         for (const TestContour& contour : contours) {
             for (size_t k = 0; k <= contour.points.size(); ++k) {

@@ -100,7 +100,7 @@ Expected ExpectedForHipEdge(uint32_t r, uint32_t i) {
 
 // Runs the engine and checks every edge of every plane against the geometric expectation.
 void ExpectHipRoofClassified(int& hips, int& valleys, int& ridges, int& eaves) {
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     for (uint32_t r = 0; r < gState.roofPlanes.planes.count; ++r) {
         const RoofPlane& p = Plane(r);
         EXPECT_EQ(p.contourCount, 1u);
@@ -121,7 +121,7 @@ TEST_F(ExtractedRoofsTest, GableRoofRidgeEavesAndVerges) {
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "shape": "gable", "pitch": 30, "eaveLevel": 3.0,
                   "footprint": [[0,0],[10,0],[10,8],[0,8]]}]})");
     ASSERT_EQ(gState.roofPlanes.planes.count, 2u);
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     int ridge = 0, eave = 0, verge = 0;
     for (uint32_t r = 0; r < 2; ++r) {
         const RoofPlane& p = Plane(r);
@@ -154,7 +154,7 @@ TEST_F(ExtractedRoofsTest, ARingWhoseLastCornerIsWithinACentimetreOfItsFirstIsCl
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "planes": [{"outer":
                   [[0,0,3],[10,0,3],[10,5,8],[0,5,8],[0,0.005,3.005]],
                   "holes": [[[4,1,4],[6,1,4],[6,2,5],[4,2,5],[4,1.004,4.004]]]}]}]})");
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     const RoofPlane& p = Plane(0);
     ASSERT_EQ(p.contourCount, 2u);
     int closing = 0;
@@ -168,7 +168,7 @@ TEST_F(ExtractedRoofsTest, ARingWhoseLastCornerIsWithinACentimetreOfItsFirstIsCl
 TEST_F(ExtractedRoofsTest, ShedRoofTopIsASingleSlopeTop) {
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "shape": "shed", "pitch": 20, "eaveLevel": 3.0,
                   "footprint": [[0,0],[10,0],[10,6],[0,6]]}]})");
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     const RoofPlane& p = Plane(0);
     int tops = 0, eaves = 0;
     for (uint32_t i = 0; i + 1 < p.vertexCount; ++i) {
@@ -235,7 +235,7 @@ TEST_F(ExtractedRoofsTest, SkylightHoleEdgesShowAsSkylights) {
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "planes": [
         {"outer": [[0,0,3],[10,0,3],[10,8,7],[0,8,7]], "holes": [[[4,3,4.5],[6,3,4.5],[6,5,5.5],[4,5,5.5]]]}]}]})");
     ASSERT_EQ(Plane(0).contourCount, 2u);
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     const RoofPlane& p = Plane(0);
     std::vector<int> holeStatuses;
     for (uint32_t i = 5; i + 1 < p.vertexCount; ++i) holeStatuses.push_back(p.edgeStatus[i]);
@@ -250,7 +250,7 @@ TEST_F(ExtractedRoofsTest, SameRoofTwiceIsRefusedAsDuplicates) {
     ReadRoofs(R"({"elements": [
         {"type": "roof", "id": "R1", "planes": [{"outer": [[0,0,3],[10,0,3],[10,4,5],[0,4,5]]}]},
         {"type": "roof", "id": "R2", "planes": [{"outer": [[0,0,3],[10,0,3],[10,4,5],[0,4,5]]}]}]})");
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_EQ(std::string(TopologyLog()), "Duplicated polygons found!\n");
     ASSERT_FALSE(host::gSession.reportLines.empty());
     EXPECT_EQ(host::gSession.reportLines.back().text, tevaro_test::MessageText(86));
@@ -261,7 +261,7 @@ TEST_F(ExtractedRoofsTest, ClockwisePlanesAreTurnedAndClassified) {
     ReadRoofs(R"({"elements": [{"type": "roof", "id": "R1", "planes": [
         {"outer": [[0,0,3],[0,4,5],[10,4,5],[10,0,3]]},
         {"outer": [[0,8,3],[10,8,3],[10,4,5],[0,4,5]]}]}]})");
-    ASSERT_TRUE(RunTopology()) << TopologyLog();
+    ASSERT_TRUE(RunTopology(gState.roofPlanes)) << TopologyLog();
     for (uint32_t r = 0; r < 2; ++r) {
         EXPECT_EQ(topotest::StatusOf(r, Coord3{0, 4, 5}, Coord3{10, 4, 5}), kStatusRidge) << r;
         double twiceArea = 0;
@@ -277,7 +277,7 @@ TEST_F(ExtractedRoofsTest, ThreePlanesOnOneEdgeFailWithTheirLogLine) {
         {"outer": [[0,0,3],[10,0,3],[10,4,5],[0,4,5]]},
         {"outer": [[0,8,3],[0,4,5],[10,4,5],[10,8,3]]},
         {"outer": [[0,4,5],[10,4,5],[10,6,9],[0,6,9]]}]}]})");
-    EXPECT_FALSE(RunTopology());
+    EXPECT_FALSE(RunTopology(gState.roofPlanes));
     EXPECT_NE(std::string(TopologyLog()).find("Multiple (morer than 2) connecting polygon edges found at polygon"),
               std::string::npos)
         << TopologyLog();

@@ -496,7 +496,10 @@ TEST_F(ExtractRoofTest, MemoryRunningOutEndsWithMemFullAndArraysInStep) {
         ExpectArraysInStep();
         if (faultHit) {
             EXPECT_EQ(err, APIERR_MEMFULL) << "allocation " << nth;
-            EXPECT_TRUE(Shown(kMsgEngineFailed)) << "allocation " << nth;
+            // Told once, as a want of memory, by the growth that met it; not again as a failure.
+            EXPECT_TRUE(Shown(kMsgOutOfMemory)) << "allocation " << nth;
+            EXPECT_FALSE(Shown(kMsgEngineFailed)) << "allocation " << nth;
+            EXPECT_EQ(host::gSession.reportLines.size(), 1u) << "allocation " << nth;
         } else {
             EXPECT_EQ(err, NoError);
             EXPECT_EQ(PlaneCount(), 1u);
