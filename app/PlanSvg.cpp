@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/EdgeFolds.h"
+#include "app/ModelDistances.h"
 #include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "edges/EdgeSetterPart.h"
@@ -34,7 +35,6 @@ constexpr double kDrawingWidthPx = 1100;   // the plan's share of the picture
 constexpr double kLegendWidthPx = 330;     // the legend column on the right
 constexpr double kMarginPx = 40;
 constexpr double kMinPictureHeightPx = 620;  // room for the legend
-constexpr double kEdgeMatchTol = 0.02;       // plan distance at which a drawn edge is the roof's edge (m)
 constexpr double kTextMmToModel = 0.1;       // the plan is drawn at 1:100: 1 mm of text is 0.1 m
 constexpr double kLightDirection = 115 * kPi / 180;  // light from north-north-west: the four sides differ
 
@@ -214,7 +214,7 @@ std::vector<PlanEdge> TypedEdges(const std::vector<PlaneRing>& planes) {
 // The edges of every roof plane in plan, typed where a typed edge lies on them.
 std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     std::vector<PlanEdge> out;
-    auto near = [](const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kEdgeMatchTol; };
+    auto near = [](const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kOnEdgeDistance; };
     auto addRing = [&](const host::Ring3& ring) {
         for (size_t i = 0; i < ring.size(); ++i) {
             PlanEdge e{API_Coord{ring[i].x, ring[i].y},
@@ -243,13 +243,13 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     for (PlanEdge& e : out) {
         if (e.type != 0) continue;
         const double len = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
-        if (len < kEdgeMatchTol) continue;
+        if (len < kOnEdgeDistance) continue;
         for (const PlanEdge& t : typed) {
             const API_Coord mid{(t.a.x + t.b.x) / 2, (t.a.y + t.b.y) / 2};
             const double cross = ((e.b.x - e.a.x) * (mid.y - e.a.y) - (e.b.y - e.a.y) * (mid.x - e.a.x)) / len;
             const double along = ((e.b.x - e.a.x) * (mid.x - e.a.x) + (e.b.y - e.a.y) * (mid.y - e.a.y)) / (len * len);
             // the typed piece's middle lies on the edge's line, between its ends
-            if (std::fabs(cross) < kEdgeMatchTol && along > 0 && along < 1) e.type = t.type;
+            if (std::fabs(cross) < kOnEdgeDistance && along > 0 && along < 1) e.type = t.type;
         }
     }
     return out;
