@@ -7,7 +7,8 @@
 #include "Common_src/Api_related/HostMemory.h"
 
 bool ParamNameIs(const API_AddParType& param, const char* name) {
-    const size_t held = strnlen(param.name, API_NameLen);
+    // the record's name ends at its terminator or at the end of its field
+    const size_t held = size_t(std::find(param.name, param.name + API_NameLen, '\0') - param.name);
     return std::strlen(name) == held && std::memcmp(param.name, name, held) == 0;
 }
 
