@@ -7,6 +7,7 @@
 
 #include "Common_src/AddOnEntry.h"
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 #include "Common_src/TilingRun.h"
 #include "accessories/AccessoryRun.h"
@@ -147,15 +148,15 @@ bool LibPartIsKind(const char* unId, const char* mainId) {
 
 GSErrCode LoadAddOnLibrary() {
     GSHandle libraries = nullptr;
+    const HandleGuard librariesGuard(libraries);
     GSErrCode err = ACAPI_Environment(APIEnv_GetLibrariesID, &libraries);
     if (err != NoError) return err;
-    const int32_t count = libraries == nullptr ? 0 : BMGetHandleSize(libraries) / int32_t(sizeof(API_LibraryInfo));
+    const int32_t count = HandleCount<API_LibraryInfo>(libraries);
     bool present = false;
     for (int32_t i = 0; i < count && !present; ++i) {
         const API_LibraryInfo& info = reinterpret_cast<const API_LibraryInfo*>(*libraries)[i];
         present = std::strcmp(info.location, gState.libraryLocation) == 0;
     }
-    if (libraries != nullptr) BMKillHandle(&libraries);
     if (present) return NoError;
 
     API_LibraryInfo added{};
@@ -166,6 +167,7 @@ GSErrCode LoadAddOnLibrary() {
 bool ProperSelection() {
     API_SelectionInfo info{};
     API_Neig** neigs = nullptr;
+    const HandleGuard neigsGuard(neigs);
     GSErrCode err = ACAPI_Selection_Get(&info, &neigs, true, false);
     if (err != NoError) {
         ErrorAlert(GetMessage(41), err);
@@ -173,7 +175,7 @@ bool ProperSelection() {
     }
     int32_t tileSurfaces = 0;
     if (info.typeID == API_SelElems && neigs != nullptr) {
-        const int32_t count = BMGetHandleSize(reinterpret_cast<GSConstHandle>(neigs)) / int32_t(sizeof(API_Neig));
+        const int32_t count = HandleCount<API_Neig>(neigs);
         for (int32_t i = 0; i < count; ++i) {
             API_Element element{};
             element.header.guid = (*neigs)[i].guid;
@@ -186,7 +188,6 @@ bool ProperSelection() {
             ++tileSurfaces;
         }
     }
-    if (neigs != nullptr) BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
     return tileSurfaces == 1;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 
@@ -17,8 +18,6 @@ constexpr double kStandTol = 0.01;
 constexpr double kAngleTol = 1e-4;
 // A point closer than this to a plane's outline lies on it (metres, in plan).
 constexpr double kOutlineTol = 0.01;
-// A whole turn, radians.
-constexpr double kFullTurn = 2 * 3.14159265358979323846;
 // The user-text table and its rows for an earlier tiling.
 constexpr int16_t kTextTableResId = 140;
 constexpr int32_t kTextAlreadyTiled = 207;
@@ -72,17 +71,17 @@ bool StandsOnRoof(const API_Coord& pos, double angle, const API_Guid& roofGuid) 
 // The element ID of an element ("" when the host does not give it).
 void ElementIdText(const API_Guid& guid, char* text, size_t size) {
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     text[0] = '\0';
     if (ACAPI_Element_GetMemo(guid, &memo, APIMemoMask_ElemInfoString) == NoError)
         std::snprintf(text, size, "%s", memo.elemInfoString);
-    ACAPI_DisposeElemMemoHdls(&memo);
 }
 
 }  // namespace
 
 bool StandsOnPlane(const API_Coord& pos, double angle, const RoofPlane& plane) {
     if (std::hypot(pos.x - plane.origin.x, pos.y - plane.origin.y) >= kStandTol) return false;
-    const double turn = std::remainder(angle - plane.azimuth, kFullTurn);
+    const double turn = std::remainder(angle - plane.azimuth, kTwoPi);
     return std::fabs(turn) < kAngleTol;
 }
 
@@ -94,12 +93,13 @@ bool LiesOnRoofOutline(const API_Coord& from, double angle, double length, const
 bool FindRoofTiling(const API_Guid& roofGuid, HostArray<API_Elem_Head>& objects, uint32_t& surfaces) {
     surfaces = 0;
     GSHandle guids = nullptr;
+    const HandleGuard guidsGuard(guids);
     GSErrCode err = ACAPI_Element_GetElemList(API_ObjectID, &guids);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFaultyElement), err);
         return false;
     }
-    const int32_t count = guids != nullptr ? BMGetHandleSize(guids) / int32_t(sizeof(API_Guid)) : 0;
+    const int32_t count = HandleCount<API_Guid>(guids);
     bool ok = true;
     for (int32_t i = 0; i < count && ok; ++i) {
         API_Element element{};
@@ -121,21 +121,14 @@ bool FindRoofTiling(const API_Guid& roofGuid, HostArray<API_Elem_Head>& objects,
             break;
         }
     }
-    if (guids != nullptr) BMKillHandle(&guids);
     return ok;
 }
 
 bool ReplaceEarlierTiling(const API_Guid& roofGuid) {
-    HostArray<API_Elem_Head> objects;
+    ScopedHostArray<API_Elem_Head> objects;
     uint32_t surfaces = 0;
-    if (!FindRoofTiling(roofGuid, objects, surfaces)) {
-        HostArrayFree(objects);
-        return false;
-    }
-    if (surfaces == 0) {
-        HostArrayFree(objects);
-        return true;
-    }
+    if (!FindRoofTiling(roofGuid, *objects, surfaces)) return false;
+    if (surfaces == 0) return true;
     char roofId[256], format[kTextSize], text[2 * kTextSize];
     ElementIdText(roofGuid, roofId, sizeof roofId);
     std::snprintf(text, sizeof text, UserText(kTextAlreadyTiled, format), roofId, int(surfaces));
@@ -144,14 +137,12 @@ bool ReplaceEarlierTiling(const API_Guid& roofGuid) {
     const int16_t answer = DGAlert(kWarningAlert, UserText(kTextAlertTitle, title), text, "",
                                    UserText(kTextReplaceButton, replace), UserText(kTextKeepButton, keep), "");
     if (answer != kReplaceAnswer) {
-        HostArrayFree(objects);
         ACAPI_WriteReport(UserText(kTextKept, format), false);
         return false;
     }
-    API_Elem_Head* first = objects.data();
-    const GSErrCode err = ACAPI_Element_Delete(&first, int32_t(objects.count));
-    const uint32_t removed = objects.count;
-    HostArrayFree(objects);
+    API_Elem_Head* first = objects->data();
+    const GSErrCode err = ACAPI_Element_Delete(&first, int32_t(objects->count));
+    const uint32_t removed = objects->count;
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFaultyElement), err);
         return false;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 #include "Common_src/TiledRoofs.h"
 #include "Common_src/UserTexts.h"
@@ -35,7 +36,7 @@ std::set<RoofKey> RoofsAlreadyRead() {
 // The level of the story with the given index (0 when the story list does not hold it).
 double StoryLevel(const API_StoryInfo& info, int16_t story) {
     const API_StoryType* stories = reinterpret_cast<const API_StoryType*>(*info.data);
-    const int32_t count = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+    const int32_t count = HandleCount<API_StoryType>(info.data);
     for (int32_t i = 0; i < count; ++i)
         if (stories[i].index == story) return stories[i].level;
     return 0;
@@ -44,7 +45,7 @@ double StoryLevel(const API_StoryInfo& info, int16_t story) {
 // Appends the edges of a closed plan polygon (points 1..n) as segments with one height range.
 bool AppendOutlineSegments(HostArray<WallSegment>& segments, API_Coord** coords, double bottom, double top) {
     if (coords == nullptr) return true;
-    const int32_t n = BMGetHandleSize(reinterpret_cast<GSConstHandle>(coords)) / int32_t(sizeof(API_Coord)) - 1;
+    const int32_t n = HandleCount<API_Coord>(coords) - 1;
     for (int32_t k = 1; k < n; ++k) {
         const API_Coord& a = (*coords)[k];
         const API_Coord& b = (*coords)[k + 1];
@@ -69,26 +70,26 @@ bool CollectWall(const API_Element& wall) {
     const double bottom = wall.wall.bottomOffset + StoryLevel(storyInfo, wall.header.floorInd);
     BMKillHandle(&storyInfo.data);
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     err = ACAPI_Element_GetMemo(wall.header.guid, &memo, APIMemoMask_Polygon);
     if (err != NoError) {
         ReportHostFailure(kTextWallPolygonFailed, err);
         return false;
     }
     const bool appended = AppendOutlineSegments(gState.wallSegments, memo.coords, bottom, bottom + wall.wall.height);
-    ACAPI_DisposeElemMemoHdls(&memo);
     return appended;
 }
 
 // Reads a fill's outline into fillSegments; false after a failure, reported here or by the growth.
 bool CollectFill(const API_Element& fill) {
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     const GSErrCode err = ACAPI_Element_GetMemo(fill.header.guid, &memo, APIMemoMask_Polygon);
     if (err != NoError) {
         ReportHostFailure(kTextFillPolygonFailed, err);
         return false;
     }
     const bool appended = AppendOutlineSegments(gState.fillSegments, memo.coords, kFillBottom, kFillTop);
-    ACAPI_DisposeElemMemoHdls(&memo);
     return appended;
 }
 
@@ -181,17 +182,16 @@ void DoTiles() {
     // 2. The selection.
     API_SelectionInfo info{};
     API_Neig** neigs = nullptr;
+    const HandleGuard neigsGuard(neigs);
     if (ACAPI_Selection_Get(&info, &neigs, true, false) != NoError || info.typeID != API_SelElems || neigs == nullptr) {
-        if (neigs != nullptr) BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
         ReportMessage(GetMessage(kMsgNoSelection));
         return;
     }
-    const int32_t selectedCount = BMGetHandleSize(reinterpret_cast<GSConstHandle>(neigs)) / int32_t(sizeof(API_Neig));
+    const int32_t selectedCount = HandleCount<API_Neig>(neigs);
 
     // 3. The group list of the roofs read in this run.
-    HostArray<API_Elem_Head> groupList;
-    if (!HostArrayReserve(groupList, uint32_t(selectedCount > 0 ? selectedCount : 1))) {
-        BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+    ScopedHostArray<API_Elem_Head> groupList;
+    if (!HostArrayReserve(*groupList, uint32_t(selectedCount > 0 ? selectedCount : 1))) {  // reported by the growth
         return;
     }
 
@@ -200,23 +200,19 @@ void DoTiles() {
     ACAPI_Environment(APIEnv_IsSuspendGroupOnID, &suspended);
 
     // 5.-6. Roofs, walls and fills.
-    const bool collected = CollectSelection(neigs, selectedCount, groupList);
-    BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
+    const bool collected = CollectSelection(neigs, selectedCount, *groupList);
     if (!collected) {
-        HostArrayFree(groupList);
         ReleaseRunState();  // everything the failed run filled
         return;
     }
     // 7. Nothing to tile without a roof.
     if (gState.collectedRoofCount == 0) {
-        HostArrayFree(groupList);
         ReportMessage(GetMessage(kMsgNoRoofSelected));
         ReleaseRunState();
         return;
     }
     // 8.-9. Tiles will be grouped with their roof: take the roofs out of their old groups.
-    const bool ungrouped = UngroupRoofs(groupList, suspended);
-    HostArrayFree(groupList);
+    const bool ungrouped = UngroupRoofs(*groupList, suspended);
     if (!ungrouped) {
         ReleaseRunState();
         return;

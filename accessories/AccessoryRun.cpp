@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "accessories/AccessoryFrame.h"
@@ -36,47 +37,36 @@ API_Guid TargetTileSurface(int32_t mode) {
     return clearingModified ? gState.modifiedTileSurface : gState.selectedTileSurface;
 }
 
-// Reads the object, its parameters and the tile-surface part's parameter count; false (memo
-// released) on any failure.
+// Reads the object, its parameters and the tile-surface part's parameter count; false on any
+// failure. The caller's guard releases the memo on every path.
 bool ReadTileSurface(const API_Guid& guid, TileSurfaceRead& surface) {
     surface.element.header.guid = guid;
     if (ACAPI_Element_Get(&surface.element) != NoError) return false;
-    if (ACAPI_Element_GetMemo(guid, &surface.memo, APIMemoMask_AddPars) != NoError) {
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
-        return false;
-    }
+    if (ACAPI_Element_GetMemo(guid, &surface.memo, APIMemoMask_AddPars) != NoError) return false;
     API_LibPart libPart{};
     libPart.typeID = APILib_ObjectID;
     std::snprintf(libPart.ownUnID, sizeof libPart.ownUnID, "%s%s", kTileSurfaceMainId, kNullRevisionSuffix);
-    if (ACAPI_LibPart_Search(&libPart, false, false) != NoError) {
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
-        return false;
-    }
+    if (ACAPI_LibPart_Search(&libPart, false, false) != NoError) return false;
     API_AddParType** defaults = nullptr;
+    const ParamListGuard defaultsGuard(defaults);  // only the count is used
     double aSize = 0, bSize = 0;
-    const GSErrCode err = ACAPI_LibPart_GetParams(libPart.index, &aSize, &bSize, &surface.paramCount, &defaults);
-    if (defaults != nullptr) ACAPI_DisposeAddParHdl(&defaults);  // only the count is used
-    if (err != NoError) ACAPI_DisposeElemMemoHdls(&surface.memo);
-    return err == NoError;
+    return ACAPI_LibPart_GetParams(libPart.index, &aSize, &bSize, &surface.paramCount, &defaults) == NoError;
 }
 
 // Writes the table onto the object, lets the host change its parameters and run its parameter
-// script; releases the memo. The host's code when it refuses the change.
+// script. The host's code when it refuses the change.
 GSErrCode WriteBackAccessories(TileSurfaceRead& surface) {
-    // Without memory (reported by the growth) the memo goes and the failure is passed up.
+    // Without memory (reported by the growth) the failure is passed up; the caller's guard frees the memo.
     GSHandle headHandle = nullptr;
     if (!WriteAccessoryParams(surface.memo.params, surface.paramCount, gAccessoryTable) ||
-        !HostHandleGrow(headHandle, sizeof(API_Elem_Head))) {
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
+        !HostHandleGrow(headHandle, sizeof(API_Elem_Head)))
         return APIERR_MEMFULL;
-    }
     auto heads = reinterpret_cast<API_Elem_Head**>(headHandle);
+    const HandleGuard headsGuard(heads);
     (*heads)[0] = surface.element.header;
     API_Element mask;
     ACAPI_ELEMENT_MASK_SETFULL(mask);
     const GSErrCode err = ACAPI_Element_ChangeParameters(heads, 1, &surface.element, &surface.memo, &mask);
-    BMKillHandle(reinterpret_cast<GSHandle*>(&heads));
-    ACAPI_DisposeElemMemoHdls(&surface.memo);
     if (err != NoError) return err;
 
     API_Elem_Head head{};
@@ -143,26 +133,20 @@ void AppendChosenRow(const AccessoryRow& row) {
 GSErrCode PlaceOneAccessory(int32_t mode, TileSurfaceRead& surface, double alpha, const TileType& tileType) {
     if (gAccessoryTable.count >= kMaxAccessoryRows) {
         ReportMessage(GetMessage(kMsgTooManyAccessories));
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
         return APIERR_GENERAL;
     }
     // A dialog closed with OK but nothing chosen leaves this 0: nothing is placed then.
     gAccessoryChoice.accepted = 0;
     if (OpenPlacementDialog(mode, &tileType) != DG_OK ||  // cancelled
         gAccessoryChoice.accepted != 1) {                 // or OK without a chosen row
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
         return NoError;
     }
     AccessoryRow row;
     bool onSurface = true;
     const GSErrCode err = PickNewRow(surface, alpha, tileType, row, onSurface);
-    if (err != NoError) {
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
-        return err;
-    }
+    if (err != NoError) return err;
     if (!onSurface) {  // a point off the roof adds nothing, and the user is told why
         ReportMessage(GetUserText(kTextPointOutsideSurface).c_str());
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
         return NoError;
     }
     AppendChosenRow(row);
@@ -174,10 +158,7 @@ GSErrCode DeleteMarkedAccessories(TileSurfaceRead& surface, const TileType& tile
     for (int32_t& flag : gAccessoryKeepFlags) flag = 0;
     const int16_t result =
         DeleteAccessoryDialog(&tileType, gAccessoryTable.count, gAccessoryTable.codes, gAccessoryKeepFlags);
-    if (result != DG_OK) {
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
-        return NoError;
-    }
+    if (result != DG_OK) return NoError;
     RebuildAccessories(gAccessoryTable, gAccessoryKeepFlags);
     return WriteBackAccessories(surface);
 }
@@ -194,6 +175,7 @@ GSErrCode ClearAllAccessories(TileSurfaceRead& surface) {
 
 GSErrCode AccessoryRun(int32_t mode) {
     TileSurfaceRead surface;
+    const ElementMemoGuard memoGuard(surface.memo);
     if (!ReadTileSurface(TargetTileSurface(mode), surface)) return APIERR_GENERAL;
 
     TileSurfaceAccessoryInfo info{};
@@ -201,7 +183,6 @@ GSErrCode AccessoryRun(int32_t mode) {
     const TileType* tileType = FindTileType(info.fam);
     if (tileType == nullptr) {
         ReportMessage(GetMessage(kMsgTileTypeMissing));
-        ACAPI_DisposeElemMemoHdls(&surface.memo);
         return NoError;
     }
 
@@ -211,8 +192,6 @@ GSErrCode AccessoryRun(int32_t mode) {
         case AccessoryMode_SolarPanel: return PlaceOneAccessory(mode, surface, info.alpha, *tileType);
         case AccessoryMode_Delete: return DeleteMarkedAccessories(surface, *tileType);
         case AccessoryMode_ClearAll: return ClearAllAccessories(surface);
-        default:
-            ACAPI_DisposeElemMemoHdls(&surface.memo);
-            return NoError;
+        default: return NoError;
     }
 }

@@ -11,6 +11,8 @@
 
 #include "Common_src/Api_related/HostArray.h"
 #include "Common_src/Api_related/HostCalls.h"
+#include "Common_src/Api_related/HostMemory.h"
+#include "Common_src/Api_related/ParamList.h"
 #include "placement/LibraryObjects.h"
 
 AccessoryTable gAccessoryTable;
@@ -23,18 +25,6 @@ constexpr const char* kParamCount = kParamAccessoryCount;
 constexpr const char* kParamRows = kParamAccessories;
 constexpr const char* kParamCodes = kParamAccessoryCodes;
 constexpr const char* kParamColours = kParamAccessoryColours;
-
-// True when a parameter record carries exactly this name.
-bool ParamIs(const API_AddParType& param, const char* name) {
-    return std::strncmp(param.name, name, API_NameLen) == 0;
-}
-
-// The number of parameters to walk: the count asked for, but never past the list's end.
-int32_t WalkLimit(API_AddParType** params, int32_t walkCount) {
-    if (params == nullptr || walkCount <= 0) return 0;
-    const int32_t held = BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / int32_t(sizeof(API_AddParType));
-    return std::min(walkCount, held);
-}
 
 // Number of array cells a parameter's handle really holds for values of this size.
 int32_t ArrayCellsHeld(const API_AddParType& param, size_t cellSize) {
@@ -62,7 +52,7 @@ void ReadTextList(const API_AddParType& param, char* list, size_t listSize) {
         return;
     }
     if (param.array == nullptr) return;
-    const int32_t units = BMGetHandleSize(param.array) / int32_t(sizeof(char16_t));
+    const int32_t units = HandleCount<char16_t>(param.array);
     const char16_t* packed = reinterpret_cast<const char16_t*>(*param.array);
     const int32_t cells = std::min(std::max(param.dim1, 0) * std::max(param.dim2, 0), kMaxAccessoryRows);
     int32_t at = 0;
@@ -144,22 +134,22 @@ void ReadAccessoryParams(API_AddParType** params, int32_t walkCount, AccessoryTa
                          TileSurfaceAccessoryInfo& info) {
     ClearAccessoryTable(table);
     std::memset(&info, 0, sizeof info);
-    const int32_t n = WalkLimit(params, walkCount);
+    const int32_t n = ParamWalkLength(params, walkCount);
     for (int32_t i = 0; i < n; ++i) {
         const API_AddParType& param = (*params)[i];
-        if (ParamIs(param, kParamFamily)) {
+        if (ParamNameIs(param, kParamFamily)) {
             FromHostText(param.uStr, info.fam, sizeof info.fam);
-        } else if (ParamIs(param, kParamSlope)) {
+        } else if (ParamNameIs(param, kParamSlope)) {
             info.alpha = param.real;
-        } else if (ParamIs(param, kParamCount)) {
+        } else if (ParamNameIs(param, kParamCount)) {
             // A stored count is a real; keep it a whole number of rows the table can hold.
             const double rounded = std::isfinite(param.real) ? std::round(param.real) : 0.0;
             table.count = int32_t(std::clamp(rounded, 0.0, double(kMaxAccessoryRows)));
-        } else if (ParamIs(param, kParamRows)) {
+        } else if (ParamNameIs(param, kParamRows)) {
             ReadRowValues(param, table);
-        } else if (ParamIs(param, kParamCodes)) {
+        } else if (ParamNameIs(param, kParamCodes)) {
             ReadTextList(param, table.codes, sizeof table.codes);
-        } else if (ParamIs(param, kParamColours)) {
+        } else if (ParamNameIs(param, kParamColours)) {
             ReadTextList(param, table.colours, sizeof table.colours);
         }
     }
@@ -167,17 +157,17 @@ void ReadAccessoryParams(API_AddParType** params, int32_t walkCount, AccessoryTa
 
 bool WriteAccessoryParams(API_AddParType** params, int32_t walkCount, const AccessoryTable& table) {
     const int32_t rows = std::max(table.count, int32_t(1));  // an empty table keeps one empty row
-    const int32_t n = WalkLimit(params, walkCount);
+    const int32_t n = ParamWalkLength(params, walkCount);
     for (int32_t i = 0; i < n; ++i) {
         API_AddParType& param = (*params)[i];
         bool written = true;
-        if (ParamIs(param, kParamCount)) {
+        if (ParamNameIs(param, kParamCount)) {
             param.real = table.count;
-        } else if (ParamIs(param, kParamRows)) {
+        } else if (ParamNameIs(param, kParamRows)) {
             written = WriteRowValues(param, table, rows);
-        } else if (ParamIs(param, kParamCodes)) {
+        } else if (ParamNameIs(param, kParamCodes)) {
             written = WriteTextList(param, table.codes, sizeof table.codes, table.count, rows);
-        } else if (ParamIs(param, kParamColours)) {
+        } else if (ParamNameIs(param, kParamColours)) {
             written = WriteTextList(param, table.colours, sizeof table.colours, table.count, rows);
         }
         if (!written) return false;

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "Common_src/Api_related/HostMemory.h"
+#include "Common_src/Api_related/ParamList.h"
+
 namespace {
 
 constexpr const char* kParamNodes = "nodes";
@@ -17,7 +20,7 @@ constexpr size_t kMinOutlineNodes = 4;    // three corners and the closing repea
 std::vector<double> ArrayValues(const API_AddParType& param) {
     if (param.typeMod != API_ParArray || param.array == nullptr) return {};
     const int64_t declared = int64_t(std::max(param.dim1, 0)) * int64_t(std::max(param.dim2, 0));
-    const int64_t held = BMGetHandleSize(param.array) / int32_t(sizeof(double));
+    const int64_t held = HandleCount<double>(param.array);
     const size_t n = size_t(std::min(declared, held));
     const double* values = reinterpret_cast<const double*>(*param.array);
     return std::vector<double>(values, values + n);
@@ -35,14 +38,12 @@ double DistanceToSegment(const Coord2& p, const Coord2& a, const Coord2& b) {
 
 void ReadSurfaceOutline(API_AddParType** params, int32_t walkCount, SurfaceOutline& outline) {
     outline = SurfaceOutline{};
-    if (params == nullptr || walkCount <= 0) return;
-    const int32_t held = BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / int32_t(sizeof(API_AddParType));
-    const int32_t n = std::min(walkCount, held);
+    const int32_t n = ParamWalkLength(params, walkCount);
     std::vector<double> nodes, status;
     for (int32_t i = 0; i < n; ++i) {
         const API_AddParType& param = (*params)[i];
-        if (std::strncmp(param.name, kParamNodes, API_NameLen) == 0) nodes = ArrayValues(param);
-        if (std::strncmp(param.name, kParamStatus, API_NameLen) == 0) status = ArrayValues(param);
+        if (ParamNameIs(param, kParamNodes)) nodes = ArrayValues(param);
+        if (ParamNameIs(param, kParamStatus)) status = ArrayValues(param);
     }
     for (size_t k = 0; k + 1 < nodes.size(); k += 2) {
         // A node whose coordinates are not finite cannot bound anything: the outline is unusable.

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/EdgeFolds.h"
+#include "app/ModelDistances.h"
 #include "app/QuantitiesCsv.h"
 #include "host/Host.h"
 #include "host/LibPartScripts.h"
@@ -20,8 +21,6 @@
 namespace app {
 namespace {
 
-constexpr double kSharedEdgeTol = 0.01;     // end points closer than this make two edges one (m)
-constexpr double kNodeMatchTol = 0.01;      // a tile surface's position on a plane's first vertex (m)
 constexpr const char* kTileSurfaceMain = kTileSurfaceMainId;
 constexpr const char* kRidgeMain = kRidgeMainId;
 
@@ -65,12 +64,12 @@ std::vector<EdgeTypeTotal> EdgeTotalsByType(const std::vector<HeldPlane>& planes
             if (p.edgeStatus[i] == kStatusNoEdge) continue;  // the repeat that closes a contour
             const API_Coord3D& a = p.vertices[i];
             const API_Coord3D& b = p.vertices[i + 1];
-            if (Dist(a, b) < kSharedEdgeTol) continue;
+            if (Dist(a, b) < kSamePlaceDistance) continue;
             bool shared = false;
             for (const Seen& s : seen)
                 // the same two end points, in either direction
-                shared = shared || (Dist(s.a, a) < kSharedEdgeTol && Dist(s.b, b) < kSharedEdgeTol) ||
-                         (Dist(s.a, b) < kSharedEdgeTol && Dist(s.b, a) < kSharedEdgeTol);
+                shared = shared || (Dist(s.a, a) < kSamePlaceDistance && Dist(s.b, b) < kSamePlaceDistance) ||
+                         (Dist(s.a, b) < kSamePlaceDistance && Dist(s.b, a) < kSamePlaceDistance);
             if (shared) continue;
             seen.push_back({a, b});
             const EdgeFold fold = FoldOfEdge(API_Coord{a.x, a.y}, API_Coord{b.x, b.y}, rings);
@@ -94,7 +93,7 @@ int TakeFinalStatusesFromTileSurfaces(std::vector<HeldPlane>& planes) {
             if (stat == nullptr || stat->numbers.size() != p.vertices.size()) continue;
             // The surface stands on the plane's first vertex, the origin of the plane's own frame.
             const API_Coord& at = e.rec.object.pos;
-            if (p.vertices.empty() || std::hypot(at.x - p.vertices[0].x, at.y - p.vertices[0].y) >= kNodeMatchTol) continue;
+            if (p.vertices.empty() || std::hypot(at.x - p.vertices[0].x, at.y - p.vertices[0].y) >= kSamePlaceDistance) continue;
             for (size_t i = 0; i < p.edgeStatus.size(); ++i) p.edgeStatus[i] = int16_t(stat->numbers[i]);
             ++matched;
             break;

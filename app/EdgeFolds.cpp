@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "app/ModelDistances.h"
 #include "host/ParamLists.h"
 #include "objectlib/ObjectLibScripts.h"
 #include "objectlib/PartParams.h"
@@ -15,8 +16,6 @@
 namespace app {
 namespace {
 
-// A plan point closer than this to a plane's edge lies on it (metres).
-constexpr double kOnEdgeTol = 0.02;
 // Two plan directions closer than this (sine of the angle between them) are parallel.
 constexpr double kParallelSine = 0.01;
 // A plane falls away from an edge, or bends off another plane, by more than this (metres over
@@ -72,7 +71,7 @@ bool PointOnRingEdge(const PlaneRing& ring, const API_Coord& a, const API_Coord&
         const double off = std::fabs((m.x - p.x) * pqy - (m.y - p.y) * pqx) / std::sqrt(len2);
         const double sine = std::fabs(abx * pqy - aby * pqx) / (abLen * std::sqrt(len2));
         // the middle of a-b lies on this edge, between its ends, and a-b runs along it
-        if (off < kOnEdgeTol && t > 0 && t < 1 && sine < kParallelSine) {
+        if (off < kOnEdgeDistance && t > 0 && t < 1 && sine < kParallelSine) {
             at = {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y), p.z + t * (q.z - p.z)};
             return true;
         }

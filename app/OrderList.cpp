@@ -12,6 +12,7 @@
 
 #include "Common_src/AddOnEntry.h"
 #include "app/EdgeFolds.h"
+#include "app/ModelDistances.h"
 #include "app/QuantitiesCsv.h"
 #include "catalogue/Catalogue.h"
 #include "host/AddOnLoader.h"
@@ -37,8 +38,7 @@ constexpr int32_t kTextTiledTwice = 229;
 constexpr double kDefaultMinPitchDeg = 10;
 // An element edge longer than this (metres) means the model was drawn in cm or mm.
 constexpr double kLongestPlausibleEdge = 300;
-// Two tile surfaces closer than this and turned alike cover the same plane (metres, radians).
-constexpr double kSamePlaceTol = 0.01;
+// Two tile surfaces within kSamePlaceDistance and turned alike within this cover the same plane (radians).
 constexpr double kSameAngleTol = 1e-4;
 // The items measured on the roof that are no product to order.
 const char* const kMeasuredOnly[] = {"eaves", "top edges", "verges", "ridges", "hips", "valleys", "slope breaks",
@@ -146,7 +146,7 @@ std::string RoofAt(const API_Coord& p) {
         if (e.rec.header.typeID != API_RoofID) continue;
         for (const host::RoofPlaneShape& plane : e.roofPlanes)
             for (const API_Coord3D& c : plane.outer)
-                if (std::hypot(c.x - p.x, c.y - p.y) < kSamePlaceTol) return e.elementId;
+                if (std::hypot(c.x - p.x, c.y - p.y) < kSamePlaceDistance) return e.elementId;
     }
     return "";
 }
@@ -240,7 +240,7 @@ std::vector<OrderWarning> PlausibilityWarnings() {
             const host::Element& earlier = elements[k];
             const bool samePlace = IsTileSurface(earlier) &&  // an earlier tile surface
                                    std::hypot(earlier.rec.object.pos.x - pos.x, earlier.rec.object.pos.y - pos.y) <
-                                       kSamePlaceTol &&  // on the same corner
+                                       kSamePlaceDistance &&  // on the same corner
                                    std::fabs(std::remainder(earlier.rec.object.angle - e.rec.object.angle, 2 * kPi)) <
                                        kSameAngleTol;  // along the same frame
             if (samePlace) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/EdgeFolds.h"
+#include "app/ModelDistances.h"
 #include "app/OrderList.h"
 #include "app/PdfOutput.h"
 #include "app/PlanSvg.h"
@@ -249,13 +250,11 @@ void SolarPanels(std::ostream& s, const Paper& p) {
 // The plan centre of the plane one of whose edges runs along a-b (the plan's own centre when none).
 API_Coord PlaneCentreOf(const API_Coord& a, const API_Coord& b, const std::vector<PlaneRing>& planes,
                         const API_Coord& fallback) {
-    // a point closer than this to a plane's corner is that corner (metres)
-    constexpr double kCornerTol = 0.01;
     for (const PlaneRing& ring : planes) {
         bool hasA = false, hasB = false;
         for (const API_Coord3D& c : ring) {
-            hasA = hasA || std::hypot(c.x - a.x, c.y - a.y) < kCornerTol;
-            hasB = hasB || std::hypot(c.x - b.x, c.y - b.y) < kCornerTol;
+            hasA = hasA || std::hypot(c.x - a.x, c.y - a.y) < kSamePlaceDistance;
+            hasB = hasB || std::hypot(c.x - b.x, c.y - b.y) < kSamePlaceDistance;
         }
         if (!hasA || !hasB) continue;
         std::vector<API_Coord> flat;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/EdgeFolds.h"
+#include "app/ModelDistances.h"
 #include "app/EdgeList.h"
 #include "app/PlaneDump.h"
 #include "edges/EdgeSetterPart.h"
@@ -37,7 +38,6 @@ constexpr double kDrawingWidthPx = 1100;   // the plan's share of the picture
 constexpr double kLegendWidthPx = 330;     // the legend column on the right
 constexpr double kMarginPx = 40;
 constexpr double kMinPictureHeightPx = 620;  // room for the legend
-constexpr double kEdgeMatchTol = 0.02;       // plan distance at which a drawn edge is the roof's edge (m)
 constexpr double kTextMmToModel = 0.1;       // the plan is drawn at 1:100: 1 mm of text is 0.1 m
 constexpr double kLightDirection = 115 * kPi / 180;  // light from north-north-west: the four sides differ
 
@@ -340,7 +340,7 @@ constexpr double kMidpointCell = 1.0;   // cell of the typed pieces' middles (m)
 constexpr size_t kNoIndex = size_t(-1);
 
 // True when plan points p and q are the same point of the drawing.
-bool NearPoint(const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kEdgeMatchTol; }
+bool NearPoint(const API_Coord& p, const API_Coord& q) { return std::hypot(p.x - q.x, p.y - q.y) < kOnEdgeDistance; }
 
 // True when edges t and e join the same two end points, in either direction.
 bool SameEnds(const PlanEdge& t, const PlanEdge& e) {
@@ -351,7 +351,7 @@ bool SameEnds(const PlanEdge& t, const PlanEdge& e) {
 size_t LastSameEnds(const std::vector<PlanEdge>& edges, const PlanGrid& grid, const PlanEdge& e, std::vector<size_t>& ids) {
     size_t found = kNoIndex;
     for (const API_Coord& end : {e.a, e.b}) {
-        grid.Near(end, kEdgeMatchTol, ids);
+        grid.Near(end, kOnEdgeDistance, ids);
         for (size_t i : ids)
             // a later match wins, as the drawing lays later edges over earlier ones
             if ((found == kNoIndex || i > found) && SameEnds(edges[i], e)) found = i;
@@ -366,7 +366,7 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     std::vector<PlanEdge> out;
     std::vector<size_t> ids;
     PlanGrid typedByEnd;  // the typed edges by their first end
-    typedByEnd.cell = kEdgeMatchTol;
+    typedByEnd.cell = kOnEdgeDistance;
     for (size_t i = 0; i < typed.size(); ++i) typedByEnd.Add(typed[i].a, i);
     auto addRing = [&](const host::Ring3& ring) {
         for (size_t i = 0; i < ring.size(); ++i) {
@@ -386,7 +386,7 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     }
     // Typed edges the roofs' own edges do not hold (nodes the add-on inserted) are drawn as they are.
     PlanGrid outByEnd;  // the drawn edges by their first end
-    outByEnd.cell = kEdgeMatchTol;
+    outByEnd.cell = kOnEdgeDistance;
     for (size_t i = 0; i < out.size(); ++i) outByEnd.Add(out[i].a, i);
     for (const PlanEdge& t : typed) {
         if (LastSameEnds(out, outByEnd, t, ids) != kNoIndex) continue;
@@ -403,10 +403,10 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
     for (PlanEdge& e : out) {
         if (e.type != 0) continue;
         const double len = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
-        if (len < kEdgeMatchTol) continue;
+        if (len < kOnEdgeDistance) continue;
         // a middle on the edge lies within the tolerance of the edge's box
-        const bool few = middles.Within(std::min(e.a.x, e.b.x) - kEdgeMatchTol, std::min(e.a.y, e.b.y) - kEdgeMatchTol,
-                                        std::max(e.a.x, e.b.x) + kEdgeMatchTol, std::max(e.a.y, e.b.y) + kEdgeMatchTol,
+        const bool few = middles.Within(std::min(e.a.x, e.b.x) - kOnEdgeDistance, std::min(e.a.y, e.b.y) - kOnEdgeDistance,
+                                        std::max(e.a.x, e.b.x) + kOnEdgeDistance, std::max(e.a.y, e.b.y) + kOnEdgeDistance,
                                         typed.size(), ids);
         const std::vector<size_t>& candidates = few ? ids : all;
         size_t found = kNoIndex;
@@ -416,7 +416,7 @@ std::vector<PlanEdge> RoofEdges(const std::vector<PlanEdge>& typed) {
             const double cross = ((e.b.x - e.a.x) * (mid.y - e.a.y) - (e.b.y - e.a.y) * (mid.x - e.a.x)) / len;
             const double along = ((e.b.x - e.a.x) * (mid.x - e.a.x) + (e.b.y - e.a.y) * (mid.y - e.a.y)) / (len * len);
             // the typed piece's middle lies on the edge's line, between its ends; a later piece wins
-            if (std::fabs(cross) < kEdgeMatchTol && along > 0 && along < 1 && (found == kNoIndex || i > found)) found = i;
+            if (std::fabs(cross) < kOnEdgeDistance && along > 0 && along < 1 && (found == kNoIndex || i > found)) found = i;
         }
         if (found != kNoIndex) e.type = typed[found].type;
     }

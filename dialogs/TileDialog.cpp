@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "Common_src/Api_related/HostCalls.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 #include "Common_src/ResourceIds.h"
 #include "dialogs/TileSettings.h"
@@ -538,12 +539,8 @@ void InitTileSettings() {
     API_Element roof;
     roof.header.typeID = API_RoofID;
     API_ElementMemo memo;
-    if (ACAPI_Element_GetDefaults(&roof, &memo) == NoError) {
-        ts.layer = roof.header.layer;
-        ACAPI_DisposeElemMemoHdls(&memo);
-    } else {
-        ts.layer = 1;
-    }
+    const ElementMemoGuard memoGuard(memo);
+    ts.layer = ACAPI_Element_GetDefaults(&roof, &memo) == NoError ? roof.header.layer : 1;
 }
 
 int16_t TileDialog(int32_t tileSurfaceLoaded) {

@@ -6,10 +6,10 @@
 #include "edges/EdgeSetterPart.h"
 #include "Common_src/ParamNames.h"
 #include "edges/SetterParams.h"
+#include "roofgeom/Geometry.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kPictogramUnit = 1.5;        // pictograms are drawn for a sign of this size
 constexpr double kLabelRise = 2.0 / 3.0;      // label height above the palette row, in sign sizes
 constexpr int32_t kCircleFillSegments = 36;   // the sign's fill is a polygon of this many sides
@@ -101,8 +101,8 @@ void DrawPictogram(const LibPartDrawSink* sink, const SignFrame& f, double u, do
                                     InFrame(f, u + s->c * k, v + s->d * k), InFrame(f, u + s->a * k, v + s->d * k)};
             for (int i = 0; i < 4; ++i) SinkLine(sink, p[i], p[(i + 1) % 4], pen);
         } else if (sink->arc != nullptr) {
-            const double start = s->d * kPi / 180 + f.turn;
-            const double end = s->e * kPi / 180 + f.turn;
+            const double start = s->d * kPi / kHalfTurnDeg + f.turn;
+            const double end = s->e * kPi / kHalfTurnDeg + f.turn;
             sink->arc(sink->context, InFrame(f, u + s->a * k, v + s->b * k), s->c * k, start, end, pen);
         }
     }
@@ -175,7 +175,7 @@ void DrawSignDisc(const LibPartDrawSink* sink, API_Coord centre, double radius, 
 
 // True when a text turned by this total angle would read upside down (between 90 and 270 degrees).
 bool IsUpsideDown(double totalAngle) {
-    const double deg = std::fmod(std::fmod(totalAngle * 180 / kPi, kFullTurnDeg) + kFullTurnDeg, kFullTurnDeg);
+    const double deg = std::fmod(std::fmod(totalAngle * kHalfTurnDeg / kPi, kFullTurnDeg) + kFullTurnDeg, kFullTurnDeg);
     return deg > 90 && deg < 270;
 }
 
@@ -224,7 +224,7 @@ GSErrCode EdgeSetterDraw2D(API_AddParType** params, const LibPartDrawEnv* env, c
 
         if (showNumbers && sink->text != nullptr) {
             // Numbers run along their edge; those the view would show upside down turn by half a turn.
-            const double along = e.directionDeg * kPi / 180;
+            const double along = e.directionDeg * kPi / kHalfTurnDeg;
             const double textAngle = IsUpsideDown(along + env->objectAngle + env->viewRotation) ? along + kPi : along;
             char number[16];
             std::snprintf(number, sizeof number, "%d", int(i + 1));

@@ -5,10 +5,10 @@
 #include "edges/EdgeSetterPart.h"
 #include "Common_src/ParamNames.h"
 #include "edges/SetterParams.h"
+#include "roofgeom/Geometry.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kDigitWidthPerHeight = 0.556;  // width of one digit cell of the number font
 constexpr double kMmPerMetre = 1000;
 constexpr int32_t kEdgeCoordColumns = 6;
@@ -20,7 +20,7 @@ double DirectionDegrees(double vx, double vy) {
     const bool noY = std::fabs(vy) < kSetterLengthTol;
     if (noX && noY) return 0;
     if (noX) return vy > 0 ? 90 : 270;
-    double deg = std::atan2(vy, vx) * 180 / kPi;
+    double deg = std::atan2(vy, vx) * kHalfTurnDeg / kPi;
     if (deg < 0) deg += 360;
     return deg;
 }
@@ -59,7 +59,7 @@ SetterEdgeShape SetterEdgeGeometry(API_AddParType** params, int32_t index, doubl
     shape.textPos = mid;
     if (SetterParamValue(params, "bShowEdgeText", 0) != 0) {
         // Sign half a sign to the left of the edge, the number half its width to the right.
-        const double rad = shape.directionDeg * kPi / 180;
+        const double rad = shape.directionDeg * kPi / kHalfTurnDeg;
         const API_Coord left{-std::sin(rad), std::cos(rad)};
         const double textHeight = SetterParamValue(params, "fontSize", 3.0) * drawingScale / kMmPerMetre;
         const int32_t digitCells = 1 + SetterEdgeCount(params) / kEdgesPerNumberCell;

@@ -48,7 +48,7 @@ double RestingX(const EdgeRow& row) { return (row.edgeType - row.apiType) * row.
 
 // Writes the name of the changed parameter into "modParName".
 void NoteChangedName(API_AddParType** params, const char* changed) {
-    API_AddParType* par = FindSetterParam(params, "modParName");
+    API_AddParType* par = FindParam(params, "modParName");
     if (par == nullptr || par->typeMod == API_ParArray) return;
     size_t i = 0;
     for (; changed[i] != '\0' && i + 1 < size_t(API_UAddParStrLen); ++i) par->uStr[i] = char16_t(uint8_t(changed[i]));

@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "edges/EdgeSetterPart.h"
@@ -62,7 +64,7 @@ GSErrCode StoryLevel(bool current, double& level, int16_t& story) {
     level = 0;
     if (current) story = info.actStory;
     if (info.data != nullptr) {
-        const int32_t count = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+        const int32_t count = HandleCount<API_StoryType>(info.data);
         const API_StoryType* stories = reinterpret_cast<const API_StoryType*>(*info.data);
         for (int32_t i = 0; i < count; ++i)
             if (stories[i].index == story) level = stories[i].level;
@@ -109,7 +111,7 @@ HostArray<API_Guid> AllObjects() {
     GSHandle guids = nullptr;
     if (ACAPI_Element_GetElemList(API_ObjectID, &guids) != NoError || guids == nullptr) return list;
     list.handle = guids;
-    list.count = uint32_t(BMGetHandleSize(guids) / int32_t(sizeof(API_Guid)));
+    list.count = uint32_t(HandleCount<API_Guid>(guids));
     list.capacity = list.count;
     return list;
 }
@@ -205,9 +207,9 @@ bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
 bool WriteSetterParams(API_AddParType** params, const HostArray<SetterEdge>& edges, const API_Coord3D& origin,
                        uint32_t group) {
     const int32_t n = int32_t(edges.count);
-    HostArray<double> coords, types, zeros;
-    bool ok = HostArrayReserve(coords, uint32_t(n * kEdgeCoordColumns)) && HostArrayReserve(types, uint32_t(n)) &&
-              HostArrayReserve(zeros, uint32_t(n));
+    ScopedHostArray<double> coords, types, zeros;
+    bool ok = HostArrayReserve(*coords, uint32_t(n * kEdgeCoordColumns)) && HostArrayReserve(*types, uint32_t(n)) &&
+              HostArrayReserve(*zeros, uint32_t(n));
     for (int32_t i = 0; ok && i < n; ++i) {
         const SetterEdge& e = edges[uint32_t(i)];
         double* row = &coords[uint32_t(i * kEdgeCoordColumns)];
@@ -220,17 +222,14 @@ bool WriteSetterParams(API_AddParType** params, const HostArray<SetterEdge>& edg
         types[uint32_t(i)] = e.status;
         zeros[uint32_t(i)] = 0;
     }
-    ok = ok && SetSetterParamArray(params, kParamEdgeCoords, n, kEdgeCoordColumns, coords.data()) &&
-         SetSetterParamArray(params, kParamEdgeStatus, n, 1, types.data()) &&
-         SetSetterParamArray(params, kParamApiStatus, n, 1, types.data()) &&
-         SetSetterParamArray(params, kParamHotspotsX, n, 1, zeros.data()) &&
-         SetSetterParamArray(params, kParamHotspotsY, n, 1, zeros.data()) &&
-         SetSetterParamArray(params, kParamHotspotsY2, n, 1, zeros.data());
+    ok = ok && SetSetterParamArray(params, kParamEdgeCoords, n, kEdgeCoordColumns, coords->data()) &&
+         SetSetterParamArray(params, kParamEdgeStatus, n, 1, types->data()) &&
+         SetSetterParamArray(params, kParamApiStatus, n, 1, types->data()) &&
+         SetSetterParamArray(params, kParamHotspotsX, n, 1, zeros->data()) &&
+         SetSetterParamArray(params, kParamHotspotsY, n, 1, zeros->data()) &&
+         SetSetterParamArray(params, kParamHotspotsY2, n, 1, zeros->data());
     SetSetterParamValue(params, kParamEdgeCount, n);
     SetSetterParamValue(params, kParamGroupIndex, group);
-    HostArrayFree(coords);
-    HostArrayFree(types);
-    HostArrayFree(zeros);
     return ok;
 }
 
@@ -254,6 +253,7 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
     API_Element element{};
     element.header.typeID = API_ObjectID;
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     err = ACAPI_Element_GetDefaults(&element, &memo);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgPlaceDefaults), err);
@@ -262,19 +262,18 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
     double a = 0, b = 0;
     int32_t parCount = 0;
     API_AddParType** params = nullptr;
+    const ParamListGuard paramsGuard(params);
     err = ACAPI_LibPart_GetParams(part.index, &a, &b, &parCount, &params);
     if (err != NoError) {
-        ACAPI_DisposeElemMemoHdls(&memo);
         ErrorAlert(GetMessage(kMsgPlaceDefaults), err);
         return false;
     }
     if (!WriteSetterParams(params, edges, origin, group)) {  // without memory: reported by the growth
-        ACAPI_DisposeAddParHdl(&params);
-        ACAPI_DisposeElemMemoHdls(&memo);
         return false;
     }
+    // The part's own list, now filled in, replaces the one the object defaults carried.
     if (memo.params != nullptr) ACAPI_DisposeAddParHdl(&memo.params);
-    memo.params = params;
+    memo.params = std::exchange(params, nullptr);
 
     element.header.floorInd = story;
     element.object.libInd = part.index;
@@ -283,7 +282,6 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
     element.object.angle = 0;
     element.object.reflected = false;
     err = ACAPI_Element_Create(&element, &memo);
-    ACAPI_DisposeElemMemoHdls(&memo);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgPlaceCreate), err);
         return false;
@@ -305,16 +303,15 @@ bool PlaceGroupSetter(uint32_t group, const HostArray<SetterEdge>& edges, double
 bool SelectPlacedSetters() {
     const uint32_t n = gState.edgeSetterRecords.count;
     if (n == 0) return true;
-    HostArray<API_Neig> neigs;
-    if (!HostArrayReserve(neigs, n)) return false;
+    ScopedHostArray<API_Neig> neigs;
+    if (!HostArrayReserve(*neigs, n)) return false;  // reported by the growth
     for (uint32_t i = 0; i < n; ++i) {
         API_Neig neig;
         neig.guid = gState.edgeSetterRecords[i].guid;
-        HostArrayAppend(neigs, neig);
+        HostArrayAppend(*neigs, neig);
     }
-    API_Neig* first = neigs.data();
+    API_Neig* first = neigs->data();
     ACAPI_Element_Select(&first, int32_t(n), true);
-    HostArrayFree(neigs);
     return true;
 }
 
@@ -398,6 +395,7 @@ SetterRead FinalizeOneSetter(const API_Element& element, RecordIndex& index, Hos
         return SetterRead::Failed;
     }
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     err = ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars);
     if (err != NoError) {
         ErrorAlert(GetMessage(kMsgFinalizeGetMemo), err);
@@ -407,19 +405,11 @@ SetterRead FinalizeOneSetter(const API_Element& element, RecordIndex& index, Hos
     const uint32_t edgeCount = edgeValue > 0 ? uint32_t(edgeValue) : 0;
     const double groupValue = SetterParamValue(memo.params, kParamGroupIndex, 0);
     const uint32_t group = groupValue > 0 ? uint32_t(groupValue) : 0;
-    if (group == 0 || MatchingRecord(element, group, edgeCount, index) == nullptr) {
-        ACAPI_DisposeElemMemoHdls(&memo);
-        return SetterRead::Changed;
-    }
-    HostArray<SetterEdge> edges;
-    const bool read = ReadSetterEdges(element, memo.params, edgeCount, storyLevel, edges);
-    ACAPI_DisposeElemMemoHdls(&memo);
-    if (!read) {  // without memory: reported by the growth
-        HostArrayFree(edges);
-        return SetterRead::Failed;
-    }
-    ApplySetterEdges(group, edges);
-    HostArrayFree(edges);
+    if (group == 0 || MatchingRecord(element, group, edgeCount, index) == nullptr) return SetterRead::Changed;
+    ScopedHostArray<SetterEdge> edges;
+    // without memory: reported by the growth
+    if (!ReadSetterEdges(element, memo.params, edgeCount, storyLevel, *edges)) return SetterRead::Failed;
+    ApplySetterEdges(group, *edges);
 
     return HostArrayAppend(finalized, element.header) ? SetterRead::Read : SetterRead::Failed;
 }
@@ -438,14 +428,12 @@ bool PlaceDummies() {
     if (!HostArrayReserve(gState.edgeSetterRecords, gState.roofPlanes.nextGroupId)) return false;
     ListGroupPlanes();
     for (uint32_t group = 1; group <= gState.roofPlanes.nextGroupId; ++group) {
-        HostArray<SetterEdge> edges;
-        if (!HostArrayReserve(edges, kEdgeListStep) || !CollectGroupEdges(group, edges)) {
-            HostArrayFree(edges);
+        ScopedHostArray<SetterEdge> edges;
+        if (!HostArrayReserve(*edges, kEdgeListStep) || !CollectGroupEdges(group, *edges)) {
             gGroupPlanes.clear();
             return false;
         }
-        const bool placed = edges.count == 0 || PlaceGroupSetter(group, edges, storyLevel, story);
-        HostArrayFree(edges);
+        const bool placed = edges->count == 0 || PlaceGroupSetter(group, *edges, storyLevel, story);
         if (!placed) {
             gGroupPlanes.clear();
             return false;
@@ -456,9 +444,8 @@ bool PlaceDummies() {
 }
 
 bool FinalizeDummies() {
-    HostArray<API_Guid> objects = AllObjects();
-    if (objects.count == 0) {
-        HostArrayFree(objects);
+    ScopedHostArray<API_Guid> objects(AllObjects());
+    if (objects->count == 0) {
         ReportMessage(GetMessage(kMsgSettersChanged));
         return false;
     }
@@ -467,32 +454,30 @@ bool FinalizeDummies() {
     bool reported = false;  // a failure already told (a host call's or the growth's)
     RecordIndex index;
     BuildRecordIndex(index);
-    HostArray<API_Elem_Head> finalized;
+    ScopedHostArray<API_Elem_Head> finalized;
     ListGroupPlanes();
-    for (uint32_t i = 0; i < objects.count && ok; ++i) {
+    for (uint32_t i = 0; i < objects->count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgFinalizeGetElement, kMsgFinalizeGetLibPart);
         if (check == SetterCheck::Failed) ok = false, reported = true;
         if (check != SetterCheck::Setter) continue;
-        const SetterRead read = FinalizeOneSetter(element, index, finalized);
+        const SetterRead read = FinalizeOneSetter(element, index, *finalized);
         ok = read == SetterRead::Read;
         reported = read == SetterRead::Failed;
         if (ok) ++matched;
     }
     gGroupPlanes.clear();
-    HostArrayFree(objects);
     // The setters read back go in one deletion: one at a time, every deletion would move the
     // project's later elements again.
-    if (ok && finalized.count > 0) {
-        API_Elem_Head* first = finalized.data();
-        const GSErrCode deleted = ACAPI_Element_Delete(&first, int32_t(finalized.count));
+    if (ok && finalized->count > 0) {
+        API_Elem_Head* first = finalized->data();
+        const GSErrCode deleted = ACAPI_Element_Delete(&first, int32_t(finalized->count));
         if (deleted != NoError) {
             ErrorAlert(GetMessage(kMsgFinalizeDelete), deleted);
             ok = false;
             reported = true;
         }
     }
-    HostArrayFree(finalized);
     ok = ok && matched == gState.edgeSetterRecords.count;
     // The setters on the plan no longer match the run's: say so, unless a failure was told.
     if (!ok && !reported) ReportMessage(GetMessage(kMsgSettersChanged));
@@ -500,33 +485,27 @@ bool FinalizeDummies() {
 }
 
 bool DeleteDummies() {
-    HostArray<API_Guid> objects = AllObjects();
-    if (objects.count == 0) {
-        HostArrayFree(objects);
-        return true;
-    }
-    HostArray<API_Elem_Head> doomed;
-    if (!HostArrayReserve(doomed, objects.count)) {
-        HostArrayFree(objects);
+    ScopedHostArray<API_Guid> objects(AllObjects());
+    if (objects->count == 0) return true;
+    ScopedHostArray<API_Elem_Head> doomed;
+    if (!HostArrayReserve(*doomed, objects->count)) {  // reported by the growth
         return false;
     }
     bool ok = true;
-    for (uint32_t i = 0; i < objects.count && ok; ++i) {
+    for (uint32_t i = 0; i < objects->count && ok; ++i) {
         API_Element element;
         const SetterCheck check = CheckSetter(objects[i], element, kMsgDeleteGetElement, kMsgDeleteGetLibPart);
         if (check == SetterCheck::Failed) ok = false;
-        if (check == SetterCheck::Setter) HostArrayAppend(doomed, element.header);
+        if (check == SetterCheck::Setter) HostArrayAppend(*doomed, element.header);
     }
-    HostArrayFree(objects);
-    if (ok && doomed.count > 0) {
-        API_Elem_Head* first = doomed.data();
-        const GSErrCode err = ACAPI_Element_Delete(&first, int32_t(doomed.count));
+    if (ok && doomed->count > 0) {
+        API_Elem_Head* first = doomed->data();
+        const GSErrCode err = ACAPI_Element_Delete(&first, int32_t(doomed->count));
         if (err != NoError) {
             ErrorAlert(GetMessage(kMsgDeleteDelete), err);
             ok = false;
         }
     }
-    HostArrayFree(doomed);
     return ok;
 }
 

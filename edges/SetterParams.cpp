@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "Common_src/Api_related/HostArray.h"
+#include "Common_src/Api_related/HostMemory.h"
 
 namespace {
 
 // Number of doubles the array handle of a numeric parameter really holds.
 int32_t StoredCells(const API_AddParType& par) {
-    if (par.array == nullptr) return 0;
-    return BMGetHandleSize(par.array) / int32_t(sizeof(double));
+    return HandleCount<double>(par.array);
 }
 
 // Makes a numeric array parameter hold at least `rows` rows of its column count, keeping the
@@ -31,40 +31,28 @@ bool GrowArrayRows(API_AddParType& par, int32_t rows) {
 
 }  // namespace
 
-int32_t SetterParamCount(API_AddParType** params) {
-    if (params == nullptr) return 0;
-    return BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / int32_t(sizeof(API_AddParType));
-}
-
-API_AddParType* FindSetterParam(API_AddParType** params, const char* name) {
-    const int32_t count = SetterParamCount(params);
-    for (int32_t i = 0; i < count; ++i)
-        if (std::strncmp((*params)[i].name, name, API_NameLen) == 0) return &(*params)[i];
-    return nullptr;
-}
-
 double SetterParamValue(API_AddParType** params, const char* name, double fallback) {
-    const API_AddParType* par = FindSetterParam(params, name);
+    const API_AddParType* par = FindParam(params, name);
     if (par == nullptr) return fallback;
     if (par->typeMod == API_ParArray) return SetterParamCell(params, name, 0, 0);
     return par->real;
 }
 
 bool SetSetterParamValue(API_AddParType** params, const char* name, double value) {
-    API_AddParType* par = FindSetterParam(params, name);
+    API_AddParType* par = FindParam(params, name);
     if (par == nullptr || par->typeMod == API_ParArray) return false;
     par->real = value;
     return true;
 }
 
 int32_t SetterParamRows(API_AddParType** params, const char* name) {
-    const API_AddParType* par = FindSetterParam(params, name);
+    const API_AddParType* par = FindParam(params, name);
     if (par == nullptr || par->typeMod != API_ParArray) return 0;
     return par->dim1 > 0 ? par->dim1 : 0;
 }
 
 double SetterParamCell(API_AddParType** params, const char* name, int32_t row, int32_t col) {
-    const API_AddParType* par = FindSetterParam(params, name);
+    const API_AddParType* par = FindParam(params, name);
     if (par == nullptr || par->typeMod != API_ParArray || row < 0 || col < 0) return 0;
     const int32_t cols = par->dim2 > 0 ? par->dim2 : 1;
     if (row >= par->dim1 || col >= cols) return 0;
@@ -74,7 +62,7 @@ double SetterParamCell(API_AddParType** params, const char* name, int32_t row, i
 }
 
 bool SetSetterParamCell(API_AddParType** params, const char* name, int32_t row, int32_t col, double value) {
-    API_AddParType* par = FindSetterParam(params, name);
+    API_AddParType* par = FindParam(params, name);
     if (par == nullptr || row < 0 || col < 0) return false;
     if (par->typeMod != API_ParArray) {
         if (row != 0 || col != 0) return false;
@@ -88,7 +76,7 @@ bool SetSetterParamCell(API_AddParType** params, const char* name, int32_t row, 
 }
 
 bool SetSetterParamArray(API_AddParType** params, const char* name, int32_t rows, int32_t cols, const double* values) {
-    API_AddParType* par = FindSetterParam(params, name);
+    API_AddParType* par = FindParam(params, name);
     if (par == nullptr || rows < 0 || cols < 1) return false;
     const int32_t cells = rows * cols;
     GSHandle fresh = nullptr;
@@ -103,7 +91,7 @@ bool SetSetterParamArray(API_AddParType** params, const char* name, int32_t rows
 }
 
 void SetSetterParamHidden(API_AddParType** params, const char* name, bool hidden) {
-    API_AddParType* par = FindSetterParam(params, name);
+    API_AddParType* par = FindParam(params, name);
     if (par == nullptr) return;
     par->flags = hidden ? (par->flags | API_ParFlg_Hidden) : (par->flags & ~API_ParFlg_Hidden);
 }

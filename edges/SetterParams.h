@@ -4,12 +4,7 @@
 #include <cstdint>
 
 #include "Common_src/Api_related/HostCalls.h"
-
-// Number of records in a parameter list handle (0 for none).
-int32_t SetterParamCount(API_AddParType** params);
-
-// The parameter of exactly this name, or null.
-API_AddParType* FindSetterParam(API_AddParType** params, const char* name);
+#include "Common_src/Api_related/ParamList.h"
 
 // A simple parameter's value, or `fallback` when the list lacks it.
 double SetterParamValue(API_AddParType** params, const char* name, double fallback = 0);

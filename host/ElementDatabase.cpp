@@ -31,7 +31,7 @@ size_t RecordCount(const void* handle, int32_t nItem) {
     if (handle == nullptr || nItem <= 0) return 0;
     const auto h = static_cast<GSConstHandle>(handle);
     if (!IsLiveHandle(h)) return size_t(nItem);
-    return std::min(size_t(GetHandleSize(h)) / sizeof(T), size_t(nItem));
+    return std::min(HandleCount<T>(h), size_t(nItem));
 }
 
 // Copies every byte of `source` whose mask byte is non-zero into `target`.
@@ -66,7 +66,7 @@ API_Coord** PolygonToHandle(const std::vector<API_Coord>& polygon) {
 // Reads a 1-based coordinate handle back into a polygon.
 std::vector<API_Coord> PolygonFromHandle(API_Coord* const* h) {
     std::vector<API_Coord> out;
-    const size_t n = size_t(GetHandleSize(reinterpret_cast<GSConstHandle>(h))) / sizeof(API_Coord);
+    const size_t n = HandleCount<API_Coord>(h);
     for (size_t i = 1; i < n; ++i) out.push_back((*h)[i]);
     return out;
 }

@@ -10,13 +10,13 @@
 
 #include "host/Libraries.h"
 #include "host/ParamLists.h"
+#include "polytopo/EdgeGroups.h"
 
 namespace host {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kPlanDrawingScale = 100;  // the stand-in's plan is drawn at 1:100
-constexpr int kEdgeTypeCount = 14;
 constexpr int kEdgeCoordColumns = 6;
 
 // Hooks by main identifier; they stay while the add-on that gave them is loaded.
@@ -244,8 +244,8 @@ bool SetEdgeSetterEdgeType(Element& setter, int edge, int type, std::string& err
         error = "the edge setter has no edge " + std::to_string(edge) + " (it has " + std::to_string(n) + ")";
         return false;
     }
-    if (type < 1 || type > kEdgeTypeCount) {
-        error = "edge type " + std::to_string(type) + " is not one of 1..14";
+    if (type < 1 || type > kRooferTypeCount) {
+        error = "edge type " + std::to_string(type) + " is not one of 1.." + std::to_string(kRooferTypeCount);
         return false;
     }
     double* selected = NumberParam(setter, kParamSelectedEdge);

@@ -15,6 +15,14 @@ GSHandle ReallocHandle(GSHandle handle, int32_t newSize, int32_t flags, int32_t 
 void KillHandle(GSHandle* handle);
 int32_t GetHandleSize(GSConstHandle handle);
 
+// The number of whole records of type T a handle of any record type holds (0 for none): the
+// host's side of the add-on's HandleCount, read from the host's own store.
+template <typename T, typename Handle>
+size_t HandleCount(Handle handle) {
+    if (handle == nullptr) return 0;
+    return size_t(GetHandleSize(reinterpret_cast<GSConstHandle>(handle))) / sizeof(T);
+}
+
 // A handle the host itself hands out (memos, lists): never failed by the fault hook.
 GSHandle NewHostHandle(int32_t size);
 

@@ -37,6 +37,8 @@ struct Layer {
 
 // One ring of 3D points, not closed (the first point is not repeated).
 using Ring3 = std::vector<API_Coord3D>;
+// Metres: two consecutive points of a ring (or a footprint) closer than this are one point.
+constexpr double kRingPointTol = 1e-9;
 struct RoofPlaneShape {
     Ring3 outer;
     std::vector<Ring3> holes;

@@ -29,8 +29,6 @@ constexpr int kFormatVersion = kModelFormatVersion;
 constexpr double kPlaneFlatnessTol = 0.001;
 // A plane whose unit normal has a smaller vertical part than this stands upright: no top plane.
 constexpr double kUprightPlaneNormalZ = 1e-6;
-// Two consecutive ring points closer than this are one point.
-constexpr double kRingPointTol = 1e-9;
 // Largest distance (metres) of a point from the origin along any axis: farther is a typo or junk.
 constexpr double kMaxCoordinateMagnitude = kModelCoordinateLimit;
 

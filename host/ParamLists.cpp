@@ -184,7 +184,7 @@ API_AddParType** ParamsToHandle(const std::vector<ParamValue>& params) {
 std::vector<ParamValue> ParamsFromHandle(API_AddParType* const* handle) {
     std::vector<ParamValue> out;
     if (handle == nullptr) return out;
-    const size_t count = size_t(GetHandleSize(reinterpret_cast<GSConstHandle>(handle))) / sizeof(API_AddParType);
+    const size_t count = HandleCount<API_AddParType>(handle);
     for (size_t i = 0; i < count; ++i) {
         const API_AddParType& r = (*handle)[i];
         ParamValue p;
@@ -229,7 +229,7 @@ std::vector<ParamValue> ParamsFromHandle(API_AddParType* const* handle) {
 void KillParamsHandle(API_AddParType*** handle) {
     if (handle == nullptr || *handle == nullptr) return;
     GSHandle h = reinterpret_cast<GSHandle>(*handle);
-    const size_t count = size_t(GetHandleSize(h)) / sizeof(API_AddParType);
+    const size_t count = HandleCount<API_AddParType>(h);
     for (size_t i = 0; i < count; ++i)
         if ((**handle)[i].typeMod == API_ParArray) KillHandle(&(**handle)[i].array);
     KillHandle(&h);

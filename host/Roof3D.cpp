@@ -21,8 +21,6 @@ namespace {
 // Body indices of element k (0-based position) start at (k + 1) * kBodySlotsPerElement: the
 // stale bodies of the test hook come first, the roof's own body last.
 constexpr int32_t kBodySlotsPerElement = 64;
-// Two consecutive ring points closer than this are one point.
-constexpr double kRingPointMergeTol = 1e-9;
 // Two plan points of different planes closer than this are the same corner (shared edges).
 constexpr double kSharedCornerTol = 1e-6;
 
@@ -109,16 +107,16 @@ Ring3 CleanRing(const Ring3& ring) {
     for (const API_Coord3D& p : ring) {
         if (!out.empty()) {
             const API_Coord3D d = Sub(p, out.back());
-            if (std::fabs(d.x) < kRingPointMergeTol && std::fabs(d.y) < kRingPointMergeTol &&
-                std::fabs(d.z) < kRingPointMergeTol)
+            if (std::fabs(d.x) < kRingPointTol && std::fabs(d.y) < kRingPointTol &&
+                std::fabs(d.z) < kRingPointTol)
                 continue;
         }
         out.push_back(p);
     }
     while (out.size() > 1) {
         const API_Coord3D d = Sub(out.front(), out.back());
-        if (std::fabs(d.x) < kRingPointMergeTol && std::fabs(d.y) < kRingPointMergeTol &&
-            std::fabs(d.z) < kRingPointMergeTol)
+        if (std::fabs(d.x) < kRingPointTol && std::fabs(d.y) < kRingPointTol &&
+            std::fabs(d.z) < kRingPointTol)
             out.pop_back();
         else
             break;

@@ -23,8 +23,6 @@ using SkPolygon = CGAL::Polygon_2<Kernel>;
 using SkPolygonWithHoles = CGAL::Polygon_with_holes_2<Kernel>;
 
 constexpr double kPi = 3.14159265358979323846;
-// Two footprint points closer than this (metres) are one point.
-constexpr double kFootprintPointTol = 1e-9;
 // Relative tolerance for right angles and equal opposite sides of a rectangle footprint.
 constexpr double kRectangleRelTol = 1e-6;
 // Shortest footprint edge that still makes a roof plane.
@@ -40,14 +38,14 @@ Ring2 OpenRing(const Ring2& ring) {
     Ring2 out;
     for (const API_Coord& p : ring) {
         // the point repeats the previous one in both coordinates
-        if (!out.empty() && std::fabs(p.x - out.back().x) < kFootprintPointTol &&
-            std::fabs(p.y - out.back().y) < kFootprintPointTol)
+        if (!out.empty() && std::fabs(p.x - out.back().x) < kRingPointTol &&
+            std::fabs(p.y - out.back().y) < kRingPointTol)
             continue;
         out.push_back(p);
     }
     // the last point repeats the first in both coordinates
-    while (out.size() > 1 && std::fabs(out.front().x - out.back().x) < kFootprintPointTol &&
-           std::fabs(out.front().y - out.back().y) < kFootprintPointTol)
+    while (out.size() > 1 && std::fabs(out.front().x - out.back().x) < kRingPointTol &&
+           std::fabs(out.front().y - out.back().y) < kRingPointTol)
         out.pop_back();
     return out;
 }

@@ -16,11 +16,6 @@ namespace {
 // The null revision identifier that follows the main identifier in a part search.
 constexpr const char* kNullRevisionSuffix = "-{00000000-0000-0000-0000-000000000000}";
 
-// True when a parameter record carries exactly this name (names are zero-terminated, at most 31 bytes).
-bool ParamNameIs(const API_AddParType& param, const char* name) {
-    return std::strncmp(param.name, name, API_NameLen) == 0 && std::strlen(name) < size_t(API_NameLen);
-}
-
 // The row of the table that names this parameter, or null.
 const ParamRow* RowFor(const API_AddParType& param, const ParamRow* rows, size_t rowCount) {
     for (size_t r = 0; r < rowCount; ++r) {
@@ -110,21 +105,8 @@ ParamRow ArrayParam(const char* name, int32_t rows, int32_t cols, const double* 
     return row;
 }
 
-int32_t ParamCount(API_AddParType** params) {
-    if (params == nullptr) return 0;
-    return BMGetHandleSize(reinterpret_cast<GSConstHandle>(params)) / int32_t(sizeof(API_AddParType));
-}
-
-const API_AddParType* FindParam(API_AddParType** params, const char* name) {
-    const int32_t count = ParamCount(params);
-    for (int32_t i = 0; i < count; ++i) {
-        if (ParamNameIs((*params)[i], name)) return &(*params)[i];
-    }
-    return nullptr;
-}
-
 bool ApplyParamRows(API_AddParType** params, const ParamRow* rows, size_t rowCount) {
-    const int32_t count = ParamCount(params);
+    const int32_t count = ParamListCount(params);
     for (int32_t i = 0; i < count; ++i) {
         API_AddParType& param = (*params)[i];
         const ParamRow* row = RowFor(param, rows, rowCount);

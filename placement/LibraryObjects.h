@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "Common_src/Api_related/HostTypes.h"
+#include "Common_src/Api_related/ParamList.h"
 
 // One value to write onto the library part's parameter of exactly this name (case-sensitive).
 struct ParamRow {
@@ -24,12 +25,6 @@ ParamRow ArrayParam(const char* name, int32_t rows, int32_t cols, const double* 
 // Walks the parameter list once in its own order and writes every parameter that has a row;
 // rows the part lacks are not written. False when an array's storage could not be allocated.
 bool ApplyParamRows(API_AddParType** params, const ParamRow* rows, size_t rowCount);
-
-// Number of parameters in a list handle (0 for none).
-int32_t ParamCount(API_AddParType** params);
-
-// The parameter of exactly this name, or null.
-const API_AddParType* FindParam(API_AddParType** params, const char* name);
 
 // A loss-multiplier text read as a decimal number: leading white space skipped, the longest
 // leading decimal number taken, 0 when the text does not begin with one.

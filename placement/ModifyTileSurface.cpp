@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "dialogs/TileSettings.h"
@@ -39,18 +40,6 @@ bool ObjectKindOf(const API_Element& element, ObjectKind& kind) {
            : LibPartIsKind(libPart.ownUnID, kRidgeMainId)     ? RidgeObject
                                                               : OtherObject;
     return true;
-}
-
-// Number of entries in a selection handle.
-int32_t NeigCount(API_Neig** neigs) {
-    if (neigs == nullptr) return 0;
-    return BMGetHandleSize(reinterpret_cast<GSConstHandle>(neigs)) / int32_t(sizeof(API_Neig));
-}
-
-// Releases a selection handle.
-void FreeNeigs(API_Neig**& neigs) {
-    if (neigs != nullptr) BMKillHandle(reinterpret_cast<GSHandle*>(&neigs));
-    neigs = nullptr;
 }
 
 // Copies a text parameter into a settings field, if the list holds it.
@@ -143,10 +132,8 @@ constexpr size_t kMaxSettingRows = 18;
 // Writes the current settings and layer onto one placed object; the host's answer is not examined.
 void RewriteObjectSettings(API_Element& element, ObjectKind kind) {
     API_ElementMemo memo{};
-    if (ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars) != NoError) {
-        ACAPI_DisposeElemMemoHdls(&memo);
-        return;
-    }
+    const ElementMemoGuard memoGuard(memo);
+    if (ACAPI_Element_GetMemo(element.header.guid, &memo, APIMemoMask_AddPars) != NoError) return;
     ParamRow rows[kMaxSettingRows];
     const double loss = LossMultiplierValue(gTileSettings.vesztesegszorzo);
     const size_t rowCount = kind == RidgeObject ? RidgeSettingRows(rows, loss) : TileSurfaceSettingRows(rows, loss);
@@ -158,7 +145,6 @@ void RewriteObjectSettings(API_Element& element, ObjectKind kind) {
     API_Elem_Head head = element.header;
     API_Elem_Head* heads = &head;
     ACAPI_Element_ChangeParameters(&heads, 1, &element, &memo, &mask);
-    ACAPI_DisposeElemMemoHdls(&memo);
 }
 
 }  // namespace
@@ -167,13 +153,11 @@ int32_t getCserep() {
     gState.modifiedTileSurface = APINULLGuid;
     API_SelectionInfo info{};
     API_Neig** neigs = nullptr;
-    if (ACAPI_Selection_Get(&info, &neigs, true, false) != NoError || info.typeID != API_SelElems) {
-        FreeNeigs(neigs);
-        return 0;
-    }
+    const HandleGuard neigsGuard(neigs);
+    if (ACAPI_Selection_Get(&info, &neigs, true, false) != NoError || info.typeID != API_SelElems) return 0;
     API_Element found{};
     bool foundOne = false;
-    const int32_t count = NeigCount(neigs);
+    const int32_t count = HandleCount<API_Neig>(neigs);
     for (int32_t i = 0; i < count && !foundOne; ++i) {
         if (SelectedElementType((*neigs)[i]) != API_ObjectID) continue;
         API_Element element{};
@@ -181,7 +165,6 @@ int32_t getCserep() {
         const GSErrCode err = ACAPI_Element_Get(&element);
         if (err != NoError) {
             ErrorAlert(GetMessage(kMsgGetCserepElementGet), err);
-            FreeNeigs(neigs);
             return 0;
         }
         // Every selected object sets the layer, so the dialog offers the last one's when no tile surface is found.
@@ -192,34 +175,32 @@ int32_t getCserep() {
             foundOne = true;
         }
     }
-    FreeNeigs(neigs);
     if (!foundOne) return 0;
 
     gState.modifiedTileSurface = found.header.guid;
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     if (ACAPI_Element_GetMemo(found.header.guid, &memo, APIMemoMask_AddPars) == NoError && memo.params != nullptr) {
         ReadTileSurfaceSettings(memo.params);
     }
     gTileSettings.layer = found.header.layer;
-    ACAPI_DisposeElemMemoHdls(&memo);
     return 1;
 }
 
 void DoModify() {
     API_SelectionInfo info{};
     API_Neig** neigs = nullptr;
+    const HandleGuard neigsGuard(neigs);
     const GSErrCode selectionErr = ACAPI_Selection_Get(&info, &neigs, true, false);
     if (selectionErr != NoError) {
         ErrorAlert(GetMessage(kMsgDoModifySelection), selectionErr);
-        FreeNeigs(neigs);
         return;
     }
     if (info.typeID != API_SelElems) {
         ReportMessage(GetMessage(kMsgNoSelection));
-        FreeNeigs(neigs);
         return;
     }
-    const int32_t count = NeigCount(neigs);
+    const int32_t count = HandleCount<API_Neig>(neigs);
     for (int32_t i = 0; i < count; ++i) {
         if (SelectedElementType((*neigs)[i]) != API_ObjectID) continue;
         API_Element element{};
@@ -233,5 +214,4 @@ void DoModify() {
         if (!ObjectKindOf(element, kind) || kind == OtherObject) continue;
         RewriteObjectSettings(element, kind);
     }
-    FreeNeigs(neigs);
 }

@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "dialogs/TileSettings.h"
 #include "placement/LibraryObjects.h"
+#include "polytopo/EdgeGroups.h"
 #include "roofgeom/EdgeIndex.h"
 #include "roofgeom/Geometry.h"
 #include "roofgeom/RoofModel.h"
+#include "roofgeom/Tolerances.h"
 
 namespace {
 
@@ -23,27 +26,17 @@ constexpr int32_t kMsgRidgeDefaultsFailed = 28;
 constexpr int32_t kMsgRidgeCreateFailed = 29;
 constexpr int32_t kMsgRidgeElementId = 48;
 
-constexpr int16_t kStatusEave = 11;
-constexpr int16_t kStatusTopEdge = 12;
-constexpr int16_t kStatusRidge = 31;
-constexpr int16_t kStatusHip = 41;
-// Statuses above this one belong to edges shared by two planes.
-constexpr int16_t kLastFreeEdgeStatus = 30;
-
 constexpr int32_t kEndJoined = 0;
 constexpr int32_t kEndFreeRidge = 1;
 constexpr int32_t kEndFreeLower = 2;
 constexpr int32_t kEndHippedRidge = 3;
 
-// Two 3D points are the same roof point when every coordinate differs by at most this.
-constexpr double kPointEqualTol3D = 0.01;
 // An edge whose plan (or x-z) extent stays within this has no direction of its own.
 constexpr double kDirectionDegenerateTol = 0.001;
 // The regular hipped end: hips 90 degrees apart, each 135 degrees from the ridge, within this.
 constexpr double kHippedEndAngleTolDeg = 10.0;
 constexpr double kHipsBetweenDeg = 90.0;
 constexpr double kHipFromRidgeDeg = 135.0;
-constexpr double kDegreesPerRadian = 57.29577951308232;
 
 // The option value of the parameter-script request for a newly placed object.
 constexpr intptr_t kRunParamScriptOptions = 0x10000000;
@@ -53,15 +46,10 @@ struct Segment3 {
     Coord3 a, b;
 };
 
-// True when two roof points coincide within the point tolerance in x, y and z.
-bool SamePoint(const Coord3& p, const Coord3& q) {
-    return std::fabs(p.x - q.x) <= kPointEqualTol3D && std::fabs(p.y - q.y) <= kPointEqualTol3D &&
-           std::fabs(p.z - q.z) <= kPointEqualTol3D;
-}
 
 // True when two segments have the same end points, in the same or the opposite order.
 bool SameSegment(const Segment3& s, const Segment3& t) {
-    return (SamePoint(s.a, t.a) && SamePoint(s.b, t.b)) || (SamePoint(s.a, t.b) && SamePoint(s.b, t.a));
+    return (PointsWithin3D(s.a, t.a) && PointsWithin3D(s.b, t.b)) || (PointsWithin3D(s.a, t.b) && PointsWithin3D(s.b, t.a));
 }
 
 // Edge j of a plane as its two end points; the second wraps to vertex 0 after the last vertex.
@@ -80,13 +68,8 @@ Segment3 LowerEndFirst(const RoofPlane& plane, uint32_t e) {
     return s;
 }
 
-// True for the statuses that carry ridge tiles: top edge, ridge, hip.
-bool IsRidgeType(int16_t status) {
-    return status == kStatusTopEdge || status == kStatusRidge || status == kStatusHip;
-}
-
 // True when one end of the segment is the point.
-bool Touches(const Segment3& s, const Coord3& p) { return SamePoint(s.a, p) || SamePoint(s.b, p); }
+bool Touches(const Segment3& s, const Coord3& p) { return PointsWithin3D(s.a, p) || PointsWithin3D(s.b, p); }
 
 // The planes a search around a point or an edge looks at: every plane of the table, or, with the
 // plane grid built, only those near it (a plane far away has no edge touching the point).
@@ -131,7 +114,7 @@ TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) 
         for (uint32_t j = 0; j + 1 < planes[q].vertexCount; ++j) {
             if (EdgesCoincide(gState.roofPlanes, p, e, q, j)) continue;
             const int16_t status = planes[q].edgeStatus[j];
-            if (!IsRidgeType(status) || !Touches(EdgeOf(planes[q], j), point)) continue;
+            if (!CarriesRidgeTiles(status) || !Touches(EdgeOf(planes[q], j), point)) continue;
             ++counts.ridgeType;
             if (status == kStatusHip) ++counts.hips;
             if (status == kStatusRidge) ++counts.ridges;
@@ -142,7 +125,7 @@ TouchCounts CountRidgeTypeTouching(uint32_t p, uint32_t e, const Coord3& point) 
 
 // Plan vector from P to the end of the segment that is not P.
 Coord3 PlanVectorAway(const Segment3& s, const Coord3& p) {
-    const Coord3& other = SamePoint(s.a, p) ? s.b : s.a;
+    const Coord3& other = PointsWithin3D(s.a, p) ? s.b : s.a;
     return {other.x - p.x, other.y - p.y, 0.0};
 }
 
@@ -162,7 +145,7 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
             const int16_t status = planes[q].edgeStatus[j];
             const Segment3 segment = EdgeOf(planes[q], j);
             if (!Touches(segment, point)) continue;
-            if (status == kStatusEave || IsRidgeType(status)) ++touching;
+            if (status == kStatusEave || CarriesRidgeTiles(status)) ++touching;
             if (status != kStatusRidge && status != kStatusHip) continue;
             ++hipCount;
             if (SameSegment(segment, memory[(hipCount + repeat - 1) % 2])) {
@@ -177,8 +160,8 @@ int32_t HippedEndCode(uint32_t p, uint32_t e, const Coord3& point, const Coord3&
     Coord3 hips[2];
     for (int s = 0; s < 2; ++s) {
         // Each segment must run down from P (or stay level): an end above P is no hipped end.
-        const bool firstAbove = !SamePoint(memory[s].a, point) && memory[s].a.z > point.z;
-        const bool secondAbove = !SamePoint(memory[s].b, point) && memory[s].b.z > point.z;
+        const bool firstAbove = !PointsWithin3D(memory[s].a, point) && memory[s].a.z > point.z;
+        const bool secondAbove = !PointsWithin3D(memory[s].b, point) && memory[s].b.z > point.z;
         if (firstAbove || secondAbove) return kEndJoined;
         hips[s] = PlanVectorAway(memory[s], point);
     }
@@ -248,12 +231,12 @@ int32_t RidgeEndCode(uint32_t planeIndex, uint32_t edgeIndex, int32_t end) {
     const Coord3& point = end == 0 ? edge.a : edge.b;
     const TouchCounts counts = CountRidgeTypeTouching(planeIndex, edgeIndex, point);
 
-    if (status == kStatusTopEdge || status == kStatusHip) {
+    if (status == kStatusShedTop || status == kStatusHip) {
         if (counts.ridgeType != 0) return kEndJoined;
         // A level top edge (a lean-to's top) has no lower end: both its free ends are capped
         // like the free end of a ridge, not started like the foot of a hip.
         const bool level = std::fabs(edge.b.z - edge.a.z) < kPointEqualTol3D;
-        if (status == kStatusTopEdge && level) return kEndFreeRidge;
+        if (status == kStatusShedTop && level) return kEndFreeRidge;
         return end == 0 ? kEndFreeLower : kEndJoined;
     }
     if (counts.ridgeType == 0 || (counts.hips == 0 && counts.ridges == 0)) return kEndFreeRidge;
@@ -266,7 +249,7 @@ void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
     {
         const RoofPlane& plane = gState.roofPlanes.planes[planeIndex];
         if (!IsNullGuid(plane.ridgeGuids[edgeIndex])) return;  // placed already from the twin edge
-        if (!IsRidgeType(plane.edgeStatus[edgeIndex])) return;
+        if (!CarriesRidgeTiles(plane.edgeStatus[edgeIndex])) return;
     }
     const int16_t status = gState.roofPlanes.planes[planeIndex].edgeStatus[edgeIndex];
     const Segment3 edge = LowerEndFirst(gState.roofPlanes.planes[planeIndex], edgeIndex);
@@ -280,6 +263,7 @@ void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
 
     API_Element element{};
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     if (!PrepareLibraryObject(kRidgeMainId, {kMsgRidgeSearchFailed, kMsgRidgeDefaultsFailed}, element, memo)) return;
 
     element.object.pos.x = edge.a.x;
@@ -294,21 +278,19 @@ void Ridge(uint32_t planeIndex, uint32_t edgeIndex, double ridgeLevel) {
     ParamRow rows[kRidgeRowCount];
     RidgeRows(rows, beta, LossMultiplierValue(gTileSettings.vesztesegszorzo), lowerEnd, upperEnd, dz);
     if (!ApplyParamRows(memo.params, rows, kRidgeRowCount)) {  // without memory: reported by the growth
-        ACAPI_DisposeElemMemoHdls(&memo);
         return;
     }
     element.header.floorInd = gState.currentStory;
     element.header.layer = gTileSettings.layer;
 
     const GSErrCode err = ACAPI_Element_Create(&element, &memo);
-    ACAPI_DisposeElemMemoHdls(&memo);
     if (err != NoError) {
         // A refused ridge leaves the edge (and its twins) without one; there is no script to run.
         ErrorAlert(GetMessage(kMsgRidgeCreateFailed), err);
         return;
     }
     gState.roofPlanes.planes[planeIndex].ridgeGuids[edgeIndex] = element.header.guid;
-    if (status > kLastFreeEdgeStatus) ShareWithTwinEdges(planeIndex, edge, element.header.guid);
+    if (IsSharedStatus(status)) ShareWithTwinEdges(planeIndex, edge, element.header.guid);
 
     API_Elem_Head head{};
     head.guid = element.header.guid;

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/CommandDispatch.h"
 #include "Common_src/Messages.h"
 #include "dialogs/TileSettings.h"
 #include "placement/LibraryObjects.h"
 #include "placement/PlaceRidges.h"
+#include "polytopo/EdgeCodes.h"
 #include "roofgeom/EdgeIndex.h"
 
 namespace {
@@ -21,9 +23,6 @@ constexpr int32_t kMsgTileCreateFailed = 30;
 constexpr int32_t kMsgTileSearchFailed = 31;
 constexpr int32_t kMsgTileDefaultsFailed = 32;
 
-// A top-of-roof edge the user marked as having no ridge tiles; the object knows it as a plain top edge.
-constexpr int16_t kStatusTopWithoutRidgeTiles = 13;
-constexpr int16_t kStatusTopEdge = 12;
 
 constexpr uint32_t kGroupListStep = 16;
 
@@ -38,7 +37,8 @@ std::vector<ParamRow> TileSurfaceRows(const RoofPlane& plane, std::vector<double
         nodes[2 * i] = sign * plane.planeCoords[i].x;
         nodes[2 * i + 1] = sign * plane.planeCoords[i].y;
         const int16_t status = plane.edgeStatus[i];
-        stat[i] = status == kStatusTopWithoutRidgeTiles ? kStatusTopEdge : status;
+        // a top edge the user marked as having no ridge tiles: the object knows it as a plain top edge
+        stat[i] = status == kStatusShedTopNoTiles ? int16_t(kStatusShedTop) : status;
     }
     const TileSettings& t = gTileSettings;
     return {
@@ -99,24 +99,22 @@ void GroupRoofsWithTheirObjects() {
     for (uint32_t k = 0; k < planes.count; ++k) planesOfRoof[{planes[k].roofGuid.hi, planes[k].roofGuid.lo}].push_back(k);
     for (uint32_t i = 0; i < planes.count; ++i) {
         if (planes[i].inRun != 0) continue;
-        HostArray<API_Elem_Head> list;
+        ScopedHostArray<API_Elem_Head> list;
         API_Elem_Head roofHead{};
         roofHead.guid = planes[i].roofGuid;
-        bool listed = HostArrayReserve(list, kGroupListStep) && HostArrayAppend(list, roofHead) &&
-                      AppendPlaneObjects(list, planes[i]);
+        bool listed = HostArrayReserve(*list, kGroupListStep) && HostArrayAppend(*list, roofHead) &&
+                      AppendPlaneObjects(*list, planes[i]);
         planes[i].inRun = 1;
         for (uint32_t k : planesOfRoof[{planes[i].roofGuid.hi, planes[i].roofGuid.lo}]) {
             if (!listed) break;
             if (k <= i || planes[k].inRun != 0) continue;
-            listed = AppendPlaneObjects(list, planes[k]);
+            listed = AppendPlaneObjects(*list, planes[k]);
             planes[k].inRun = 1;
         }
         if (!listed) {  // reported by the growth
-            HostArrayFree(list);
             return;
         }
-        ACAPI_Element_Tool(reinterpret_cast<API_Elem_Head**>(list.handle), int32_t(list.count), APITool_Group);
-        HostArrayFree(list);
+        ACAPI_Element_Tool(reinterpret_cast<API_Elem_Head**>(list->handle), int32_t(list->count), APITool_Group);
     }
 }
 
@@ -136,6 +134,7 @@ void RoofPlaceAll() {
 void RoofPlaceOne(uint32_t planeIndex) {
     API_Element element{};
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     if (!PrepareLibraryObject(kTileSurfaceMainId, {kMsgTileSearchFailed, kMsgTileDefaultsFailed}, element, memo)) {
         return;
     }
@@ -155,7 +154,6 @@ void RoofPlaceOne(uint32_t planeIndex) {
     const std::vector<ParamRow> rows =
         TileSurfaceRows(plane, nodes, stat, LossMultiplierValue(gTileSettings.vesztesegszorzo));
     if (!ApplyParamRows(memo.params, rows.data(), rows.size())) {  // without memory: reported by the growth
-        ACAPI_DisposeElemMemoHdls(&memo);
         return;
     }
     element.header.floorInd = gState.currentStory;
@@ -167,7 +165,6 @@ void RoofPlaceOne(uint32_t planeIndex) {
         element.header.guid = APINULLGuid;
     }
     gState.roofPlanes.planes[planeIndex].tileSurfaceGuid = element.header.guid;
-    ACAPI_DisposeElemMemoHdls(&memo);
 
     if (n == 1) return;
     const double ridgeLevel = gState.roofPlanes.planes[planeIndex].ridgeLevel;

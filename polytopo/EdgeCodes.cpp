@@ -1,42 +1,13 @@
 // Purpose: the edge codes of the roof model (EdgeStatus, EdgeKind, DummyStatus) and their mappings.
 #include "polytopo/EdgeCodes.h"
 
+#include "polytopo/EdgeGroups.h"
+
 int16_t DummyStatusOf(int16_t edgeStatus) {
-    switch (edgeStatus) {
-        case 11: return dummystatus_eaves;
-        case 12: return dummystatus_shed_with_tiles;
-        case 21:
-        case 22: return dummystatus_gable;
-        case 31: return dummystatus_ridge_with_tiles;
-        case 32:
-        case 33:
-        case 43: return dummystatus_dome;
-        case 41: return dummystatus_hip_with_tiles;
-        case 42: return dummystatus_valley;
-        case 51:
-        case 52:
-        case 53:
-        case 54:
-        case 55:
-        case 56: return dummystatus_skylight;
-        case 131:
-        case 132:
-        case 141:
-        case 142:
-        case 231:
-        case 232:
-        case 241:
-        case 242:
-        case 331:
-        case 332:
-        case 341:
-        case 342:
-        case 431:
-        case 432:
-        case 441:
-        case 442: return dummystatus_wall;
-        default: return dummystatus_free;
-    }
+    // The setter has no fold at hand: a fold-dependent status shows as a positive break. A stored
+    // shed top without ridge tiles shows as a free edge there (the roofer's type tells it apart).
+    if (edgeStatus == kStatusShedTopNoTiles) return dummystatus_free;
+    return int16_t(RooferTypeOf(edgeStatus, kFoldUnknown));
 }
 
 int16_t EdgeStatusOf(int16_t dummyStatus, int16_t edgeKind) {

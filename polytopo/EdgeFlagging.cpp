@@ -14,11 +14,11 @@ constexpr double kAlmostHorizontalGrade = 0.025;  // rise per length still count
 constexpr double kAlmostHorizontalTol = 0.01;     // ... with this much to spare (m)
 constexpr double kShortEdgeLength = 0.01;         // CheckFallLine: a shorter edge has no direction
 constexpr double kUpwardSideTol = 0.01;           // ClassifySide: z share of n x d meaning "upward"
-constexpr double kShortVectorLength = 0.01;       // ClassifySide: n x d shorter than this: no side
-constexpr double kAlmostFlatTol = 0.03490658503988659;  // fold within 2 degrees of flat
+constexpr double kAlmostFlatDeg = 2;              // a fold this near flat (degrees) is almost flat
+constexpr double kAlmostFlatTol = kAlmostFlatDeg * kPi / kHalfTurnDeg;
 
-// Distance d of a fold from a reference is within the almost-flat window: d - 2 deg is below
-// -0.01 deg, or differs from 2 deg by less than 0.01 deg.
+// Distance d of a fold from a reference is within the almost-flat window: below kAlmostFlatTol
+// by more than kAngleEqualTolRad, or equal to it within kAngleEqualTolRad.
 bool WithinAlmostFlat(double d) { return d - kAlmostFlatTol < -kAngleEqualTolRad || std::fabs(d - kAlmostFlatTol) < kAngleEqualTolRad; }
 
 // Records the neighbour edge v of polygon q as the match of edge k of polygon p.

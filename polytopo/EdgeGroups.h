@@ -61,6 +61,11 @@ constexpr bool IsVerge(int status) { return status == kStatusVerge || status == 
 // True for a free top edge of a single-slope roof, with or without ridge tiles.
 constexpr bool IsTopEdge(int status) { return status == kStatusShedTop || status == kStatusShedTopNoTiles; }
 
+// True for the statuses whose edge carries ridge tiles: a single-slope roof's top, a ridge, a hip.
+constexpr bool CarriesRidgeTiles(int status) {
+    return status == kStatusShedTop || status == kStatusRidge || status == kStatusHip;
+}
+
 // True for the statuses of an edge that two planes share (each plane counts half of it).
 constexpr bool IsSharedStatus(int status) {
     const bool levelShared = status >= kStatusRidge && status <= kStatusNearFlatHorizontal;  // ridge, breaks

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 #include "polytopo/PolygonGrid.h"
 
@@ -15,16 +16,15 @@ constexpr double kParallelDeterminantTol = 0.01;// SegmentCrossing: smaller dete
 constexpr double kCrossingGapTol = 0.01;        // the two lines' closest points must be nearer (m)
 constexpr double kEndZoneFraction = 0.01;       // crossing parameters must be inside (0.01, 0.99)
 constexpr double kCoincidentDistance = 0.01;    // consecutive vertices nearer than this are one
-constexpr double kZeroVectorLength = 1e-5;      // PointOnSegment: shorter vectors make angle 0
 constexpr double kOriginTol = 1e-5;             // a vertex at the model origin, per coordinate
 
-// All three components of d are below 0.01 in magnitude.
+// All three components of d are below kShortComponentTol in magnitude.
 bool TooShort(const Coord3& d) {
     return std::fabs(d.x) < kShortComponentTol && std::fabs(d.y) < kShortComponentTol &&
            std::fabs(d.z) < kShortComponentTol;
 }
 
-// Angle of two vectors from their clamped normalised dot product; 0 for a vector shorter than 1e-5.
+// Angle of two vectors from their clamped normalised dot product; 0 for a vector shorter than kZeroVectorLength.
 double ClampedAngle(const Coord3& a, const Coord3& b) {
     const double la = Length3(a);
     const double lb = Length3(b);
@@ -89,8 +89,8 @@ bool SegmentCrossing(const Segment3& a, const Segment3& b, Coord3& out) {
     const double t = (s * ab + Dot3(dB, w)) / bb;
     const Coord3 pa = Add3(a.p0, Scale3(dA, s));
     const Coord3 pb = Add3(b.p0, Scale3(dB, t));
-    // The lines meet (closest points nearer than 0.01), and the meeting point lies inside both
-    // segments, outside the end zones of 1 % of each length.
+    // The lines meet (closest points nearer than kCrossingGapTol), and the meeting point lies inside
+    // both segments, outside the end zones (kEndZoneFraction of each length).
     const bool linesMeet = Distance3(pa, pb) < kCrossingGapTol;
     const bool insideA = s > kEndZoneFraction && s < 1 - kEndZoneFraction;
     const bool insideB = t > kEndZoneFraction && t < 1 - kEndZoneFraction;
@@ -115,7 +115,7 @@ bool SegmentOverlap(const Segment3& a, const Segment3& b, InsPoint& r) {
     Coord3 uB = Sub3(b.p0, b.p1);
     NormalizeVec(uA);
     NormalizeVec(uB);
-    // The plain clamped angle: parallel within the engine's 0.01 degree, with no cosine snap.
+    // The plain clamped angle: parallel within kAngleEqualTolRad, with no cosine snap.
     const double theta = ClampedAngle(uA, uB);
     const bool sameDirection = theta < kAngleEqualTolRad;
     const bool oppositeDirection = std::fabs(theta - kPi) < kAngleEqualTolRad;
@@ -172,13 +172,13 @@ bool SegmentOverlap(const Segment3& a, const Segment3& b, InsPoint& r) {
 void PlaceMarker(const Coord3& point, int16_t pen) {
     API_Element element{};
     API_ElementMemo memo{};
+    const ElementMemoGuard memoGuard(memo);
     element.header.typeID = API_HotspotID;
     if (ACAPI_Element_GetDefaults(&element, &memo) == NoError) {
         element.hotspot.pen = pen;
         element.hotspot.pos = API_Coord3D{point.x, point.y, point.z};
         ACAPI_Element_Create(&element, &memo);
     }
-    ACAPI_DisposeElemMemoHdls(&memo);
 }
 
 bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r) {
@@ -230,7 +230,7 @@ bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r) {
 
 bool InsertNodes(PolygonSet& set) {
     if (!HasPolygons(set)) return false;
-    HostArray<InsPoint> insPoints;
+    ScopedHostArray<InsPoint> insPoints;
     BuildPolygonGrid(set);  // the vertices stay put until the points are applied below
     for (uint32_t s = 0; s < set.polygonCount; ++s) {
         const TopoVertex* v = PolygonVertices(set, s);
@@ -241,17 +241,16 @@ bool InsertNodes(PolygonSet& set) {
             InsPoint r;
             if (!FindInsertionPoint(set, s, k, r)) {
                 DropPolygonGrid();
-                HostArrayFree(insPoints);
                 return false;
             }
             if (r.count == 0) continue;
             // The engine tells of its own want of memory (its log, then its failure message).
-            if (insPoints.handle == nullptr && !HostArrayTryReserve(insPoints, set.totalVertexCount)) {
+            if (insPoints->handle == nullptr && !HostArrayTryReserve(*insPoints, set.totalVertexCount)) {
                 DropPolygonGrid();
                 LogProblem(set, "Memory full error: can't allocate insPoints!");
                 return false;
             }
-            if (insPoints.count < insPoints.capacity) insPoints[insPoints.count++] = r;
+            if (insPoints->count < insPoints->capacity) insPoints[insPoints->count++] = r;
             v = PolygonVertices(set, s);
         }
     }
@@ -259,16 +258,15 @@ bool InsertNodes(PolygonSet& set) {
     // Apply in the order collected. A record's target vertex stays the start of its target edge
     // while earlier points go into that edge; each point finds its place along the edge.
     bool result = true;
-    for (uint32_t i = 0; i < insPoints.count && result; ++i) {
+    for (uint32_t i = 0; i < insPoints->count && result; ++i) {
         const InsPoint rec = insPoints[i];
         const Coord3 points[2] = {rec.point1, rec.point2};
         for (uint16_t n = 0; n < rec.count && n < 2 && result; ++n) {
             uint32_t at = 0;
             result = InsertInEdgeOrder(set, rec.targetPolygon, rec.targetVertex, points[n], at);
-            if (result) ShiftTargets(insPoints.data(), i + 1, insPoints.count, rec.targetPolygon, at);
+            if (result) ShiftTargets(insPoints->data(), i + 1, insPoints->count, rec.targetPolygon, at);
         }
     }
-    HostArrayFree(insPoints);
     return result;
 }
 

@@ -33,10 +33,10 @@ struct Segment3 {
 constexpr int16_t kCrossingMarkerPen = 10;
 constexpr int16_t kInsertedMarkerPen = 4;
 
-// Proper crossing of two segments away from their end zones (1 % of each length); out = the point.
+// Proper crossing of two segments away from their end zones (kEndZoneFraction of each length); out = the point.
 bool SegmentCrossing(const Segment3& a, const Segment3& b, Coord3& out);
 
-// True when p is an end of b or lies strictly inside it on its line (within 0.01 degree).
+// True when p is an end of b or lies strictly inside it on its line (within kAngleEqualTolRad).
 bool PointOnSegment(const Coord3& p, const Segment3& b);
 
 // Collinear overlap of source segment a with target segment b; false when they do not overlap.
@@ -49,7 +49,7 @@ bool FindInsertionPoint(PolygonSet& set, uint32_t s, uint32_t k, InsPoint& r);
 // Collects every T-junction point of the outer contours, then inserts them all.
 bool InsertNodes(PolygonSet& set);
 
-// Removes consecutive vertices closer than 0.01; contours stay closed.
+// Removes consecutive vertices closer than the engine's coincidence distance; contours stay closed.
 bool RemoveCoincidentVertices(PolygonSet& set);
 
 // Leaves a hotspot of the given pen at a 3D point in the host's model (errors ignored).

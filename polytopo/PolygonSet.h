@@ -5,16 +5,21 @@
 
 #include "Common_src/Api_related/HostArray.h"
 #include "roofgeom/Geometry.h"
+#include "roofgeom/Tolerances.h"
 
 constexpr uint32_t kNoIndex = 0xFFFFFFFFu;
-
-// Two directions of the engine are the same (or opposite) within 0.01 degree.
-constexpr double kAngleEqualTolRad = 0.00017453292519943296;
 
 // linkState: the neighbour search's verdict on an edge.
 enum LinkState : uint32_t { kLinkNotExamined = 0, kLinkFree = 1, kLinkShared = 2, kLinkMultiple = 3 };
 // slopeClass of an edge.
-enum SlopeClass : uint32_t { kSlopeHorizontal = 1, kSlopeAlmostHorizontal = 2, kSlopeFallLine = 3, kSlopeSloped = 5 };
+// kSlopeUnused is never assigned; the edge codes still read it as a fall line.
+enum SlopeClass : uint32_t {
+    kSlopeHorizontal = 1,
+    kSlopeAlmostHorizontal = 2,
+    kSlopeFallLine = 3,
+    kSlopeUnused = 4,
+    kSlopeSloped = 5
+};
 // sideCode of a (nearly) horizontal edge.
 enum SideCode : uint32_t { kSideLower = 2, kSideUpper = 4 };
 // foldFlag of a shared edge.

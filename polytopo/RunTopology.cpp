@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 #include "polytopo/EdgeCodes.h"
 #include "polytopo/EdgeFlagging.h"
@@ -47,15 +48,15 @@ bool SlopeTheSameWay(const Coord3& n, const Coord3& m) {
 void DeriveEdgeCodes(PolygonSet& set, uint32_t p, uint32_t k, int16_t& status, int16_t& kind) {
     const TopoVertex& e = PolygonVertices(set, p)[k];
     // Level or almost level edges are eaves, tops, ridges and breaks; every other class (fall line,
-    // the unused class 4, sloped) makes verges, hips, valleys and sloped hole edges.
+    // the unused class, sloped) makes verges, hips, valleys and sloped hole edges.
     const bool horizontal = e.slopeClass == kSlopeHorizontal || e.slopeClass == kSlopeAlmostHorizontal;
-    const bool slopedOrFallLine = e.slopeClass == kSlopeFallLine || e.slopeClass == 4 || e.slopeClass == kSlopeSloped;
+    const bool slopedOrFallLine = e.slopeClass == kSlopeFallLine || e.slopeClass == kSlopeUnused || e.slopeClass == kSlopeSloped;
     status = kStatusUnclassified;
     if (e.linkState == kLinkNotExamined) status = e.contourEnd == 1 ? kStatusNoEdge : kStatusUnclassified;
     if (e.linkState == kLinkFree) {
         if (horizontal && e.sideCode == kSideLower) status = kStatusEave, kind = kKindFreeLower;
         if (horizontal && e.sideCode == kSideUpper) status = kStatusShedTop, kind = kKindFreeUpper;
-        if (e.slopeClass == kSlopeFallLine || e.slopeClass == 4) status = kStatusVerge, kind = kKindFreeFallLine;
+        if (e.slopeClass == kSlopeFallLine || e.slopeClass == kSlopeUnused) status = kStatusVerge, kind = kKindFreeFallLine;
         if (e.slopeClass == kSlopeSloped) status = kStatusFreeSloped, kind = kKindFreeSloped;
     }
     if (e.linkState == kLinkShared && horizontal) {
@@ -128,7 +129,7 @@ bool FillPolygon(PolygonSet& set, uint32_t i, const RoofPlane& plane) {
         v[j].planeXY = Coord3{plane.planeCoords[j].x, plane.planeCoords[j].y, 0};
         const Coord3& f = plane.vertices[first];
         const Coord3& p = plane.vertices[j];
-        // Back at the contour's first vertex (each coordinate within 0.001), and not that vertex itself.
+        // Back at the contour's first vertex (each coordinate within kContourCloseTol), and not that vertex itself.
         const bool closes = j != first && std::fabs(p.x - f.x) <= kContourCloseTol &&
                             std::fabs(p.y - f.y) <= kContourCloseTol && std::fabs(p.z - f.z) <= kContourCloseTol;
         if (closes) {
@@ -213,15 +214,12 @@ bool RunTopology(RoofPlaneTable& table) {
         if (!HostArrayReserve(set.polygons, runCount)) return FinishRun(set, false);
         set.polygons.count = runCount;
     }
-    HostArray<uint32_t> planeOf;  // plane index of every polygon
-    if (runCount > 0 && !HostArrayReserve(planeOf, runCount)) return FinishRun(set, false);
+    ScopedHostArray<uint32_t> planeOf;  // plane index of every polygon
+    if (runCount > 0 && !HostArrayReserve(*planeOf, runCount)) return FinishRun(set, false);
     for (uint32_t r = 0, i = 0; r < table.planes.count; ++r) {
         if (table.planes[r].inRun != 1) continue;
         planeOf[i] = r;
-        if (!FillPolygon(set, i, table.planes[r])) {
-            HostArrayFree(planeOf);
-            return FinishRun(set, false);
-        }
+        if (!FillPolygon(set, i, table.planes[r])) return FinishRun(set, false);
         ++i;
     }
 
@@ -229,19 +227,16 @@ bool RunTopology(RoofPlaneTable& table) {
         // The engine found the planes unusable or ran out of memory within: its own message,
         // unless it already said why.
         if (!set.failureReported) ReportMessage(GetMessage(kMsgEngineFailed));
-        HostArrayFree(planeOf);
         return FinishRun(set, false);
     }
 
     for (uint32_t i = 0; i < set.polygonCount; ++i) {
         if (!WriteBack(set, i, table.planes[planeOf[i]])) {  // without memory: reported by the growth
-            HostArrayFree(planeOf);
             return FinishRun(set, false);
         }
         BMKillHandle(&set.polygons[i].vertices);
         set.polygons[i].vertices = nullptr;
     }
-    HostArrayFree(planeOf);
     return FinishRun(set, true);
 }
 

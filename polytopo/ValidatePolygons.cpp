@@ -13,7 +13,6 @@
 namespace {
 
 constexpr double kUpNormalEqualTol = 1e-5;    // two upward normals of one plane, per component
-constexpr double kVerticalNormalZ = 1e-5;     // |nz| below this: the triple's plane is vertical
 constexpr double kDegenerateAreaTol = 0.0001; // a contour with less area (m2) has no orientation
 
 // Polygons a and b list the same number of vertices, equal one by one.

@@ -12,6 +12,8 @@ bool gAllPairsEdgeSearch = false;
 namespace {
 
 constexpr int32_t kMaxCellsPerSide = 2048;  // bounds the grid's memory on huge, sparse sites
+constexpr double kSmallestGridExtent = 1e-6;  // metres: a site this narrow still gets a grid of its own
+constexpr double kSmallestGridCell = 1e-3;    // metres: cells never get smaller than this
 
 // The cell column or row of a coordinate, clamped into the grid.
 int32_t CellOf(double value, double origin, double cell, int32_t count) {
@@ -24,11 +26,11 @@ int32_t CellOf(double value, double origin, double cell, int32_t count) {
 }  // namespace
 
 void EdgeGridReset(EdgeGrid& grid, const PlanBox& bounds, uint32_t itemCount, double typical) {
-    const double width = std::max(bounds.maxX - bounds.minX, 1e-6);
-    const double height = std::max(bounds.maxY - bounds.minY, 1e-6);
+    const double width = std::max(bounds.maxX - bounds.minX, kSmallestGridExtent);
+    const double height = std::max(bounds.maxY - bounds.minY, kSmallestGridExtent);
     // About one item per cell, but never cells much smaller than a typical item.
     double cell = std::sqrt(width * height / std::max<double>(itemCount, 1));
-    cell = std::max(cell, std::max(typical, 1e-3));
+    cell = std::max(cell, std::max(typical, kSmallestGridCell));
     grid.minX = bounds.minX;
     grid.minY = bounds.minY;
     grid.nx = std::clamp(int32_t(std::ceil(width / cell)), 1, kMaxCellsPerSide);
@@ -74,8 +76,8 @@ void EdgeGridQuery(EdgeGrid& grid, const PlanBox& box, double margin, std::vecto
 }
 
 namespace {
-constexpr double kSearchMarginFixed = 0.05;      // above every point tolerance of the searches (0.01)
-constexpr double kSearchMarginPerLength = 0.02;  // above the lens half-width of the angle tests (0.0043 per metre)
+constexpr double kSearchMarginFixed = 0.05;      // above every point tolerance of the searches
+constexpr double kSearchMarginPerLength = 0.02;  // above the lens half-width of the angle tests, per metre
 }  // namespace
 
 PlanBox SegmentPlanBox(const Coord3& p, const Coord3& q) {

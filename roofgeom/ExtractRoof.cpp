@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "Common_src/AddOnState.h"
+#include "Common_src/Api_related/HostMemory.h"
 #include "Common_src/Messages.h"
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;        // two contour points are one point, per coordinate
 constexpr double kHorizontalNormalTol = 0.001;   // plan parts of a horizontal plane's normal stay within this
 constexpr double kLevelOffset = 0.001;           // baseLevel above the first vertex, ridgeLevel below the story
 constexpr int kTemporaryMaterialCount = 3;       // top, side and bottom
@@ -27,9 +27,10 @@ struct SavedRoofMaterials {
 };
 
 // The two temporary buffers of one polygon's contours: the points, and where each contour ends.
+// They live for one roof's extraction and go back to the host when it ends, on every path.
 struct ContourBuffers {
-    HostArray<Coord3> points;
-    HostArray<uint32_t> contourEnds;
+    ScopedHostArray<Coord3> points;
+    ScopedHostArray<uint32_t> contourEnds;
 };
 
 // Marks the six override fields (flags and materials) in a change mask.
@@ -43,9 +44,8 @@ void MaskOverrides(API_Element& mask) {
 }
 
 // Gives the roof back its own override flags, materials and chained flag (when they were
-// changed), releases the contour buffers and, when asked, reports that the run failed.
-void RestoreRoofMaterials(const API_Guid& roofGuid, SavedRoofMaterials& saved, ContourBuffers& buffers,
-                          bool reportFailure) {
+// changed) and, when asked, reports that the run failed.
+void RestoreRoofMaterials(const API_Guid& roofGuid, SavedRoofMaterials& saved, bool reportFailure) {
     if (saved.materialsSet || saved.unchained) {
         API_Element roof{};
         roof.header.guid = roofGuid;
@@ -84,15 +84,13 @@ void RestoreRoofMaterials(const API_Guid& roofGuid, SavedRoofMaterials& saved, C
         saved.materialsSet = false;
         saved.unchained = false;
     }
-    HostArrayFree(buffers.points);
-    HostArrayFree(buffers.contourEnds);
     if (reportFailure) ReportMessage(GetMessage(kMsgEngineFailed));
 }
 
 // The fault dialog: the roof's top surface cannot be told apart. The roof is given back its own
 // materials first, so no path leaves it changed; button 1 selects the faulty roof alone.
-GSErrCode FaultDialog(const API_Guid& roofGuid, SavedRoofMaterials& saved, ContourBuffers& buffers) {
-    RestoreRoofMaterials(roofGuid, saved, buffers, false);
+GSErrCode FaultDialog(const API_Guid& roofGuid, SavedRoofMaterials& saved) {
+    RestoreRoofMaterials(roofGuid, saved, false);
     char elementId[256] = {};
     API_Guid guid = roofGuid;
     if (ACAPI_Database(APIDb_GetElementInfoStringID, &guid, elementId) != NoError) elementId[0] = 0;
@@ -100,9 +98,9 @@ GSErrCode FaultDialog(const API_Guid& roofGuid, SavedRoofMaterials& saved, Conto
     ACAPI_Element_Select(nullptr, 0, false);
     GSHandle selection = nullptr;
     if (!HostHandleGrow(selection, sizeof(API_Neig))) return APIERR_MEMFULL;
+    const HandleGuard selectionGuard(selection);
     reinterpret_cast<API_Neig*>(*selection)->guid = roofGuid;
     ACAPI_Element_Select(reinterpret_cast<API_Neig**>(selection), 1, true);
-    BMKillHandle(&selection);
     return APIERR_GENERAL;
 }
 
@@ -179,35 +177,29 @@ GSErrCode ReadComponent(API_3DTypeID type, int32_t index, int32_t body, API_Comp
     return ACAPI_3D_GetComponent(&component);
 }
 
-// Every coordinate of a and b within 0.01.
-bool SamePoint3D(const Coord3& a, const Coord3& b) {
-    return std::fabs(a.x - b.x) <= kPointEqualTol3D && std::fabs(a.y - b.y) <= kPointEqualTol3D &&
-           std::fabs(a.z - b.z) <= kPointEqualTol3D;
-}
-
 // Ends the contour that began at point `first`: it must end on an exact copy of its first point.
-// A last point within 0.01 of the first (a closing edge shorter than that was taken as the end of
+// A last point within kPointEqualTol3D of the first (a closing edge shorter than that was taken as the end of
 // the previous edge) becomes that copy; a contour that does not come back gets the copy appended.
 bool CloseContour(ContourBuffers& buffers, uint32_t first) {
-    const uint32_t count = buffers.points.count;
+    const uint32_t count = buffers.points->count;
     if (count <= first) return true;  // an empty contour has nothing to close
     const Coord3 start = buffers.points[first];
     Coord3& last = buffers.points[count - 1];
     // The contour holds more than its first point and already comes back to it.
-    if (count - 1 > first && SamePoint3D(last, start)) {
+    if (count - 1 > first && PointsWithin3D(last, start)) {
         last = start;
         return true;
     }
-    return HostArrayAppend(buffers.points, start);
+    return HostArrayAppend(*buffers.points, start);
 }
 
 // Collects a polygon's contours from its signed edge list (0 separates contours). A point is
 // taken unless it equals an end of the previous edge; the previous edge carries over contours.
 // Each contour ends on a copy of its first point.
 GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuffers& buffers) {
-    buffers.points.count = 0;
-    buffers.contourEnds.count = 0;
-    if (!HostArrayReserve(buffers.points, uint32_t(lpedg - fpedg + 1) + 2)) return APIERR_MEMFULL;
+    buffers.points->count = 0;
+    buffers.contourEnds->count = 0;
+    if (!HostArrayReserve(*buffers.points, uint32_t(lpedg - fpedg + 1) + 2)) return APIERR_MEMFULL;
     uint32_t contourFirst = 0;
     bool havePrevious = false;
     Coord3 prevStart, prevEnd;
@@ -218,8 +210,8 @@ GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuf
         const int32_t signedEdge = pedg.pedg.pedg;
         if (signedEdge == 0) {
             if (!CloseContour(buffers, contourFirst)) return APIERR_MEMFULL;
-            if (!HostArrayAppend(buffers.contourEnds, buffers.points.count)) return APIERR_MEMFULL;
-            contourFirst = buffers.points.count;
+            if (!HostArrayAppend(*buffers.contourEnds, buffers.points->count)) return APIERR_MEMFULL;
+            contourFirst = buffers.points->count;
             continue;
         }
         API_Component3D edge, v1, v2;
@@ -231,19 +223,19 @@ GSErrCode CollectContours(int32_t body, int32_t fpedg, int32_t lpedg, ContourBuf
         const Coord3 start = signedEdge > 0 ? first : second;
         const Coord3 end = signedEdge > 0 ? second : first;
         // the start is new unless it is an end of the previous edge
-        if (!(havePrevious && (SamePoint3D(start, prevStart) || SamePoint3D(start, prevEnd))) &&
-            !HostArrayAppend(buffers.points, start))
+        if (!(havePrevious && (PointsWithin3D(start, prevStart) || PointsWithin3D(start, prevEnd))) &&
+            !HostArrayAppend(*buffers.points, start))
             return APIERR_MEMFULL;
         // the end likewise, tested against the previous edge and not against the start
-        if (!(havePrevious && (SamePoint3D(end, prevStart) || SamePoint3D(end, prevEnd))) &&
-            !HostArrayAppend(buffers.points, end))
+        if (!(havePrevious && (PointsWithin3D(end, prevStart) || PointsWithin3D(end, prevEnd))) &&
+            !HostArrayAppend(*buffers.points, end))
             return APIERR_MEMFULL;
         prevStart = start;
         prevEnd = end;
         havePrevious = true;
     }
     if (!CloseContour(buffers, contourFirst)) return APIERR_MEMFULL;
-    if (!HostArrayAppend(buffers.contourEnds, buffers.points.count)) return APIERR_MEMFULL;
+    if (!HostArrayAppend(*buffers.contourEnds, buffers.points->count)) return APIERR_MEMFULL;
     return NoError;
 }
 
@@ -255,7 +247,7 @@ GSErrCode CurrentStoryLevel(double& level) {
     level = 0;
     if (info.data != nullptr) {
         const auto* stories = reinterpret_cast<const API_StoryType*>(*info.data);
-        const int32_t held = BMGetHandleSize(info.data) / int32_t(sizeof(API_StoryType));
+        const int32_t held = HandleCount<API_StoryType>(info.data);
         for (int32_t i = 0; i < held && i <= info.lastStory - info.firstStory; ++i)
             if (stories[i].index == info.actStory) level = stories[i].level;
         BMKillHandle(&info.data);
@@ -309,16 +301,16 @@ GSErrCode AppendRoofPlane(const ContourBuffers& buffers, const Coord3& n, const 
     const GSErrCode err = CurrentStoryLevel(storyLevel);
     if (err != NoError) return err;
 
-    const uint32_t count = buffers.points.count;
+    const uint32_t count = buffers.points->count;
     RoofPlane plane{};
     plane.roofGuid = roofGuid;
     plane.tileSurfaceGuid = tileSurfaceGuid;
     plane.inRun = 1;
     plane.vertexCount = count;
-    plane.contourCount = buffers.contourEnds.count;
+    plane.contourCount = buffers.contourEnds->count;
     plane.group = 0;
     if (!AllocatePlaneArrays(plane, count)) return APIERR_MEMFULL;
-    const Coord3* points = buffers.points.data();
+    const Coord3* points = buffers.points->data();
     std::memcpy(plane.vertices.data(), points, sizeof(Coord3) * count);
     for (uint32_t i = 0; i < count; ++i) {
         plane.edgeStatus[i] = 0;
@@ -354,7 +346,7 @@ GSErrCode AppendRoofPlane(const ContourBuffers& buffers, const Coord3& n, const 
 
     // The outer contour's area minus the holes'.
     uint32_t from = 0;
-    for (uint32_t k = 0; k < buffers.contourEnds.count; ++k) {
+    for (uint32_t k = 0; k < buffers.contourEnds->count; ++k) {
         const uint32_t to = buffers.contourEnds[k];
         const double a = to > from ? ContourArea(plane.planeCoords.data(), from, to) : 0;
         plane.area += k == 0 ? a : -a;
@@ -386,7 +378,7 @@ GSErrCode TakeTopPolygons(int32_t body, int32_t polygonCount, const char* topNam
         const double sign = pgon.pgon.ivect < 0 ? -1.0 : 1.0;
         const Coord3 normal{sign * vect.vect.x, sign * vect.vect.y, sign * vect.vect.z};
         if ((err = CollectContours(body, pgon.pgon.fpedg, pgon.pgon.lpedg, buffers)) != NoError) return err;
-        if (buffers.points.count == 0) continue;  // only contour separators: nothing to tile
+        if (buffers.points->count == 0) continue;  // only contour separators: nothing to tile
         if ((err = AppendRoofPlane(buffers, normal, roofGuid, tileSurfaceGuid)) != NoError) return err;
         ++taken;
     }
@@ -413,7 +405,7 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
         bool found = false;
         err = FindTemporaryMaterials(materials, found);
         if (err != NoError) return err;
-        if (!found) return FaultDialog(roofGuid, saved, buffers);
+        if (!found) return FaultDialog(roofGuid, saved);
 
         bool unchainFailed = false;
         API_Element mask;
@@ -438,16 +430,16 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
         roof.roof.botMat = materials[2];
         ACAPI_ELEMENT_MASK_CLEAR(mask);
         MaskOverrides(mask);
-        if (ACAPI_Element_Change(&roof, &mask) != NoError) return FaultDialog(roofGuid, saved, buffers);
+        if (ACAPI_Element_Change(&roof, &mask) != NoError) return FaultDialog(roofGuid, saved);
         saved.materialsSet = true;
         topMaterial = materials[0];
-        if (unchainFailed) return FaultDialog(roofGuid, saved, buffers);
+        if (unchainFailed) return FaultDialog(roofGuid, saved);
     }
 
     API_Attribute top{};
     top.typeID = API_MaterialID;
     top.index = topMaterial;
-    if (ACAPI_Attribute_Get(&top) != NoError) return FaultDialog(roofGuid, saved, buffers);
+    if (ACAPI_Attribute_Get(&top) != NoError) return FaultDialog(roofGuid, saved);
     char topName[sizeof top.name];
     std::memcpy(topName, top.name, sizeof topName);
     topName[sizeof topName - 1] = 0;
@@ -455,7 +447,7 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
     API_ElemInfo3D info{};
     err = ACAPI_Element_Get3DInfo(&roof.header, &info);
     if (err != NoError) {
-        RestoreRoofMaterials(roofGuid, saved, buffers, true);
+        RestoreRoofMaterials(roofGuid, saved, true);
         return err;
     }
     int taken = 0;
@@ -467,11 +459,11 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
             err = TakeTopPolygons(body, component.body.nPgon, topName, roofGuid, tileSurfaceGuid, buffers, taken);
         if (err != NoError) {
             // A want of memory was told by the growth that met it; any other failure is told here.
-            RestoreRoofMaterials(roofGuid, saved, buffers, err != APIERR_MEMFULL);
+            RestoreRoofMaterials(roofGuid, saved, err != APIERR_MEMFULL);
             return err;
         }
     }
-    RestoreRoofMaterials(roofGuid, saved, buffers, false);
+    RestoreRoofMaterials(roofGuid, saved, false);
     if (taken == 0) {
         ReportMessage(GetMessage(kMsgFaultyElement));
         return APIERR_DELETED;

@@ -1,27 +1,16 @@
 // Purpose: the tolerant number, direction, segment, plane and angle helpers of the roof geometry.
 #include "roofgeom/Geometry.h"
+#include "roofgeom/Tolerances.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kPointEqualTol3D = 0.01;        // PointsCoincide3D, per coordinate, strict
 constexpr double kNearlyEqualTol = 0.001;        // NearlyEqual, inclusive
-constexpr double kPlanPointEqualTol = 0.001;     // plan points in DirAngle2D / SegmentRelation, strict
 constexpr double kSameDirectionTol = 0.001;      // unwrapped direction difference, radians
 constexpr double kOnSegmentTol = 1e-5;           // |PQ| + |QR| - |PR|
-constexpr double kShortVectorLength = 0.01;      // NormalizeVec: shorter vectors have no direction
-constexpr double kVerticalNormalZ = 1e-5;        // |normal.z| below this: the plane is vertical
-constexpr double kDegenerateNormalLength = 1e-5; // normalised normal shorter: no plane
-constexpr double kZeroVectorLength = 1e-5;       // VectorAngle: shorter vectors make angle 0
 constexpr double kCosineSnapTol = 1e-5;          // VectorAngle: cosines this close to +-1 snap
 constexpr double kParallelCrossLength = 0.01;    // FoldAngle: normalised cross product shorter: parallel
-constexpr double kEdgeAlignTol = 0.00017453292519943296;  // FoldAngle: 0.01 degree
-
-// Two plan points are the same when both coordinates differ by less than 0.001.
-bool PlanPointsEqual(const Coord2& a, const Coord2& b) {
-    return std::fabs(a.x - b.x) < kPlanPointEqualTol && std::fabs(a.y - b.y) < kPlanPointEqualTol;
-}
 
 // Upward gradient of a non-vertical normal: (nx/nz, ny/nz, 1).
 Coord3 GradientOf(const Coord3& n) { return {n.x / n.z, n.y / n.z, 1.0}; }
@@ -35,6 +24,15 @@ double Distance2(const Coord2& a, const Coord2& b) { return std::hypot(a.x - b.x
 bool PointsCoincide3D(const Coord3& a, const Coord3& b) {
     return std::fabs(a.x - b.x) < kPointEqualTol3D && std::fabs(a.y - b.y) < kPointEqualTol3D &&
            std::fabs(a.z - b.z) < kPointEqualTol3D;
+}
+
+bool PointsWithin3D(const Coord3& a, const Coord3& b) {
+    return std::fabs(a.x - b.x) <= kPointEqualTol3D && std::fabs(a.y - b.y) <= kPointEqualTol3D &&
+           std::fabs(a.z - b.z) <= kPointEqualTol3D;
+}
+
+bool SamePlanPoint(const Coord2& a, const Coord2& b) {
+    return std::fabs(a.x - b.x) < kPlanPointEqualTol && std::fabs(a.y - b.y) < kPlanPointEqualTol;
 }
 
 bool NearlyEqual(double a, double b) { return std::fabs(a - b) <= kNearlyEqualTol; }
@@ -53,8 +51,8 @@ bool OnSegment(const Coord2& p, const Coord2& q, const Coord2& r) {
 }
 
 int SegmentRelation(const Coord2& a, const Coord2& b, const Coord2& e, const Coord2& f) {
-    if (PlanPointsEqual(a, e) && PlanPointsEqual(b, f)) return 1;
-    if (PlanPointsEqual(a, f) && PlanPointsEqual(b, e)) return 2;
+    if (SamePlanPoint(a, e) && SamePlanPoint(b, f)) return 1;
+    if (SamePlanPoint(a, f) && SamePlanPoint(b, e)) return 2;
     // The difference is deliberately not wrapped around 2pi: 0.0004 and 2pi - 0.0004 differ.
     const bool sameDir = std::fabs(DirAngle2D(a, b) - DirAngle2D(e, f)) < kSameDirectionTol;
     const bool eOnAB = OnSegment(a, e, b);
@@ -65,14 +63,14 @@ int SegmentRelation(const Coord2& a, const Coord2& b, const Coord2& e, const Coo
     if (aOnEF && bOnEF) return sameDir ? 5 : 6;
     if (sameDir) {
         // A, E, B, F along the line: E inside A-B, B inside E-F, and the overlap E..B not a point.
-        if (eOnAB && bOnEF && !PlanPointsEqual(b, e)) return 7;
+        if (eOnAB && bOnEF && !SamePlanPoint(b, e)) return 7;
         // E, A, F, B: A inside E-F, F inside A-B, and the overlap A..F not a point.
-        if (aOnEF && fOnAB && !PlanPointsEqual(a, f)) return 8;
+        if (aOnEF && fOnAB && !SamePlanPoint(a, f)) return 8;
     } else {
         // A, F, B, E: F inside A-B, B inside F-E, and the overlap F..B not a point.
-        if (fOnAB && bOnEF && !PlanPointsEqual(b, f)) return 9;
+        if (fOnAB && bOnEF && !SamePlanPoint(b, f)) return 9;
         // F, A, E, B: A inside F-E, E inside A-B, and the overlap A..E not a point.
-        if (aOnEF && eOnAB && !PlanPointsEqual(a, e)) return 10;
+        if (aOnEF && eOnAB && !SamePlanPoint(a, e)) return 10;
     }
     return 0;
 }
@@ -99,7 +97,7 @@ bool PlaneFromThreePoints(PlaneRec& out, const Coord3& p0, const Coord3& p1, con
     out.point = p0;
     if (std::fabs(out.normal.z) >= kVerticalNormalZ) out.gradient = GradientOf(out.normal);
     NormalizeVec(out.gradient);
-    return Length3(out.normal) >= kDegenerateNormalLength;
+    return Length3(out.normal) >= kZeroVectorLength;
 }
 
 double VectorAngle(const Coord3& a, const Coord3& b) {
@@ -122,7 +120,7 @@ double FoldAngle(const Coord3& a, const Coord3& b, const Coord3& p, const Coord3
     if (Length3(m) < kParallelCrossLength) return kPi;
     const double s = Dot3(m, d);
     const double t = VectorAngle(a, b);
-    if (std::fabs(s + 1) < kEdgeAlignTol) return t + kPi;  // cross product against the edge: convex
-    if (std::fabs(s - 1) < kEdgeAlignTol) return t;        // along the edge: concave
+    if (std::fabs(s + 1) < kAngleEqualTolRad) return t + kPi;  // cross product against the edge: convex
+    if (std::fabs(s - 1) < kAngleEqualTolRad) return t;        // along the edge: concave
     return kTwoPi - t;                                     // the edge is not the planes' intersection
 }

@@ -20,6 +20,8 @@ struct PlaneRec {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
+constexpr double kHalfTurnDeg = 180.0;                     // degrees in kPi radians
+constexpr double kDegreesPerRadian = kHalfTurnDeg / kPi;
 
 // Small vector arithmetic shared by the geometric modules.
 inline Coord3 Sub3(const Coord3& a, const Coord3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
@@ -34,13 +36,20 @@ double Distance3(const Coord3& a, const Coord3& b);
 double Distance2(const Coord2& a, const Coord2& b);
 inline Coord2 PlanOf(const Coord3& p) { return {p.x, p.y}; }
 
-// True when two 3D points are one: every coordinate differs by less than 0.01.
+// True when two 3D points are one: every coordinate differs by less than kPointEqualTol3D
+// (roofgeom/Tolerances.h, where every shared tolerance is named).
 bool PointsCoincide3D(const Coord3& a, const Coord3& b);
 
-// True when a and b differ by at most 0.001 (inclusive).
+// The same test with the bound included: every coordinate differs by at most kPointEqualTol3D.
+bool PointsWithin3D(const Coord3& a, const Coord3& b);
+
+// True when two plan points are one: both coordinates differ by less than kPlanPointEqualTol.
+bool SamePlanPoint(const Coord2& a, const Coord2& b);
+
+// True when a and b differ by at most kNearlyEqualTol (inclusive).
 bool NearlyEqual(double a, double b);
 
-// Direction of b - a in [0, 2pi); 0 when the two points are closer than 0.001 in both x and y.
+// Direction of b - a in [0, 2pi); 0 when the two points are one plan point (kPlanPointEqualTol).
 double DirAngle2D(const Coord2& a, const Coord2& b);
 
 inline double DirAngle2D(const Coord3& a, const Coord3& b) { return DirAngle2D(PlanOf(a), PlanOf(b)); }
@@ -54,16 +63,16 @@ inline int SegmentRelation(const Coord3& a, const Coord3& b, const Coord3& e, co
 // True when plan point q lies on the segment p-r (the two part lengths add up to the whole).
 bool OnSegment(const Coord2& p, const Coord2& q, const Coord2& r);
 
-// Scales v to unit length; a vector shorter than 0.01 becomes (0, 0, 0).
+// Scales v to unit length; a vector shorter than kShortVectorLength becomes (0, 0, 0).
 void NormalizeVec(Coord3& v);
 
 // Plane through a point with the given normal (stored as given; gradient set when not vertical).
 void PlaneFromPointNormal(PlaneRec& out, const Coord3& point, const Coord3& normal);
 
-// Plane through three points; false when they do not span a plane (cross product shorter than 0.01).
+// Plane through three points; false when they do not span a plane (cross product shorter than kShortVectorLength).
 bool PlaneFromThreePoints(PlaneRec& out, const Coord3& p0, const Coord3& p1, const Coord3& p2);
 
-// Angle between two vectors in [0, pi]; 0 when either is shorter than 1e-5.
+// Angle between two vectors in [0, pi]; 0 when either is shorter than kZeroVectorLength.
 double VectorAngle(const Coord3& a, const Coord3& b);
 
 // Angle in [0, 2pi) through which the plane of normal a turns about edge p-q to reach normal b:

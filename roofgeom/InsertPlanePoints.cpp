@@ -14,7 +14,7 @@ namespace {
 constexpr double kZeroDirectionLength = 0.001;  // a difference this short has no direction
 constexpr double kDirectionEqualTol = 0.01;     // two unit directions agree, per component, strict
 
-// Unit direction from a to b; (0, 0, 0) when the two are at most 0.001 apart.
+// Unit direction from a to b; (0, 0, 0) when the two are at most kZeroDirectionLength apart.
 Coord3 Direction(const Coord3& a, const Coord3& b) {
     const Coord3 d = Sub3(b, a);
     const double length = Length3(d);
@@ -22,13 +22,13 @@ Coord3 Direction(const Coord3& a, const Coord3& b) {
     return Scale3(d, 1.0 / length);
 }
 
-// Two directions are the same: every component of their difference is below 0.01.
+// Two directions are the same: every component of their difference is below kDirectionEqualTol.
 bool SameDirection(const Coord3& a, const Coord3& b) {
     return std::fabs(a.x - b.x) < kDirectionEqualTol && std::fabs(a.y - b.y) < kDirectionEqualTol &&
            std::fabs(a.z - b.z) < kDirectionEqualTol;
 }
 
-// Two directions are opposite: every component of their sum is below 0.01.
+// Two directions are opposite: every component of their sum is below kDirectionEqualTol.
 bool OppositeDirection(const Coord3& a, const Coord3& b) {
     return std::fabs(a.x + b.x) < kDirectionEqualTol && std::fabs(a.y + b.y) < kDirectionEqualTol &&
            std::fabs(a.z + b.z) < kDirectionEqualTol;

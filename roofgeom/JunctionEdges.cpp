@@ -11,13 +11,7 @@
 
 namespace {
 
-constexpr double kPlanPointEqualTol = 0.001;  // two plan points are one, per coordinate (strict)
 constexpr double kShortestPlanEdge = 1e-9;    // a plan length below this has no interpolation
-
-// Two plan points are the same when both coordinates differ by less than 0.001.
-bool SamePlanPoint(const Coord2& a, const Coord2& b) {
-    return std::fabs(a.x - b.x) < kPlanPointEqualTol && std::fabs(a.y - b.y) < kPlanPointEqualTol;
-}
 
 // Index of the vertex where edge i of a plane ends.
 uint32_t EdgeEndIndex(const RoofPlane& plane, uint32_t i) { return (i + 1) % plane.vertexCount; }

@@ -4,17 +4,13 @@
 
 #include <cmath>
 
+#include "polytopo/EdgeCodes.h"
+#include "roofgeom/Tolerances.h"
+
 namespace {
 
-constexpr double kPlanPointEqualTol = 0.001;    // two plan points are one, per coordinate (strict)
 constexpr double kStraightAheadAngleTol = 0.01; // radians: a vertex this close to the edge's line is on it
-constexpr double kDegenerateVectorTol = 1e-5;   // shorter vectors (or plan parts of unit vectors) have no direction
 constexpr double kAlongFallLineTol = 0.01;      // |cos| between the way to the wall and the fall line: below, the wall is beside the plane
-
-// Two plan points are the same when both coordinates differ by less than 0.001.
-bool SamePlanPoint(const Coord2& a, const Coord2& b) {
-    return std::fabs(a.x - b.x) < kPlanPointEqualTol && std::fabs(a.y - b.y) < kPlanPointEqualTol;
-}
 
 // Difference of two directions folded into [0, pi].
 double AngleBetweenDirections(double first, double second) {
@@ -49,10 +45,10 @@ bool FindVertexOffEdgeLine(const RoofPlane& plane, uint32_t i, Coord3& v) {
 
 int16_t HorizontalJunctionStatusOf(int16_t status) {
     switch (status) {
-        case 11: return 131;  // eave along a wall
-        case 12: return 132;  // top edge of a single-slope roof along a wall
-        case 51: return 231;  // lower hole edge along a wall
-        case 52: return 232;  // upper hole edge along a wall
+        case kStatusEave: return kStatusWallEave;
+        case kStatusShedTop: return kStatusWallTop;
+        case kStatusHoleLower: return kStatusWallHoleLower;
+        case kStatusHoleUpper: return kStatusWallHoleUpper;
         default: return status;
     }
 }
@@ -60,11 +56,11 @@ int16_t HorizontalJunctionStatusOf(int16_t status) {
 int16_t JunctionStatusOf(uint32_t a, uint32_t i, const WallSegment& s) {
     const int16_t status = gState.roofPlanes.planes[a].edgeStatus[i];
     switch (status) {
-        case 21:
-        case 22:
-            return WallOnMarkedSide(a, i, s) ? 142 : 141;
-        case 53:
-            return WallOnMarkedSide(a, i, s) ? 242 : 241;
+        case kStatusVerge:
+        case kStatusFreeSloped:
+            return WallOnMarkedSide(a, i, s) ? kStatusWallVergeSide : kStatusWallVerge;
+        case kStatusHoleSloped:
+            return WallOnMarkedSide(a, i, s) ? kStatusWallHoleSlopedSide : kStatusWallHoleSloped;
         default:
             return HorizontalJunctionStatusOf(status);
     }
@@ -80,11 +76,11 @@ bool WallOnMarkedSide(uint32_t a, uint32_t i, const WallSegment& s) {
     // The plane's downhill direction in plan: the plan part of its upward normal.
     Coord3 normal = Cross3(Sub3(q, p), Sub3(v, p));
     const double normalLength = Length3(normal);
-    if (normalLength < kDegenerateVectorTol) return false;
+    if (normalLength < kZeroVectorLength) return false;
     if (normal.z < 0) normal = Scale3(normal, -1.0);
     Coord2 downhill{normal.x / normalLength, normal.y / normalLength};
     const double downhillLength = std::hypot(downhill.x, downhill.y);
-    if (downhillLength < kDegenerateVectorTol) return false;  // a level plane falls nowhere
+    if (downhillLength < kZeroVectorLength) return false;  // a level plane falls nowhere
     downhill = Coord2{downhill.x / downhillLength, downhill.y / downhillLength};
 
     // A base point on the plane's side of the edge: V itself when it lies left of P->Q, where
@@ -97,10 +93,10 @@ bool WallOnMarkedSide(uint32_t a, uint32_t i, const WallSegment& s) {
     // The way from the base point to the wall's line, square to that line.
     Coord2 wallDir{s.x2 - s.x1, s.y2 - s.y1};
     double wallLength = std::hypot(wallDir.x, wallDir.y);
-    if (wallLength < kDegenerateVectorTol) {
+    if (wallLength < kZeroVectorLength) {
         wallDir = edge;
         wallLength = std::hypot(edge.x, edge.y);
-        if (wallLength < kDegenerateVectorTol) return false;
+        if (wallLength < kZeroVectorLength) return false;
     }
     const Coord2 across{-wallDir.y / wallLength, wallDir.x / wallLength};
     const double baseToLine = (s.x1 - base.x) * across.x + (s.y1 - base.y) * across.y;

@@ -18,11 +18,11 @@ struct RoofPlane {
     uint8_t flipped = 0;            // 1 when azimuth was turned by pi (every sloped plane)
     HostArray<Coord2> planeCoords;  // (u, v) per vertex in the plane's own frame, true lengths
     Coord2 origin;                  // plan position of the first vertex
-    double baseLevel = 0;           // z of the first vertex + 0.001 - current story level
+    double baseLevel = 0;           // z of the first vertex + kLevelOffset - current story level
     HostArray<API_Guid> ridgeGuids; // ridge object placed on each edge (null when none)
     double area = 0;                // outer contour minus holes, measured on the slope
     uint32_t contourCount = 0;      // 1 + number of holes
-    double ridgeLevel = 0;          // current story level - 0.001
+    double ridgeLevel = 0;          // current story level - kLevelOffset
     Coord2 levelLine[2];            // origin and origin + (n.y, -n.x)
     uint32_t group = 0;             // group of planes joined by shared edges (0 none yet)
     HostArray<int16_t> edgeKind;    // EdgeKind of each edge
@@ -41,7 +41,7 @@ struct RoofPlaneTable {
 bool InsertVertexSlot(RoofPlaneTable& table, uint32_t r, uint32_t p);
 
 // True when edge i of plane a and edge j of plane b have the same two end points (either
-// direction, every coordinate within 0.01). An edge's second point wraps to vertex 0 at the end.
+// direction, every coordinate within kPointEqualTol3D). An edge's second point wraps to vertex 0 at the end.
 bool EdgesCoincide(const RoofPlaneTable& table, uint32_t a, uint32_t i, uint32_t b, uint32_t j);
 
 // Releases every plane's arrays and the table (and the topology engine's log of these planes);

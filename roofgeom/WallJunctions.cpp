@@ -17,7 +17,7 @@ constexpr double kHeightLevelTol = 0.001;  // a height this close to a wall's to
 // Where a height lies against a wall's height range, tested in this order.
 enum class HeightPlace { AtBottom, AtTop, BelowBottom, AboveTop, Inside };
 
-// True when z is at the level (within 0.001).
+// True when z is at the level (within kHeightLevelTol).
 bool AtLevel(double z, double level) { return std::fabs(z - level) <= kHeightLevelTol; }
 // True when z lies above the level and is not at it.
 bool AboveLevel(double z, double level) { return z > level + kHeightLevelTol; }
