@@ -10,6 +10,7 @@
 
 #include "app/ModelDistances.h"
 #include "host/ParamLists.h"
+#include "host/RoofShapesRings.h"
 #include "objectlib/ObjectLibScripts.h"
 #include "objectlib/PartParams.h"
 
@@ -29,14 +30,8 @@ API_Coord3D Minus(const API_Coord3D& a, const API_Coord3D& b) { return {a.x - b.
 
 // The upward unit normal of a ring (Newell's method); zero for a degenerate ring.
 API_Coord3D UpNormal(const PlaneRing& ring) {
-    API_Coord3D n{0, 0, 0};
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
+    const host::RingNormalVector newell = host::NewellNormal(ring);
+    API_Coord3D n{newell.x, newell.y, newell.z};
     const double len = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     if (!(len > 0)) return {0, 0, 0};
     const double up = n.z < 0 ? -1 : 1;

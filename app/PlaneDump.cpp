@@ -14,20 +14,9 @@
 #include "app/AppHost.h"
 #include "host/ElementDatabase.h"
 #include "host/Host.h"
+#include "host/ModelFile.h"
 
 namespace app {
-namespace {
-
-// The GUID text "{XXXXXXXX-...}" of a host GUID.
-std::string GuidText(const API_Guid& g) {
-    char text[64];
-    std::snprintf(text, sizeof text, "{%08llX-%04llX-%04llX-%04llX-%012llX}", (unsigned long long)(g.hi >> 32),
-                  (unsigned long long)((g.hi >> 16) & 0xFFFF), (unsigned long long)(g.hi & 0xFFFF),
-                  (unsigned long long)(g.lo >> 48), (unsigned long long)(g.lo & 0xFFFFFFFFFFFFull));
-    return text;
-}
-
-}  // namespace
 
 std::vector<HeldPlane> HeldRoofPlanes() {
     std::vector<HeldPlane> planes;
@@ -71,7 +60,7 @@ bool WritePlaneDump(const std::string& path, std::string& error) {
         nlohmann::json vertices = nlohmann::json::array(), coords = nlohmann::json::array();
         for (const API_Coord3D& v : p.vertices) vertices.push_back({v.x, v.y, v.z});
         for (const API_Coord& c : p.planeCoords) coords.push_back({c.x, c.y});
-        planes.push_back({{"roof", p.roofId},         {"roofGuid", GuidText(p.roofGuid)},
+        planes.push_back({{"roof", p.roofId},         {"roofGuid", host::GuidToString(p.roofGuid)},
                           {"group", p.group},         {"slope", p.slope},
                           {"azimuth", p.azimuth},     {"flipped", p.flipped},
                           {"area", p.area},           {"contourCount", p.contourCount},

@@ -352,21 +352,6 @@ void InitTileDialog(int16_t dialID, int32_t tileSurfaceLoaded) {
     FoldToFitScreen(dialID, -1);
 }
 
-// A new family button: its types, the first type's colours and snow guards, first entries selected.
-void FamilyChanged(int16_t dialID, int family) {
-    for (int16_t item = kItemFamilyFirst; item <= kItemFamilyLast; ++item)
-        DGSetItemValLong(dialID, item, item - kItemFamilyFirst == family ? 1 : 0);
-    ShowFamilyIcons(dialID, family);
-    FillTileTypes(dialID, family, "");
-    SelectPopUp(dialID, kItemTileType, 1);
-    const TileType* type = SelectedTileType(dialID);
-    FillColours(dialID, type, "");
-    SelectFirstColour(dialID);
-    FillSnowGuards(dialID, type, "");
-    SelectPopUp(dialID, kItemSnowGuard, 1);
-    ApplyOkRule(dialID);
-}
-
 // A new tile type: its colours and snow guards, first entries selected.
 void TileTypeChanged(int16_t dialID) {
     const TileType* type = SelectedTileType(dialID);
@@ -375,6 +360,16 @@ void TileTypeChanged(int16_t dialID) {
     FillSnowGuards(dialID, type, "");
     SelectPopUp(dialID, kItemSnowGuard, 1);
     ApplyOkRule(dialID);
+}
+
+// A new family button: its types, the first type's colours and snow guards, first entries selected.
+void FamilyChanged(int16_t dialID, int family) {
+    for (int16_t item = kItemFamilyFirst; item <= kItemFamilyLast; ++item)
+        DGSetItemValLong(dialID, item, item - kItemFamilyFirst == family ? 1 : 0);
+    ShowFamilyIcons(dialID, family);
+    FillTileTypes(dialID, family, "");
+    SelectPopUp(dialID, kItemTileType, 1);
+    TileTypeChanged(dialID);
 }
 
 // Automatic accessories switched: the snow-guarding items follow it, and so does OK.

@@ -170,16 +170,24 @@ uint32_t GroupPlaneCandidates(uint32_t group) {
 // The c-th plane to look at for a group.
 uint32_t GroupPlane(uint32_t group, uint32_t c) { return group < gGroupPlanes.size() ? gGroupPlanes[group][c] : c; }
 
+// The c-th plane to look at for a group when it belongs to the group and still has an outline;
+// null for a plane of another group or one the engine dropped.
+RoofPlane* GroupPlaneWithOutline(RoofPlaneTable& table, uint32_t group, uint32_t c) {
+    RoofPlane& plane = table.planes[GroupPlane(group, c)];
+    const bool otherGroup = plane.group != group;
+    const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
+    return otherGroup || noOutline ? nullptr : &plane;
+}
+
 // Collects the distinct edges of one plane group, each with its edge type; false when the host
 // has no memory for the list.
 bool CollectGroupEdges(uint32_t group, HostArray<SetterEdge>& edges) {
     RoofPlaneTable& table = gState.roofPlanes;
     const uint32_t candidates = GroupPlaneCandidates(group);
     for (uint32_t c = 0; c < candidates; ++c) {
-        RoofPlane& plane = table.planes[GroupPlane(group, c)];
-        const bool otherGroup = plane.group != group;
-        const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
-        if (otherGroup || noOutline) continue;
+        RoofPlane* held = GroupPlaneWithOutline(table, group, c);
+        if (held == nullptr) continue;
+        RoofPlane& plane = *held;
         uint32_t contourStart = 0;
         for (uint32_t v = 0; v + 1 < plane.vertexCount; ++v) {
             const API_Coord3D a = ToApi(plane.vertices[v]);
@@ -365,10 +373,9 @@ void ApplySetterEdges(uint32_t group, const HostArray<SetterEdge>& edges) {
         if (e.status <= 0) continue;
         const uint32_t candidates = GroupPlaneCandidates(group);
         for (uint32_t c = 0; c < candidates; ++c) {
-            RoofPlane& plane = table.planes[GroupPlane(group, c)];
-            const bool otherGroup = plane.group != group;
-            const bool noOutline = plane.vertexCount == 1;  // a plane the engine dropped
-            if (otherGroup || noOutline) continue;
+            RoofPlane* held = GroupPlaneWithOutline(table, group, c);
+            if (held == nullptr) continue;
+            RoofPlane& plane = *held;
             for (uint32_t v = 0; v + 1 < plane.vertexCount && v < plane.edgeStatus.count; ++v) {
                 if (!SameEdge(e.start, e.end, ToApi(plane.vertices[v]), ToApi(plane.vertices[v + 1]))) continue;
                 const int16_t kind = v < plane.edgeKind.count ? plane.edgeKind[v] : int16_t(kKindNone);

@@ -5,6 +5,7 @@
 
 #include "host/Attributes.h"
 #include "host/ElementDatabase.h"
+#include "host/RoofShapesRings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,15 +83,8 @@ API_Coord3D Sub(const API_Coord3D& a, const API_Coord3D& b) { return {a.x - b.x,
 
 // Newell's normal of a ring (not normalised; its length is twice the ring's area).
 API_Coord3D RingNormal(const Ring3& ring) {
-    API_Coord3D n;
-    for (size_t i = 0; i < ring.size(); ++i) {
-        const API_Coord3D& p = ring[i];
-        const API_Coord3D& q = ring[(i + 1) % ring.size()];
-        n.x += (p.y - q.y) * (p.z + q.z);
-        n.y += (p.z - q.z) * (p.x + q.x);
-        n.z += (p.x - q.x) * (p.y + q.y);
-    }
-    return n;
+    const RingNormalVector n = NewellNormal(ring);
+    return {n.x, n.y, n.z};
 }
 
 API_Coord3D Normalized(const API_Coord3D& v) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "host/Host.h"
+#include "host/ModelFile.h"
 
 namespace objectlib {
 namespace {
@@ -32,15 +33,6 @@ std::string CsvLine(const ProjectQuantityRow& row) {
            CsvField(row.colourName) + "," + CsvField(row.guid) + "," + CsvField(row.note) + "\n";
 }
 
-// The element's GUID as text.
-std::string GuidText(const API_Guid& g) {
-    char text[64];
-    std::snprintf(text, sizeof text, "{%08llX-%04llX-%04llX-%04llX-%012llX}", (unsigned long long)(g.hi >> 32),
-                  (unsigned long long)((g.hi >> 16) & 0xFFFF), (unsigned long long)(g.hi & 0xFFFF),
-                  (unsigned long long)(g.lo >> 48), (unsigned long long)(g.lo & 0xFFFFFFFFFFFFull));
-    return text;
-}
-
 }  // namespace
 
 std::vector<ProjectQuantityRow> CollectProjectQuantities(const QuantityPreparer& prepare) {
@@ -61,7 +53,7 @@ std::vector<ProjectQuantityRow> CollectProjectQuantities(const QuantityPreparer&
         const std::string key = carriers[e.elementId] > 1 ? e.elementId + "-" + std::to_string(place) : e.elementId;
         for (const host::QuantityLine& q : lines) {
             ProjectQuantityRow row{key, q.name, q.code, q.unit, q.amount};
-            row.guid = GuidText(e.rec.header.guid);
+            row.guid = host::GuidToString(e.rec.header.guid);
             rows.push_back(std::move(row));
         }
     }
