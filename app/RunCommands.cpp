@@ -48,13 +48,7 @@ int RunSessionCommand(int argc, char** argv) {
     runner.inputFolder = FolderOf(script);
     runner.outputFolder = options.outDir.empty() ? runner.inputFolder : options.outDir;
     runner.out = &std::cout;
-    size_t next = 0;
-    runner.nextLine = [&](std::string& line, int& lineNo) {
-        if (next >= lines.size()) return false;
-        line = lines[next];
-        lineNo = int(++next);
-        return true;
-    };
+    app::FeedLines(runner, lines);
     app::InstallDrivers(runner);
     app::InstallModelReader(runner.out);
     int result = 0;

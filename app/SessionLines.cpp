@@ -17,6 +17,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <sstream>
 
@@ -580,6 +581,16 @@ bool ReadLine(SessionRunner& runner, std::string& line, int& lineNo) {
         return true;
     }
     return false;
+}
+
+void FeedLines(SessionRunner& runner, const std::vector<std::string>& lines) {
+    auto next = std::make_shared<size_t>(0);
+    runner.nextLine = [&lines, next](std::string& line, int& lineNo) {
+        if (*next >= lines.size()) return false;
+        line = lines[*next];
+        lineNo = int(++*next);
+        return true;
+    };
 }
 
 void InstallDrivers(SessionRunner& runner) {

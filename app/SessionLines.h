@@ -27,6 +27,9 @@ struct SessionRunner {
     std::string driverError;  // a malformed dialog line a dialog read, reported with its line
 };
 
+// Makes the runner read `lines` one after another, numbered from 1; the lines must outlive it.
+void FeedLines(SessionRunner& runner, const std::vector<std::string>& lines);
+
 // Makes modal dialogs and point inputs take their actions from the lines that follow.
 void InstallDrivers(SessionRunner& runner);
 void RemoveDrivers();

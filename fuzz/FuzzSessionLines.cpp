@@ -87,13 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     app::SessionRunner runner;
     runner.inputFolder = runner.outputFolder = "/nonexistent";
-    size_t next = 0;
-    runner.nextLine = [&](std::string& line, int& lineNo) {
-        if (next >= lines.size()) return false;
-        line = lines[next];
-        lineNo = int(++next);
-        return true;
-    };
+    app::FeedLines(runner, lines);
     app::InstallDrivers(runner);
     std::string line;
     int lineNo = 0;

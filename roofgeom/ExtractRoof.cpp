@@ -168,15 +168,6 @@ GSErrCode FindTemporaryMaterials(int32_t (&materials)[kTemporaryMaterialCount], 
     return NoError;
 }
 
-// Reads one component of a body's 3D model.
-GSErrCode ReadComponent(API_3DTypeID type, int32_t index, int32_t body, API_Component3D& component) {
-    component = API_Component3D{};
-    component.header.typeID = type;
-    component.header.index = index;
-    component.bodyIndex = body;
-    return ACAPI_3D_GetComponent(&component);
-}
-
 // Ends the contour that began at point `first`: it must end on an exact copy of its first point.
 // A last point within kPointEqualTol3D of the first (a closing edge shorter than that was taken as the end of
 // the previous edge) becomes that copy; a contour that does not come back gets the copy appended.
@@ -469,4 +460,12 @@ GSErrCode ExtractRoof(API_Guid roofGuid, API_Guid tileSurfaceGuid) {
         return APIERR_DELETED;
     }
     return NoError;
+}
+
+GSErrCode ReadComponent(API_3DTypeID type, int32_t index, int32_t body, API_Component3D& component) {
+    component = API_Component3D{};
+    component.header.typeID = type;
+    component.header.index = index;
+    component.bodyIndex = body;
+    return ACAPI_3D_GetComponent(&component);
 }

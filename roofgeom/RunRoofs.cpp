@@ -10,20 +10,12 @@
 #include "Common_src/AddOnState.h"
 #include "Common_src/Messages.h"
 #include "Common_src/UserTexts.h"
+#include "roofgeom/ExtractRoof.h"
 
 namespace {
 
 constexpr double kShapeTol = 1e-6;        // metres: coordinates read twice from an unchanged roof agree far better
 constexpr size_t kRefusalLineSize = 600;  // the refusal text with the roof's element ID
-
-// The 3D component of one kind and index of a body.
-GSErrCode ReadBodyComponent(API_3DTypeID type, int32_t index, int32_t body, API_Component3D& component) {
-    component = API_Component3D{};
-    component.header.typeID = type;
-    component.header.index = index;
-    component.bodyIndex = body;
-    return ACAPI_3D_GetComponent(&component);
-}
 
 // Adds one vertex to a digest.
 void AddVertex(RoofShapeDigest& d, const Coord3& p) {
@@ -66,13 +58,13 @@ GSErrCode ReadRoofShapeDigest(const API_Guid& roof, RoofShapeDigest& digest) {
     if (err != NoError) return err;
     for (int32_t body = info.fbody; body <= info.lbody; ++body) {
         API_Component3D component;
-        err = ReadBodyComponent(API_BodyID, body, body, component);
+        err = ReadComponent(API_BodyID, body, body, component);
         if (err == APIERR_DELETED) continue;  // a body the host has dropped
         if (err != NoError) return err;
         const int32_t vertices = component.body.nVert;
         for (int32_t v = 1; v <= vertices; ++v) {
             API_Component3D vert;
-            if ((err = ReadBodyComponent(API_VertID, v, body, vert)) != NoError) return err;
+            if ((err = ReadComponent(API_VertID, v, body, vert)) != NoError) return err;
             AddVertex(digest, Coord3{vert.vert.x, vert.vert.y, vert.vert.z});
         }
     }
