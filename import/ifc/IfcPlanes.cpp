@@ -11,14 +11,7 @@
 #include <unordered_map>
 #include <utility>
 
-// Boost.Geometry's rescale policy trips GCC's maybe-uninitialized analysis (a known false
-// positive of the library's robustness code); the warning is silenced for its headers alone.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <boost/geometry.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-#include <boost/geometry/geometries/polygon.hpp>
-#pragma GCC diagnostic pop
+#include "import/ifc/BoostGeometry.h"
 
 namespace ifcimport {
 namespace {
