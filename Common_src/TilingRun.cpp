@@ -229,7 +229,7 @@ void DoTiles() {
         return;
     }
     // 12. Edges along walls and fills; cutting an edge fails only for want of memory (reported there).
-    if (!ApplyWallJunctions() || !ApplyFillJunctions()) {
+    if (!ApplyWallJunctions(gState.roofPlanes) || !ApplyFillJunctions(gState.roofPlanes)) {
         ReleaseRunState();
         return;
     }

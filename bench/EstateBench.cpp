@@ -127,8 +127,8 @@ void BM_WallAndFillJunctions(benchmark::State& state) {
         CollectSegments();
         planes = gState.roofPlanes.planes.count;
         state.ResumeTiming();
-        ApplyWallJunctions();
-        ApplyFillJunctions();
+        ApplyWallJunctions(gState.roofPlanes);
+        ApplyFillJunctions(gState.roofPlanes);
         state.PauseTiming();
         FreeRoofPlanes();
         state.ResumeTiming();

@@ -11,32 +11,29 @@
 
 namespace {
 
-// The split pass step for one edge: SplitEdgeAtFills under the walk's signature.
-bool SplitStep(uint32_t a, uint32_t i) { return SplitEdgeAtFills(a, i); }
-
 // The marking pass step for one edge; marking never fails.
-bool MarkStep(uint32_t a, uint32_t i) {
-    MarkFillJunction(a, i);
+bool MarkStep(RoofPlaneTable& table, uint32_t a, uint32_t i) {
+    MarkFillJunction(table, a, i);
     return true;
 }
 
 }  // namespace
 
-bool ApplyFillJunctions() {
+bool ApplyFillJunctions(RoofPlaneTable& table) {
     if (gState.fillSegments.count == 0) return true;
     BuildSegmentGrid(gState.fillSegments);
-    const bool done = WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    const bool done = WalkJunctionEdges(table, SplitEdgeAtFills) && WalkJunctionEdges(table, MarkStep);
     DropSegmentGrid();
     return done;
 }
 
-bool SplitEdgeAtFills(uint32_t a, uint32_t i) {
-    return SplitEdgeAtSegments(a, i, gState.fillSegments, /*heightFilter=*/false, /*markEdgeOnSegment=*/true);
+bool SplitEdgeAtFills(RoofPlaneTable& table, uint32_t a, uint32_t i) {
+    return SplitEdgeAtSegments(table, a, i, gState.fillSegments, /*heightFilter=*/false, /*markEdgeOnSegment=*/true);
 }
 
-void MarkFillJunction(uint32_t a, uint32_t i) {
-    const Coord2 p = EdgeStartInPlan(a, i);
-    const Coord2 q = EdgeEndInPlan(a, i);
+void MarkFillJunction(RoofPlaneTable& table, uint32_t a, uint32_t i) {
+    const Coord2 p = EdgeStartInPlan(table, a, i);
+    const Coord2 q = EdgeEndInPlan(table, a, i);
     // Only fill edges near the edge can hold it: with the segment grid, only those are tested.
     std::vector<uint32_t> near;
     const PlanBox edgeBox{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
@@ -45,6 +42,6 @@ void MarkFillJunction(uint32_t a, uint32_t i) {
     for (uint32_t c = 0; c < candidates; ++c) {
         const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = gState.fillSegments[k];
-        if (EdgeLiesOnSegment(s, p, q)) gState.roofPlanes.planes[a].edgeStatus[i] = JunctionStatusOf(a, i, s);
+        if (EdgeLiesOnSegment(s, p, q)) table.planes[a].edgeStatus[i] = JunctionStatusOf(table, a, i, s);
     }
 }

@@ -18,12 +18,12 @@ uint32_t EdgeEndIndex(const RoofPlane& plane, uint32_t i) { return (i + 1) % pla
 
 // Opens vertex slot i + 1 of plane a and fills it with a point of edge i: position `x3`, plane
 // coordinates at fraction t of the edge, and the status, kind and ridge of edge i.
-bool InsertEdgeVertex(uint32_t a, uint32_t i, const Coord3& x3, double t) {
-    RoofPlane& before = gState.roofPlanes.planes[a];
+bool InsertEdgeVertex(RoofPlaneTable& table, uint32_t a, uint32_t i, const Coord3& x3, double t) {
+    RoofPlane& before = table.planes[a];
     const Coord2 cP = before.planeCoords[i];
     const Coord2 cQ = before.planeCoords[EdgeEndIndex(before, i)];
-    if (!InsertVertexSlot(gState.roofPlanes, a, i + 1)) return false;  // without memory: reported by the growth
-    RoofPlane& plane = gState.roofPlanes.planes[a];
+    if (!InsertVertexSlot(table, a, i + 1)) return false;  // without memory: reported by the growth
+    RoofPlane& plane = table.planes[a];
     plane.vertices[i + 1] = x3;
     plane.planeCoords[i + 1] = Coord2{cP.x + (cQ.x - cP.x) * t, cP.y + (cQ.y - cP.y) * t};
     plane.edgeStatus[i + 1] = plane.edgeStatus[i];
@@ -33,9 +33,9 @@ bool InsertEdgeVertex(uint32_t a, uint32_t i, const Coord3& x3, double t) {
 }
 
 // Cuts edge i at plan point x unless x already is one of the edge's two ends.
-bool CutUnlessAtEdgeEnd(uint32_t a, uint32_t i, const Coord2& x) {
-    if (SamePlanPoint(x, EdgeStartInPlan(a, i)) || SamePlanPoint(x, EdgeEndInPlan(a, i))) return true;
-    return CutEdgeAtPlanPoint(a, i, x);
+bool CutUnlessAtEdgeEnd(RoofPlaneTable& table, uint32_t a, uint32_t i, const Coord2& x) {
+    if (SamePlanPoint(x, EdgeStartInPlan(table, a, i)) || SamePlanPoint(x, EdgeEndInPlan(table, a, i))) return true;
+    return CutEdgeAtPlanPoint(table, a, i, x);
 }
 
 }  // namespace
@@ -51,40 +51,40 @@ bool TakesPartInJunctions(int16_t status) {
     }
 }
 
-bool WalkJunctionEdges(bool (*step)(uint32_t plane, uint32_t edge)) {
-    for (uint32_t a = 0; a < gState.roofPlanes.planes.count; ++a) {
+bool WalkJunctionEdges(RoofPlaneTable& table, bool (*step)(RoofPlaneTable& table, uint32_t plane, uint32_t edge)) {
+    for (uint32_t a = 0; a < table.planes.count; ++a) {
         // The count is read again at every step: a step may cut the edge and add vertices.
-        for (uint32_t i = 0; i < gState.roofPlanes.planes[a].vertexCount; ++i) {
-            if (!TakesPartInJunctions(gState.roofPlanes.planes[a].edgeStatus[i])) continue;
-            if (!step(a, i)) return false;
+        for (uint32_t i = 0; i < table.planes[a].vertexCount; ++i) {
+            if (!TakesPartInJunctions(table.planes[a].edgeStatus[i])) continue;
+            if (!step(table, a, i)) return false;
         }
     }
     return true;
 }
 
-Coord2 EdgeStartInPlan(uint32_t a, uint32_t i) { return PlanOf(gState.roofPlanes.planes[a].vertices[i]); }
+Coord2 EdgeStartInPlan(RoofPlaneTable& table, uint32_t a, uint32_t i) { return PlanOf(table.planes[a].vertices[i]); }
 
-Coord2 EdgeEndInPlan(uint32_t a, uint32_t i) {
-    const RoofPlane& plane = gState.roofPlanes.planes[a];
+Coord2 EdgeEndInPlan(RoofPlaneTable& table, uint32_t a, uint32_t i) {
+    const RoofPlane& plane = table.planes[a];
     return PlanOf(plane.vertices[EdgeEndIndex(plane, i)]);
 }
 
-bool CutEdgeAtPlanPoint(uint32_t a, uint32_t i, const Coord2& x) {
-    const RoofPlane& plane = gState.roofPlanes.planes[a];
+bool CutEdgeAtPlanPoint(RoofPlaneTable& table, uint32_t a, uint32_t i, const Coord2& x) {
+    const RoofPlane& plane = table.planes[a];
     const Coord3 p = plane.vertices[i];
     const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
     // The height and plane coordinates follow the edge in proportion to the plan distance.
     const double planLength = Distance2(PlanOf(p), PlanOf(q));
     const double t = planLength < kShortestPlanEdge ? 0.0 : Distance2(PlanOf(p), x) / planLength;
-    return InsertEdgeVertex(a, i, Coord3{x.x, x.y, p.z + (q.z - p.z) * t}, t);
+    return InsertEdgeVertex(table, a, i, Coord3{x.x, x.y, p.z + (q.z - p.z) * t}, t);
 }
 
-bool CutEdgeAtHeight(uint32_t a, uint32_t i, double z) {
-    const RoofPlane& plane = gState.roofPlanes.planes[a];
+bool CutEdgeAtHeight(RoofPlaneTable& table, uint32_t a, uint32_t i, double z) {
+    const RoofPlane& plane = table.planes[a];
     const Coord3 p = plane.vertices[i];
     const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
     const double t = (z - p.z) / (q.z - p.z);
-    return InsertEdgeVertex(a, i, Coord3{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t, z}, t);
+    return InsertEdgeVertex(table, a, i, Coord3{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t, z}, t);
 }
 
 bool EdgeLiesOnSegment(const WallSegment& s, const Coord2& p, const Coord2& q) {
@@ -92,12 +92,12 @@ bool EdgeLiesOnSegment(const WallSegment& s, const Coord2& p, const Coord2& q) {
     return relation >= 1 && relation <= 4;
 }
 
-bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& segments, bool heightFilter,
+bool SplitEdgeAtSegments(RoofPlaneTable& table, uint32_t a, uint32_t i, const HostArray<WallSegment>& segments, bool heightFilter,
                          bool markEdgeOnSegment) {
     // Segments far from the edge bear no relation to it (nor to a piece cut from it): with the
     // segment grid, only those near the edge are tested, in list order.
     std::vector<uint32_t> near;
-    const RoofPlane& edgePlane = gState.roofPlanes.planes[a];
+    const RoofPlane& edgePlane = table.planes[a];
     const Coord3 edgeP = edgePlane.vertices[i];
     const Coord3 edgeQ = edgePlane.vertices[EdgeEndIndex(edgePlane, i)];
     const bool indexed =
@@ -106,7 +106,7 @@ bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& s
     for (uint32_t c = 0; c < candidates; ++c) {
         const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = segments[k];
-        const RoofPlane& plane = gState.roofPlanes.planes[a];
+        const RoofPlane& plane = table.planes[a];
         const Coord3 p = plane.vertices[i];
         const Coord3 q = plane.vertices[EdgeEndIndex(plane, i)];
         if (heightFilter) {
@@ -119,22 +119,22 @@ bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& s
         bool ok = true;
         switch (SegmentRelation(segA, segB, PlanOf(p), PlanOf(q))) {
             case 5:  // P .. A .. B .. Q: B is farther along the edge, so it goes in first
-                ok = CutUnlessAtEdgeEnd(a, i, segB) && CutUnlessAtEdgeEnd(a, i, segA);
+                ok = CutUnlessAtEdgeEnd(table, a, i, segB) && CutUnlessAtEdgeEnd(table, a, i, segA);
                 break;
             case 6:  // P .. B .. A .. Q
-                ok = CutUnlessAtEdgeEnd(a, i, segA) && CutUnlessAtEdgeEnd(a, i, segB);
+                ok = CutUnlessAtEdgeEnd(table, a, i, segA) && CutUnlessAtEdgeEnd(table, a, i, segB);
                 break;
             case 7:
             case 9:  // only the segment's end B lies inside the edge
-                ok = CutUnlessAtEdgeEnd(a, i, segB);
+                ok = CutUnlessAtEdgeEnd(table, a, i, segB);
                 break;
             case 8:
             case 10:  // only the segment's start A lies inside the edge
-                ok = CutUnlessAtEdgeEnd(a, i, segA);
+                ok = CutUnlessAtEdgeEnd(table, a, i, segA);
                 break;
             case 1: case 2: case 3: case 4: {  // the whole edge lies on the segment
                 if (markEdgeOnSegment) {
-                    int16_t& status = gState.roofPlanes.planes[a].edgeStatus[i];
+                    int16_t& status = table.planes[a].edgeStatus[i];
                     status = HorizontalJunctionStatusOf(status);
                 }
                 break;

@@ -10,29 +10,31 @@
 // other free sloped edges (21, 22), and free hole edges (51, 52, 53).
 bool TakesPartInJunctions(int16_t status);
 
-// Calls `step` for every edge of every roof plane whose status takes part at the moment the walk
-// reaches it. New pieces cut off an edge are visited in their turn. False as soon as a step fails.
-bool WalkJunctionEdges(bool (*step)(uint32_t plane, uint32_t edge));
+// Calls `step` for every edge of every roof plane of `table` whose status takes part at the moment
+// the walk reaches it. New pieces cut off an edge are visited in their turn. False as soon as a
+// step fails.
+bool WalkJunctionEdges(RoofPlaneTable& table,
+                       bool (*step)(RoofPlaneTable& table, uint32_t plane, uint32_t edge));
 
 // Plan end points of edge i of plane a (its end wraps to vertex 0 after the last vertex).
-Coord2 EdgeStartInPlan(uint32_t a, uint32_t i);
-Coord2 EdgeEndInPlan(uint32_t a, uint32_t i);
+Coord2 EdgeStartInPlan(RoofPlaneTable& table, uint32_t a, uint32_t i);
+Coord2 EdgeEndInPlan(RoofPlaneTable& table, uint32_t a, uint32_t i);
 
 // Cuts edge i of plane a at the plan point x: the new vertex i + 1 lies at x with the height and
 // plane coordinates of the edge at that plan distance, and inherits the edge's status, kind and
 // ridge. Edge i then ends at x. Reports and returns false when the host has no memory.
-bool CutEdgeAtPlanPoint(uint32_t a, uint32_t i, const Coord2& x);
+bool CutEdgeAtPlanPoint(RoofPlaneTable& table, uint32_t a, uint32_t i, const Coord2& x);
 
 // Cuts edge i of plane a where it passes the height z (the edge must rise or fall through z).
 // Reports and returns false when the host has no memory.
-bool CutEdgeAtHeight(uint32_t a, uint32_t i, double z);
+bool CutEdgeAtHeight(RoofPlaneTable& table, uint32_t a, uint32_t i, double z);
 
 // The split pass over one edge, common to walls and fills: for every segment in list order, the
 // segment ends that lie strictly inside the edge become vertices (farther one first). With
 // `heightFilter` a segment entirely above or below the edge is passed over; with
 // `markEdgeOnSegment` an edge lying on a segment gets its horizontal junction status at once.
-bool SplitEdgeAtSegments(uint32_t a, uint32_t i, const HostArray<WallSegment>& segments, bool heightFilter,
-                         bool markEdgeOnSegment);
+bool SplitEdgeAtSegments(RoofPlaneTable& table, uint32_t a, uint32_t i, const HostArray<WallSegment>& segments,
+                         bool heightFilter, bool markEdgeOnSegment);
 
 // Plan start and end of a segment.
 inline Coord2 SegmentStart(const WallSegment& s) { return {s.x1, s.y1}; }

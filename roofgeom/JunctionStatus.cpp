@@ -53,21 +53,21 @@ int16_t HorizontalJunctionStatusOf(int16_t status) {
     }
 }
 
-int16_t JunctionStatusOf(uint32_t a, uint32_t i, const WallSegment& s) {
-    const int16_t status = gState.roofPlanes.planes[a].edgeStatus[i];
+int16_t JunctionStatusOf(RoofPlaneTable& table, uint32_t a, uint32_t i, const WallSegment& s) {
+    const int16_t status = table.planes[a].edgeStatus[i];
     switch (status) {
         case kStatusVerge:
         case kStatusFreeSloped:
-            return WallOnMarkedSide(a, i, s) ? kStatusWallVergeSide : kStatusWallVerge;
+            return WallOnMarkedSide(table, a, i, s) ? kStatusWallVergeSide : kStatusWallVerge;
         case kStatusHoleSloped:
-            return WallOnMarkedSide(a, i, s) ? kStatusWallHoleSlopedSide : kStatusWallHoleSloped;
+            return WallOnMarkedSide(table, a, i, s) ? kStatusWallHoleSlopedSide : kStatusWallHoleSloped;
         default:
             return HorizontalJunctionStatusOf(status);
     }
 }
 
-bool WallOnMarkedSide(uint32_t a, uint32_t i, const WallSegment& s) {
-    const RoofPlane& plane = gState.roofPlanes.planes[a];
+bool WallOnMarkedSide(RoofPlaneTable& table, uint32_t a, uint32_t i, const WallSegment& s) {
+    const RoofPlane& plane = table.planes[a];
     const Coord3 p = plane.vertices[i];
     const Coord3 q = plane.vertices[(i + 1) % plane.vertexCount];
     Coord3 v;

@@ -73,30 +73,24 @@ HeightCuts CutsForHeightRange(double zP, double zQ, double bottom, double top) {
     return cuts;
 }
 
-// The split pass step for one edge: SplitEdgeAtWalls under the walk's signature.
-bool SplitStep(uint32_t a, uint32_t i) { return SplitEdgeAtWalls(a, i); }
-
-// The marking pass step for one edge.
-bool MarkStep(uint32_t a, uint32_t i) { return MarkWallJunction(a, i); }
-
 }  // namespace
 
-bool ApplyWallJunctions() {
+bool ApplyWallJunctions(RoofPlaneTable& table) {
     if (gState.wallSegments.count == 0) return true;
     BuildSegmentGrid(gState.wallSegments);
-    const bool done = WalkJunctionEdges(SplitStep) && WalkJunctionEdges(MarkStep);
+    const bool done = WalkJunctionEdges(table, SplitEdgeAtWalls) && WalkJunctionEdges(table, MarkWallJunction);
     DropSegmentGrid();
     return done;
 }
 
-bool SplitEdgeAtWalls(uint32_t a, uint32_t i) {
-    return SplitEdgeAtSegments(a, i, gState.wallSegments, /*heightFilter=*/true, /*markEdgeOnSegment=*/false);
+bool SplitEdgeAtWalls(RoofPlaneTable& table, uint32_t a, uint32_t i) {
+    return SplitEdgeAtSegments(table, a, i, gState.wallSegments, /*heightFilter=*/true, /*markEdgeOnSegment=*/false);
 }
 
-bool MarkWallJunction(uint32_t a, uint32_t i) {
+bool MarkWallJunction(RoofPlaneTable& table, uint32_t a, uint32_t i) {
     // Whether the edge lies along a wall is judged on the edge as it was before any cut here.
-    const Coord2 p0 = EdgeStartInPlan(a, i);
-    const Coord2 q0 = EdgeEndInPlan(a, i);
+    const Coord2 p0 = EdgeStartInPlan(table, a, i);
+    const Coord2 q0 = EdgeEndInPlan(table, a, i);
     // Only walls near the edge can run along it: with the segment grid, only those are tested.
     std::vector<uint32_t> near;
     const PlanBox edgeBox{std::min(p0.x, q0.x), std::min(p0.y, q0.y), std::max(p0.x, q0.x), std::max(p0.y, q0.y)};
@@ -105,7 +99,7 @@ bool MarkWallJunction(uint32_t a, uint32_t i) {
     for (uint32_t c = 0; c < candidates; ++c) {
         const uint32_t k = indexed ? near[c] : c;
         const WallSegment& s = gState.wallSegments[k];
-        const RoofPlane& plane = gState.roofPlanes.planes[a];
+        const RoofPlane& plane = table.planes[a];
         const double zP = plane.vertices[i].z;
         const double zQ = plane.vertices[(i + 1) % plane.vertexCount].z;
         // The edge stays at or under the wall's foot: nothing of it runs along the wall.
@@ -118,8 +112,8 @@ bool MarkWallJunction(uint32_t a, uint32_t i) {
         const HeightCuts cuts = CutsForHeightRange(zP, zQ, s.bottom, s.top);
         // The farther cut goes in first, so the nearer one falls inside the shortened edge.
         for (int c = cuts.count - 1; c >= 0; --c)
-            if (!CutEdgeAtHeight(a, i, cuts.at[c])) return false;
-        if (cuts.markFirstPiece) gState.roofPlanes.planes[a].edgeStatus[i] = JunctionStatusOf(a, i, s);
+            if (!CutEdgeAtHeight(table, a, i, cuts.at[c])) return false;
+        if (cuts.markFirstPiece) table.planes[a].edgeStatus[i] = JunctionStatusOf(table, a, i, s);
     }
     return true;
 }

@@ -10,7 +10,7 @@ using FillJunctions = JunctionTest;
 TEST_F(FillJunctions, EaveLyingOnAFillBecomesAWallEaveInTheFirstPass) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddFill(-1, 0, 12, 0);
-    ASSERT_TRUE(SplitEdgeAtFills(a, 0));
+    ASSERT_TRUE(SplitEdgeAtFills(gState.roofPlanes, a, 0));
     EXPECT_EQ(Status(a, 0), kStatusWallEave);
     EXPECT_EQ(Count(a), 5u);
 }
@@ -28,7 +28,7 @@ TEST_F(FillJunctions, HorizontalEdgesOnAFillChangeInTheFirstPassOnly) {
     AddFill(4, 4, 5, 4);
     AddFill(10, 0, 10, 8);
     for (uint32_t i = 0; i < Count(a); ++i) {
-        if (Status(a, i) > 0) ASSERT_TRUE(SplitEdgeAtFills(a, i));
+        if (Status(a, i) > 0) ASSERT_TRUE(SplitEdgeAtFills(gState.roofPlanes, a, i));
     }
     EXPECT_EQ(Status(a, 2), kStatusWallTop);
     EXPECT_EQ(Status(a, 7), kStatusWallHoleLower);
@@ -43,7 +43,7 @@ TEST_F(FillJunctions, FillCountsAtAnyHeight) {
     const uint32_t a = AddPlane({{{{0, 0, 30}, {10, 0, 30}, {10, 4, 32}, {0, 4, 32}},
                                   {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}}});
     AddFill(10, -1, 10, 2);
-    ASSERT_TRUE(ApplyFillJunctions());
+    ASSERT_TRUE(ApplyFillJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_NEAR(Vertex(a, 2).z, 31, 1e-12);
     EXPECT_EQ(Status(a, 1), kStatusWallVerge);  // looking downhill, the fill at x 10 is on the left
@@ -55,8 +55,8 @@ TEST_F(FillJunctions, EdgeAlreadyAlongAWallIsLeftToTheWall) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(-1, 0, 11, 0, 0, 4);
     AddFill(3, 0, 7, 0);
-    ASSERT_TRUE(ApplyWallJunctions());
-    ASSERT_TRUE(ApplyFillJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
+    ASSERT_TRUE(ApplyFillJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);
     EXPECT_EQ(Status(a, 0), kStatusWallEave);
 }
@@ -65,7 +65,7 @@ TEST_F(FillJunctions, HostOutOfMemoryEndsTheStepWithAlignedArrays) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddFill(3, 0, 7, 0);
     host::ArmAllocationFault(1);
-    EXPECT_FALSE(ApplyFillJunctions());
+    EXPECT_FALSE(ApplyFillJunctions(gState.roofPlanes));
     host::DisarmAllocationFault();
     ExpectArraysAligned(a);
     EXPECT_EQ(Count(a), 5u);

@@ -87,8 +87,8 @@ TEST_F(JunctionPipeline, GableWallAndChimneyGetTheirJunctionStatuses) {
     AddWall(5, 1, 5, 2, 0, 9);
     AddWall(5, 2, 4, 2, 0, 9);
     AddWall(4, 2, 4, 1, 0, 9);
-    ASSERT_TRUE(ApplyWallJunctions());
-    ASSERT_TRUE(ApplyFillJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
+    ASSERT_TRUE(ApplyFillJunctions(gState.roofPlanes));
 
     // Looking downhill, the gable wall is on the right of the south plane, left of the north one.
     EXPECT_EQ(StatusBetween(south, {0, 4}, {0, 0}), kStatusWallVergeSide);

@@ -15,7 +15,7 @@ using WallMarking = JunctionTest;
 TEST_F(WallSplit, WallAlongTheMiddleOfAnEaveCutsItIntoThree) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(3, 0, 7, 0, 0, 8);
-    ASSERT_TRUE(SplitEdgeAtWalls(a, 0));
+    ASSERT_TRUE(SplitEdgeAtWalls(gState.roofPlanes, a, 0));
     ASSERT_EQ(Count(a), 7u);
     EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 3);
     EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 7);
@@ -27,7 +27,7 @@ TEST_F(WallSplit, WallAlongTheMiddleOfAnEaveCutsItIntoThree) {
     // The whole run marks only the middle piece.
     FreeRoofPlanes();
     const uint32_t b = AddPlane({SouthPlaneContour()});
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(b), 7u);
     EXPECT_EQ(Status(b, 0), kStatusEave);
     EXPECT_EQ(Status(b, 1), kStatusWallEave);
@@ -38,7 +38,7 @@ TEST_F(WallSplit, WallAlongTheMiddleOfAnEaveCutsItIntoThree) {
 TEST_F(WallSplit, PiecesInheritKindAndRidgeOfTheEdgeTheyCameFrom) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(7, 0, 3, 0, 0, 8);  // the footprint edge drawn the other way round
-    ASSERT_TRUE(SplitEdgeAtWalls(a, 0));
+    ASSERT_TRUE(SplitEdgeAtWalls(gState.roofPlanes, a, 0));
     ASSERT_EQ(Count(a), 7u);
     EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 3);
     EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 7);
@@ -56,7 +56,7 @@ TEST_F(WallSplit, WallEndingAtTheEavesCornerAddsNoVertexThere) {
     AddWall(-2, 0, 0.0005, 0, 0, 8);  // ends at the corner, within 0.001
     AddWall(6, 0, 9.9995, 0, 0, 8);   // one end inside, the other at the far corner
     AddWall(-3, 0, 9.9995, 0, 0, 8);  // from beyond the start to the far corner
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 6);
     EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 10);
@@ -66,7 +66,7 @@ TEST_F(WallSplit, WallReachingOverTheEavesEndCutsOnce) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(8, 0, 14, 0, 0, 8);   // starts inside, runs on past the corner
     AddWall(-4, 0, 2, 0, 0, 8);   // comes from beyond the start, ends inside
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 7u);
     EXPECT_DOUBLE_EQ(Vertex(a, 1).x, 2);
     EXPECT_DOUBLE_EQ(Vertex(a, 2).x, 8);
@@ -79,7 +79,7 @@ TEST_F(WallSplit, WallWhollyLowerOrHigherThanTheEdgeDoesNotCut) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(3, 0, 7, 0, 0, 2.5);   // top below the eave at z 3
     AddWall(3, 0, 7, 0, 3.2, 9);   // foot above the eave
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);
     EXPECT_EQ(Status(a, 0), kStatusEave);
 }
@@ -89,7 +89,7 @@ TEST_F(WallSplit, CutOnASlopedVergeFollowsTheEdgeInPlanDistance) {
     const uint32_t a = AddPlane(
         {{{{0, 0, 3}, {8, 0, 3}, {8, 6, 6}, {0, 6, 6}}, {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}}});
     AddWall(8, 2, 8, 9, 0, 10);
-    ASSERT_TRUE(SplitEdgeAtWalls(a, 1));
+    ASSERT_TRUE(SplitEdgeAtWalls(gState.roofPlanes, a, 1));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_DOUBLE_EQ(Vertex(a, 2).y, 2);
     EXPECT_NEAR(Vertex(a, 2).z, 4, 1e-12);
@@ -102,7 +102,7 @@ TEST_F(WallSplit, RidgesHipsAndValleysAreNeverCutNorMarked) {
     AddWall(3, 0, 7, 0, 0, 20);      // inside the ridge
     AddWall(10, -5, 10, 10, 0, 20);  // the hip lies on it
     AddWall(8, 4, 2, 4, 0, 20);      // inside the valley
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);
     const int16_t want[] = {kStatusRidge, kStatusHip, kStatusValley, kStatusNearFlatSloped, kStatusNoEdge};
     for (uint32_t i = 0; i < 5; ++i) EXPECT_EQ(Status(a, i), want[i]);
@@ -114,7 +114,7 @@ TEST_F(WallMarking, EaveAboveOrAtTheWallTopStaysAnEave) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(-1, 0, 11, 0, 0, 2.5);
     AddWall(-1, 0, 11, 0, 0, 3.0005);  // top at the eave's height, within 0.001
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);
     EXPECT_EQ(Status(a, 0), kStatusEave);
 }
@@ -124,7 +124,7 @@ TEST_F(WallMarking, VergeFromThreeToSevenAlongAWallUpToFiveIsCutAtFive) {
     const uint32_t a = AddPlane(
         {{{{0, 0, 3}, {8, 0, 3}, {8, 6, 7}, {0, 6, 7}}, {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}}});
     AddWall(8, -1, 8, 8, 0, 5);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_NEAR(Vertex(a, 2).z, 5, 1e-12);
     EXPECT_NEAR(Vertex(a, 2).y, 3, 1e-12);  // halfway along the edge
@@ -139,7 +139,7 @@ TEST_F(WallMarking, FallingVergeAlongALowWallIsCutAtTheSameHeight) {
     const uint32_t a = AddPlane(
         {{{{0, 0, 3}, {8, 0, 3}, {8, 6, 7}, {0, 6, 7}}, {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}}});
     AddWall(0, 8, 0, -1, 0, 5);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_NEAR(Vertex(a, 4).z, 5, 1e-12);
     EXPECT_EQ(Status(a, 3), kStatusVerge);  // from z 7 down to the wall top
@@ -151,7 +151,7 @@ TEST_F(WallMarking, VergePassingThroughAWallsWholeHeightIsCutTwice) {
     const uint32_t a = AddPlane(
         {{{{0, 0, 1}, {8, 0, 1}, {8, 8, 9}, {0, 8, 9}}, {kStatusEave, kStatusVerge, kStatusShedTop, kStatusVerge}}});
     AddWall(8, -1, 8, 9, 3, 6);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 7u);
     EXPECT_NEAR(Vertex(a, 2).z, 3, 1e-12);
     EXPECT_NEAR(Vertex(a, 3).z, 6, 1e-12);
@@ -168,7 +168,7 @@ TEST_F(WallMarking, VergeFallingBelowTheWallsFootIsCutThere) {
     // to z 3 (below its foot): cut at z 4, the upper piece is marked, the lower one is not.
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(0, 6, 0, -1, 4, 9);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 6u);
     EXPECT_NEAR(Vertex(a, 4).z, 4, 1e-12);
     EXPECT_NEAR(Vertex(a, 4).y, 2, 1e-12);
@@ -182,7 +182,7 @@ TEST_F(WallMarking, WallsOnBothSidesOfAPlaneAreToldApart) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(0, -1, 0, 6, 0, 12);
     AddWall(10, -1, 10, 6, 0, 12);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);  // both walls rise above the whole verges: no cut
     EXPECT_EQ(Status(a, 3), kStatusWallVergeSide);
     EXPECT_EQ(Status(a, 1), kStatusWallVerge);
@@ -197,7 +197,7 @@ TEST_F(WallMarking, SideOfTheLastEdgeIsJudgedOnTheContoursOwnVertices) {
     const uint32_t rotated = AddPlane(
         {{{{0, 4, 5}, {0, 0, 3}, {10, 0, 3}, {10, 4, 5}}, {kStatusVerge, kStatusEave, kStatusVerge, kStatusShedTop}}});
     AddWall(0, -1, 0, 6, 0, 12);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Status(last, 3), kStatusWallVergeSide);
     EXPECT_EQ(Status(rotated, 0), kStatusWallVergeSide);
 }
@@ -205,7 +205,7 @@ TEST_F(WallMarking, SideOfTheLastEdgeIsJudgedOnTheContoursOwnVertices) {
 TEST_F(WallMarking, WallBelowTheVergesFootDoesNotMarkIt) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(10, -1, 10, 6, 0, 3.0005);  // top at the verge's lower end
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Count(a), 5u);
     EXPECT_EQ(Status(a, 1), kStatusVerge);
 }
@@ -222,7 +222,7 @@ TEST_F(WallMarking, ObliqueEdgeIsMarkedByWhetherTheWallLiesDownhill) {
     AddWall(0, 6, 2, 0, 0, 12);
     AddWall(30, 0, 28, 6, 0, 12);
     AddWall(22, 6, 20, 0, 0, 12);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Status(widening, 1), kStatusWallVergeSide);
     EXPECT_EQ(Status(widening, 3), kStatusWallVergeSide);
     EXPECT_EQ(Status(narrowing, 1), kStatusWallVerge);
@@ -239,7 +239,7 @@ TEST_F(WallMarking, WallAlongThePlansYAxisOnADiagonallyFallingPlane) {
                                   {kStatusFreeSloped, kStatusFreeSloped, kStatusFreeSloped, kStatusFreeSloped}}});
     AddWall(0, 7, 0, -1, 0, 20);
     AddWall(6, -1, 6, 7, 0, 20);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Status(a, 3), kStatusWallVergeSide);
     EXPECT_EQ(Status(a, 1), kStatusWallVerge);
     EXPECT_EQ(Status(a, 0), kStatusFreeSloped);
@@ -258,7 +258,7 @@ TEST_F(WallMarking, SideTestAtAReflexCornerUsesAPointOnThePlane) {
     const uint32_t convex = AddPlane({{{{-4, 6, 5}, {-8, 4, 7}, {-8, 0, 7}, {-4, 0, 5}},
                                        {kStatusFreeSloped, kStatusShedTop, kStatusVerge, kStatusEave}}});
     AddWall(-4, 6, -8, 4, 0, 20);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Status(l, 3), kStatusWallVerge);
     EXPECT_EQ(Status(convex, 0), kStatusWallVerge);
 }
@@ -268,7 +268,7 @@ TEST_F(WallMarking, LevelPlaneAlongAWallGetsTheUnsidedCode) {
     const uint32_t a = AddPlane(
         {{{{0, 0, 3}, {6, 0, 3}, {6, 4, 3}, {0, 4, 3}}, {kStatusVerge, kStatusVerge, kStatusVerge, kStatusVerge}}});
     AddWall(6, -1, 6, 5, 0, 6);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     EXPECT_EQ(Status(a, 1), kStatusWallVerge);
     EXPECT_EQ(Status(a, 0), kStatusVerge);
 }
@@ -289,7 +289,7 @@ TEST_F(WallMarking, HoleEdgesAlongAChimneysWallsBecomeWallJunctions) {
     AddWall(5, 3, 5, 4, 0, 9);
     AddWall(5, 4, 4, 4, 0, 9);
     AddWall(4, 4, 4, 3, 0, 9);
-    ASSERT_TRUE(ApplyWallJunctions());
+    ASSERT_TRUE(ApplyWallJunctions(gState.roofPlanes));
     ASSERT_EQ(Count(a), 10u);
     EXPECT_EQ(Status(a, 5), kStatusWallHoleUpper);
     EXPECT_EQ(Status(a, 7), kStatusWallHoleLower);
@@ -307,7 +307,7 @@ TEST_F(WallSplit, HostOutOfMemoryEndsTheStepWithAlignedArrays) {
     const uint32_t a = AddPlane({SouthPlaneContour()});
     AddWall(3, 0, 7, 0, 0, 8);
     host::ArmAllocationFault(1);
-    EXPECT_FALSE(ApplyWallJunctions());
+    EXPECT_FALSE(ApplyWallJunctions(gState.roofPlanes));
     host::DisarmAllocationFault();
     // Told once, by the growth that found no memory.
     EXPECT_TRUE(host::gSession.alerts.empty());
