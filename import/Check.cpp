@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <map>
+#include <vector>
 
 #include "import/Geometry.h"
 #include "import/Healing.h"
@@ -113,29 +116,21 @@ bool EdgePierces(const Face& f, const Face& g) {
     return false;
 }
 
-// The plan boxes of two faces overlap.
-bool BoxesMeet(const Face& f, const Face& g) {
-    auto box = [](const Face& face, double& x0, double& y0, double& x1, double& y1) {
-        x0 = y0 = 1e300, x1 = y1 = -1e300;
-        for (const Vec3& p : face.outer) x0 = std::min(x0, p.x), y0 = std::min(y0, p.y), x1 = std::max(x1, p.x), y1 = std::max(y1, p.y);
-    };
-    double ax0, ay0, ax1, ay1, bx0, by0, bx1, by1;
-    box(f, ax0, ay0, ax1, ay1);
-    box(g, bx0, by0, bx1, by1);
-    return ax0 <= bx1 && bx0 <= ax1 && ay0 <= by1 && by0 <= ay1;
-}
-
 // Planes of one roof or of two roofs passing through each other.
 void CheckCrossings(const Scene& scene, Report& report) {
+    std::vector<PlanBox> boxes;
+    boxes.reserve(scene.roofs.size());
+    for (const Roof& roof : scene.roofs) boxes.push_back(RoofPlanBox(roof));
     for (size_t r1 = 0; r1 < scene.roofs.size(); ++r1)
         for (size_t r2 = r1; r2 < scene.roofs.size(); ++r2) {
+            if (!BoxesMeet(boxes[r1], boxes[r2])) continue;  // roofs apart in plan cannot cross
             const Roof& A = scene.roofs[r1];
             const Roof& B = scene.roofs[r2];
             for (size_t i = 0; i < A.faces.size(); ++i)
                 for (size_t j = (r1 == r2 ? i + 1 : 0); j < B.faces.size(); ++j) {
                     const Face& f = A.faces[i];
                     const Face& g = B.faces[j];
-                    if (!BoxesMeet(f, g) || !(EdgePierces(f, g) || EdgePierces(g, f))) continue;
+                    if (!FaceBoxesMeet(f, g) || !(EdgePierces(f, g) || EdgePierces(g, f))) continue;
                     const Vec3 at = f.outer.front();
                     AddNote(report, Severity::Warning, kRowCrossing, A.id, f.source, &at, 0, double(g.source), B.id);
                 }
@@ -203,15 +198,47 @@ bool StandsOn(const PlacedTileSurface& t, const Face& f) {
     return std::fabs(turn) <= kTileSurfaceTurn;
 }
 
-// Roofs that already carry tile surfaces from an earlier tiling.
+// Metres: the side of a cell of the plan grid that finds the roofs under a tile surface's corner.
+constexpr double kTiledGridCell = 20.0;
+// A roof whose box covers more cells than this is tried for every surface instead.
+constexpr int64_t kTiledGridMaxCells = 4096;
+
+// The grid cell of a plan coordinate.
+int64_t TiledCell(double v) { return int64_t(std::floor(v / kTiledGridCell)); }
+
+// Roofs that already carry tile surfaces from an earlier tiling. Each surface is tried only on the
+// roofs whose plan box holds its corner (a grid of the boxes), so an estate is checked in linear time.
 void CheckTiled(const Scene& scene, Report& report) {
-    for (const Roof& roof : scene.roofs) {
-        if (roof.faces.empty()) continue;
-        int surfaces = 0;
-        for (const PlacedTileSurface& t : scene.tileSurfaces)
-            surfaces += std::any_of(roof.faces.begin(), roof.faces.end(), [&](const Face& f) { return StandsOn(t, f); }) ? 1 : 0;
-        if (surfaces > 0)
-            AddNote(report, Severity::Warning, kRowAlreadyTiled, roof.id, 0, &roof.faces.front().outer.front(), double(surfaces));
+    if (scene.tileSurfaces.empty()) return;
+    std::map<std::pair<int64_t, int64_t>, std::vector<size_t>> grid;
+    std::vector<size_t> wide;  // roofs too large for the grid
+    for (size_t r = 0; r < scene.roofs.size(); ++r) {
+        if (scene.roofs[r].faces.empty()) continue;
+        const PlanBox box = RoofPlanBox(scene.roofs[r]);
+        const int64_t cx0 = TiledCell(box.x0 - kTileSurfaceStand), cx1 = TiledCell(box.x1 + kTileSurfaceStand);
+        const int64_t cy0 = TiledCell(box.y0 - kTileSurfaceStand), cy1 = TiledCell(box.y1 + kTileSurfaceStand);
+        if ((cx1 - cx0 + 1) * (cy1 - cy0 + 1) > kTiledGridMaxCells) {
+            wide.push_back(r);
+            continue;
+        }
+        for (int64_t cx = cx0; cx <= cx1; ++cx)
+            for (int64_t cy = cy0; cy <= cy1; ++cy) grid[{cx, cy}].push_back(r);
+    }
+    std::vector<int> surfaces(scene.roofs.size(), 0);
+    for (const PlacedTileSurface& t : scene.tileSurfaces) {
+        auto standsOnRoof = [&](size_t r) {
+            const Roof& roof = scene.roofs[r];
+            if (std::any_of(roof.faces.begin(), roof.faces.end(), [&](const Face& f) { return StandsOn(t, f); })) ++surfaces[r];
+        };
+        const auto cell = grid.find({TiledCell(t.at.x), TiledCell(t.at.y)});
+        if (cell != grid.end())
+            for (size_t r : cell->second) standsOnRoof(r);
+        for (size_t r : wide) standsOnRoof(r);
+    }
+    for (size_t r = 0; r < scene.roofs.size(); ++r) {
+        const Roof& roof = scene.roofs[r];
+        if (surfaces[r] > 0)
+            AddNote(report, Severity::Warning, kRowAlreadyTiled, roof.id, 0, &roof.faces.front().outer.front(), double(surfaces[r]));
     }
 }
 

@@ -98,4 +98,17 @@ void MoveSharedPoint(Roof& roof, const Vec3& from, const Vec3& to) {
     }
 }
 
+PlanBox RoofPlanBox(const Roof& roof) {
+    PlanBox box;
+    for (const Face& f : roof.faces) AddToBox(box, f.outer);
+    return box;
+}
+
+bool FaceBoxesMeet(const Face& f, const Face& g) {
+    PlanBox fb, gb;
+    AddToBox(fb, f.outer);
+    AddToBox(gb, g.outer);
+    return BoxesMeet(fb, gb);
+}
+
 }  // namespace import

@@ -1,6 +1,7 @@
 // Purpose: the small vector and polygon helpers that healing and the model check share.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -24,6 +25,28 @@ inline double PlanDistance(const Vec3& a, const Vec3& b) { return std::hypot(a.x
 
 // The point of segment a-b nearest to p (3D); `t` gets its parameter in [0, 1].
 Vec3 NearestOnSegment(const Vec3& p, const Vec3& a, const Vec3& b, double& t);
+
+// A plan box: lowest and highest x and y (empty until a point is added).
+struct PlanBox {
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+};
+
+// Grows a plan box to hold a ring's points.
+inline void AddToBox(PlanBox& box, const Ring& ring) {
+    for (const Vec3& p : ring)
+        box.x0 = std::min(box.x0, p.x), box.y0 = std::min(box.y0, p.y), box.x1 = std::max(box.x1, p.x), box.y1 = std::max(box.y1, p.y);
+}
+
+// The plan box of a roof's outer rings.
+PlanBox RoofPlanBox(const Roof& roof);
+
+// True when two plan boxes come within `margin` of each other (touching counts).
+inline bool BoxesMeet(const PlanBox& a, const PlanBox& b, double margin = 0) {
+    return a.x0 <= b.x1 + margin && b.x0 <= a.x1 + margin && a.y0 <= b.y1 + margin && b.y0 <= a.y1 + margin;
+}
+
+// True when the plan boxes of two faces' outlines overlap (touching counts).
+bool FaceBoxesMeet(const Face& f, const Face& g);
 
 // The ring's area normal (Newell): its length is twice the area.
 Vec3 RingNormal(const Ring& ring);

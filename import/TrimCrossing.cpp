@@ -83,14 +83,6 @@ Poly HalfPlaneBox(const Face& f, const Face& g, double a, double b, double c) {
     return out;
 }
 
-// True when the plan boxes of two faces' outlines overlap (touching counts).
-bool PlanBoxesMeet(const Face& f, const Face& g) {
-    double fx0 = 1e300, fy0 = 1e300, fx1 = -1e300, fy1 = -1e300, gx0 = 1e300, gy0 = 1e300, gx1 = -1e300, gy1 = -1e300;
-    for (const Vec3& p : f.outer) fx0 = std::min(fx0, p.x), fy0 = std::min(fy0, p.y), fx1 = std::max(fx1, p.x), fy1 = std::max(fy1, p.y);
-    for (const Vec3& p : g.outer) gx0 = std::min(gx0, p.x), gy0 = std::min(gy0, p.y), gx1 = std::max(gx1, p.x), gy1 = std::max(gy1, p.y);
-    return fx0 <= gx1 && gx0 <= fx1 && fy0 <= gy1 && gy0 <= fy1;
-}
-
 // The plan area of a polygon set.
 double Area(const PolySet& set) {
     std::list<PolyWithHoles> parts;
@@ -116,6 +108,8 @@ Ring Lift(const Poly& poly, double a, double b, double c) {
 // Cuts from face f (plane za) what lies under face g (plane zb); the pieces left, or nothing
 // when no more than a touch is cut. Throws on geometry CGAL cannot take.
 bool TrimUnder(const Face& f, const Face& g, std::vector<Face>& pieces, double& cutArea) {
+    // apart in plan: nothing of one can lie under the other
+    if (!FaceBoxesMeet(f, g)) return false;
     double fa = 0, fb = 0, fc = 0, ga = 0, gb = 0, gc = 0;
     if (!FitPlane(f.outer, fa, fb, fc) || !FitPlane(g.outer, ga, gb, gc)) return false;
     // (nearly) one plane: neighbours of one slope, such as the two halves of a semi-detached
@@ -123,7 +117,7 @@ bool TrimUnder(const Face& f, const Face& g, std::vector<Face>& pieces, double& 
     if (std::hypot(fa - ga, fb - gb) < std::tan(kCoplanarAngleDegrees * kPi / 180.0)) return false;
     // Where f's plane is lower than g's, within reach of both; none there: nothing lies under g.
     const Poly lower = HalfPlaneBox(f, g, fa - ga, fb - gb, fc - gc);
-    if (lower.size() < 3 || !PlanBoxesMeet(f, g)) return false;
+    if (lower.size() < 3) return false;
     PolySet fs, gs;
     if (!ToSet(f, fs) || !ToSet(g, gs)) return false;
     // under g: inside g's plan area, where f's plane is lower than g's
@@ -149,9 +143,14 @@ bool TrimUnder(const Face& f, const Face& g, std::vector<Face>& pieces, double& 
 }  // namespace
 
 void TrimCrossingRoofs(Scene& scene, Report& report) {
+    // Each roof's plan box, taken once: trimming only takes area away, so a box stays large enough.
+    std::vector<PlanBox> boxes;
+    boxes.reserve(scene.roofs.size());
+    for (const Roof& roof : scene.roofs) boxes.push_back(RoofPlanBox(roof));
     for (size_t r1 = 0; r1 < scene.roofs.size(); ++r1)
         for (size_t r2 = 0; r2 < scene.roofs.size(); ++r2) {
-            if (r1 == r2) continue;
+            // the same roof, or two roofs apart in plan (as most are on an estate)
+            if (r1 == r2 || !BoxesMeet(boxes[r1], boxes[r2])) continue;
             Roof& roof = scene.roofs[r1];
             const Roof& other = scene.roofs[r2];
             for (size_t i = 0; i < roof.faces.size();) {

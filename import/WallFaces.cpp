@@ -60,6 +60,18 @@ bool LinesCross(const WallFace& f, const WallFace& g, double z, Vec3& at) {
 // True when the level z lies within the wall's height, give or take the join distance.
 bool WithinWallHeight(const WallFace& f, double z) { return z >= f.bottom - kJoinDistance && z <= f.top + kJoinDistance; }
 
+// The faces, in their order, whose plan extent comes within the join distance of the roof's.
+std::vector<const WallFace*> FacesNearRoof(const std::vector<WallFace>& faces, const Roof& roof) {
+    const PlanBox roofBox = RoofPlanBox(roof);
+    std::vector<const WallFace*> near;
+    for (const WallFace& f : faces) {
+        PlanBox faceBox;
+        AddToBox(faceBox, {f.p, f.q});
+        if (BoxesMeet(faceBox, roofBox, kJoinDistance)) near.push_back(&f);
+    }
+    return near;
+}
+
 }  // namespace
 
 void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
@@ -67,6 +79,9 @@ void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
     if (faces.empty()) return;
     for (Roof& roof : scene.roofs) {
         if (!roof.explicitPlanes) continue;
+        // Only the faces within the join distance of the roof's plan box can take its edges.
+        const std::vector<const WallFace*> near = FacesNearRoof(faces, roof);
+        if (near.empty()) continue;
         for (size_t fi = 0; fi < roof.faces.size(); ++fi) {
             Ring& ring = roof.faces[fi].outer;
             // The face each corner was put onto by the edge before it: a corner between two edges
@@ -76,7 +91,8 @@ void MoveEdgesOntoWallFaces(Scene& scene, Report& report) {
                 const Vec3 a = ring[i], b = ring[(i + 1) % ring.size()];
                 const WallFace* best = nullptr;
                 double bestOff = kJoinDistance;
-                for (const WallFace& f : faces) {
+                for (const WallFace* face : near) {
+                    const WallFace& f = *face;
                     double ta = 0, da = 0, tb = 0, db = 0;
                     AlongAndAcross(f, a, ta, da);
                     AlongAndAcross(f, b, tb, db);
